@@ -1,0 +1,36 @@
+#include "compiler/memorizza_dati.h"
+
+#include <system_error>
+
+#include "model/errore_esecuzione.h"
+#include "model/numeri_errore.h"
+#include "run/nomi_file.h"
+
+namespace scenario {
+
+namespace {
+
+void cancella_se_esiste(const std::filesystem::path& percorso, const opzioni_compilazione& o) {
+  if (!o.cancella_descrizioni) return;
+  std::error_code ignorato;
+  std::filesystem::remove(percorso, ignorato);
+}
+
+}  // namespace
+
+void memorizza_dati(modello& m, const std::filesystem::path& cartella,
+                    const opzioni_compilazione& opzioni) {
+  m.elementi[elemento_testata_percorso].testo = m.linea;
+  m.elementi[elemento_testata_treno].testo = m.treno;
+  std::filesystem::path file_linea = cartella / nome_descrizione_linea(m.linea);
+  std::filesystem::path file_treno = cartella / nome_descrizione_treno(m.linea, m.treno);
+  try {
+    // The line half and the train half read their files here.
+  } catch (const errore_esecuzione&) {
+    cancella_se_esiste(file_linea, opzioni);
+    cancella_se_esiste(file_treno, opzioni);
+    m.n_errore = numero_errore::errore_esecuzione;
+  }
+}
+
+}  // namespace scenario

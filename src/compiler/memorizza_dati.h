@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+
+#include "model/modello.h"
+
+namespace scenario {
+
+struct opzioni_compilazione {
+  // The generator deletes the description files once read; authors and tests
+  // compiling descriptions of their own may keep them.
+  bool cancella_descrizioni = true;
+};
+
+// Compiles the line description and then the train description found in
+// `cartella` into `m`, recording problems in n_errore and pos_errore. Any
+// run-time failure of the compile becomes error 25 here, and only here.
+void memorizza_dati(modello& m, const std::filesystem::path& cartella,
+                    const opzioni_compilazione& opzioni = {});
+
+}  // namespace scenario

@@ -1,0 +1,23 @@
+#include "model/modello.h"
+
+#include "model/arrotonda.h"
+
+namespace scenario {
+
+void inizializza_elementi(modello& m) {
+  for (elemento& e : m.elementi) e = elemento{};
+}
+
+void dimensiona(modello& m, int32_t lunghezza) {
+  m.metri_totali = lunghezza + coda_percorso;
+  m.n_celle = arrotonda_a<int32_t>(static_cast<double>(m.metri_totali) / metri_per_cella);
+  m.celle.assign(static_cast<size_t>(m.n_celle) + 1, cella{});
+  for (auto& coordinata : m.planimetria) coordinata.clear();
+  if (m.scrivi_planimetria != 0) {
+    for (auto& coordinata : m.planimetria) {
+      coordinata.assign(static_cast<size_t>(m.metri_totali) + 1, valore_planimetria{});
+    }
+  }
+}
+
+}  // namespace scenario

@@ -1,0 +1,126 @@
+#pragma once
+
+// The in-memory form of one compiled scenario. Field order and widths are the
+// layout of the compiled files (output/file_compilati.h): do not reorder them.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace scenario {
+
+// One 50 m cell of the grid.
+struct cella {
+  uint8_t tipo = 0;
+  int16_t val1 = 0;
+  int16_t val2 = 0;
+  int16_t val3 = 0;
+  int16_t val4 = 0;
+  uint8_t tempo = 0;
+  uint8_t avviso = 0;
+  uint8_t galleria = 0;
+  uint8_t vel_max = 0;
+  uint8_t pendenza = 0;
+  uint8_t aderenza = 0;
+};
+
+// Kinds of `cella::tipo`. These numbers are read by the simulator.
+namespace tipo_cella {
+constexpr uint8_t vuota = 0;
+constexpr uint8_t segnale = 1;
+constexpr uint8_t fine_rallentamento = 2;
+constexpr uint8_t inizio_rallentamento = 3;
+constexpr uint8_t avviso_rallentamento = 4;
+constexpr uint8_t tabella_distanziometrica = 5;
+constexpr uint8_t indicatore_v_max = 6;
+constexpr uint8_t fermata = 10;
+constexpr uint8_t marca_galleria = 11;
+constexpr uint8_t punto_codice = 12;
+constexpr uint8_t punto_senza_codice = 13;
+constexpr uint8_t cartello = 14;
+}  // namespace tipo_cella
+
+// A tunnel marker counts as free: any item placed on it replaces it.
+inline bool cella_libera(const cella& c) {
+  return c.tipo == tipo_cella::vuota || c.tipo == tipo_cella::marca_galleria;
+}
+
+// One record of the element table: a station, a sign text, a kilometric
+// progressive or a header.
+struct elemento {
+  uint8_t tipo = 0;
+  int32_t inizio = 0;
+  int32_t fine = 0;
+  int32_t posizione = 0;
+  uint8_t dato_a = 0;
+  std::string testo;  // UTF-8 in memory, Windows-1252 on disk
+  int16_t dato_d = 0;
+  int16_t dato_e = 0;
+  int16_t dato_g = 0;
+  int16_t dato_h = 0;
+  int16_t dato_i = 0;
+  uint8_t dato_f = 0;
+  uint8_t dato_l = 0;
+  uint8_t dato_c = 0;
+  uint8_t dato_b = 0;
+  int32_t orario = 0;
+};
+
+// A point coordinate of the track plan: empty, a 16-bit integer or a double.
+// The alternative chosen travels into the track plan file as its type code.
+using valore_planimetria = std::variant<std::monostate, int16_t, double>;
+
+constexpr int numero_elementi = 87;
+constexpr int primo_elemento_testo = 80;  // sign texts count down from here
+constexpr int elemento_progressiva_tre = 81;
+constexpr int elemento_progressiva_due = 82;
+constexpr int elemento_progressiva_uno = 83;
+constexpr int elemento_linea = 84;
+constexpr int elemento_testata_percorso = 85;
+constexpr int elemento_testata_treno = 86;
+
+constexpr int massimo_gallerie = 80;
+constexpr int32_t lunghezza_massima_percorso = 1000000;
+// The grid and the plan run this far beyond the end of the route.
+constexpr int32_t coda_percorso = 7000;
+constexpr int32_t metri_per_cella = 50;
+
+struct modello {
+  // planimetria[c][m]: coordinate c (0 or 1) of the point at metre m.
+  std::array<std::vector<valore_planimetria>, 2> planimetria;
+  std::vector<cella> celle;  // indices 0 to n_celle once sized
+  std::array<elemento, numero_elementi> elementi;
+  std::array<int32_t, massimo_gallerie + 1> galleria_inizio{};
+  std::array<int32_t, massimo_gallerie + 1> galleria_fine{};
+  int32_t n_gallerie = 0;
+  int32_t scrivi_planimetria = 0;
+  int32_t metri_totali = 0;
+  int32_t n_celle = 0;
+  std::string linea;
+  std::string treno;
+  std::string riga;
+  int32_t n_errore = 0;
+  int32_t pos_errore = 0;
+  int32_t risposta = 0;
+  int32_t contatore = 0;
+  int32_t contatore2 = 0;
+  int32_t contatore3 = 0;
+  int32_t passo = 0;
+  int32_t occupato = 0;
+  int32_t n_avviso = 0;
+
+  // The grid exists only once the line compiler has read the route length.
+  bool griglia_dimensionata() const { return !celle.empty(); }
+};
+
+// Every numeric field 0 and every text empty, in all 87 records.
+void inizializza_elementi(modello& m);
+
+// Sizes the grid (and the plan when scrivi_planimetria is set) for a route of
+// `lunghezza` metres, discarding what they held. The caller has already
+// refused lengths above lunghezza_massima_percorso.
+void dimensiona(modello& m, int32_t lunghezza);
+
+}  // namespace scenario

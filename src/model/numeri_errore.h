@@ -1,0 +1,56 @@
+#pragma once
+
+// Every error number that the system records or shows, with its meaning.
+// These numbers leave the program (on standard error and in the exit report)
+// and are part of its interface: never renumber them. The README's list of
+// error numbers is kept in step with this table by a test.
+
+#include <cstdint>
+#include <span>
+
+namespace scenario {
+
+namespace numero_errore {
+constexpr int32_t nessuno = 0;
+constexpr int32_t lunghezza_eccessiva = 1;
+constexpr int32_t progressiva_non_multipla = 2;
+constexpr int32_t ripetizione_inizio_non_multiplo = 3;
+constexpr int32_t ripetizione_fine_non_multipla = 4;
+constexpr int32_t ripetizione_senza_codici = 5;
+constexpr int32_t cartello_su_cella_occupata = 6;
+constexpr int32_t abbattimento_su_cella_occupata = 7;
+constexpr int32_t stazione_non_multipla = 8;
+constexpr int32_t lunghezza_stazione_non_multipla = 9;
+constexpr int32_t troppe_stazioni = 10;
+constexpr int32_t segnale_prima_di_avviso_senza_posto = 11;
+constexpr int32_t gruppo_codici_senza_posto = 12;
+constexpr int32_t codice_senza_posto = 13;
+constexpr int32_t oltre_la_griglia = 15;
+constexpr int32_t segnale_su_cella_occupata = 16;
+constexpr int32_t avviso_su_cella_occupata = 17;
+constexpr int32_t inizio_rallentamento_occupato = 18;
+constexpr int32_t fine_rallentamento_occupata = 19;
+constexpr int32_t tabelle_distanziometriche_occupate = 20;
+constexpr int32_t indicatore_su_cella_occupata = 21;
+constexpr int32_t stazioni_troppo_vicine = 22;
+constexpr int32_t stazione_troppo_corta = 24;
+constexpr int32_t errore_esecuzione = 25;
+constexpr int32_t file_linea_mancante = 101;
+constexpr int32_t generale_mancante = 102;
+constexpr int32_t curva_errata = 103;
+constexpr int32_t valori_riservati_occupati = 1250;
+constexpr int32_t codici_controllo_occupati = 1251;
+}  // namespace numero_errore
+
+struct voce_errore {
+  int32_t numero;
+  const char* significato;
+};
+
+// The meanings, in the words a scenario author needs.
+std::span<const voce_errore> tabella_errori();
+
+// The meaning of `numero`, or nullptr for a number that is not in the table.
+const char* significato_errore(int32_t numero);
+
+}  // namespace scenario

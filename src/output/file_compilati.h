@@ -1,0 +1,50 @@
+#pragma once
+
+// The three files that the simulator loads. Each is a raw dump of one
+// structure of the model: no header, no count, no terminator, every
+// multi-byte number little-endian, no gaps and no alignment.
+//
+// Track plan (route + "_linea.dat"): every metre 0..metri_totali of
+// coordinate 0, then every metre of coordinate 1. Each element is a tagged
+// number: u16 type code (0 empty, 2 int16, 5 double), then nothing, an i16,
+// or an IEEE 754 double (2, 4 or 10 bytes).
+//
+// Element table (route + "_" + train + ".sim"): records 0..86, each
+//   u8 tipo, i32 inizio, i32 fine, i32 posizione, u8 dato_a,
+//   u16 n, n bytes of testo in Windows-1252 (no terminator),
+//   i16 dato_d, i16 dato_e, i16 dato_g, i16 dato_h, i16 dato_i,
+//   u8 dato_f, u8 dato_l, u8 dato_c, u8 dato_b, i32 orario
+// = lunghezza_record_elemento_senza_testo + n bytes.
+//
+// Cell grid (route + "_" + train + ".dat"): cells 0..n_celle, each
+//   u8 tipo, i16 val1, i16 val2, i16 val3, i16 val4,
+//   u8 tempo, u8 avviso, u8 galleria, u8 vel_max, u8 pendenza, u8 aderenza
+// = lunghezza_record_cella bytes.
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+#include "model/modello.h"
+
+namespace scenario {
+
+constexpr size_t lunghezza_record_cella = 15;
+constexpr size_t lunghezza_record_elemento_senza_testo = 34;
+
+namespace codice_planimetria {
+constexpr uint16_t vuoto = 0;
+constexpr uint16_t intero = 2;
+constexpr uint16_t reale = 5;
+}  // namespace codice_planimetria
+
+// Encoders of one record, appended to `uscita`.
+void codifica_valore_planimetria(std::string& uscita, const valore_planimetria& v);
+void codifica_elemento(std::string& uscita, const elemento& e);
+void codifica_cella(std::string& uscita, const cella& c);
+
+void scrivi_file_planimetria(const std::filesystem::path& percorso, const modello& m);
+void scrivi_file_elementi(const std::filesystem::path& percorso, const modello& m);
+void scrivi_file_celle(const std::filesystem::path& percorso, const modello& m);
+
+}  // namespace scenario

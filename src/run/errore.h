@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/modello.h"
+#include "run/finestra.h"
+
+namespace scenario {
+
+// Exit statuses of the program. They are part of its interface: never
+// renumber them.
+namespace stato_uscita {
+constexpr int successo = 0;
+constexpr int errore_file = 1;        // a file operation failed, or an unexpected failure
+constexpr int errore_mostrato = 2;    // `errore` ended the run (1250, 1251)
+constexpr int errore_registrato = 3;  // the compile or the finishing pass recorded an error
+}  // namespace stato_uscita
+
+// Thrown by `errore` to end the run; the entry point returns its status. No
+// step of the run catches it.
+struct fine_programma {
+  int stato;
+};
+
+// " Errore n. " followed by `a`: the only message text of the system.
+std::string messaggio_errore(const std::string& a);
+
+// Shows the message of error `a` (its number in decimal digits), stores the
+// button code in m.risposta and ends the program.
+[[noreturn]] void errore(modello& m, finestra& f, const std::string& a);
+
+}  // namespace scenario

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+
+#include "run/finestra.h"
+
+namespace scenario {
+
+inline constexpr const char* linea_predefinita = "Lorvento-Basalto";
+inline constexpr const char* treno_predefinito = "27364";
+
+// The whole run: writes every file of the built-in scenario into `cartella`
+// and returns the exit status (run/errore.h). A failed file operation is
+// reported on `errori`, naming the file and the reason.
+int esegui_generazione(const std::filesystem::path& cartella, finestra& f, std::ostream& errori);
+
+}  // namespace scenario

@@ -1,0 +1,32 @@
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "run/errore.h"
+#include "run/finestra.h"
+#include "run/generazione.h"
+
+namespace {
+
+// Every file of the run lies in the directory that holds the program.
+std::filesystem::path cartella_del_programma(const char* argv0) {
+  std::error_code errore;
+  std::filesystem::path eseguibile = std::filesystem::read_symlink("/proc/self/exe", errore);
+  if (errore) eseguibile = std::filesystem::absolute(argv0, errore);
+  return eseguibile.parent_path();
+}
+
+}  // namespace
+
+int main(int, char** argv) {
+  try {
+    scenario::finestra_console finestra(std::cout, std::cerr);
+    return scenario::esegui_generazione(cartella_del_programma(argv[0]), finestra, std::cerr);
+  } catch (const std::exception& e) {
+    std::cerr << "Errore imprevisto: " << e.what() << std::endl;
+  } catch (...) {
+    std::cerr << "Errore imprevisto" << std::endl;
+  }
+  return scenario::stato_uscita::errore_file;
+}

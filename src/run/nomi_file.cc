@@ -1,0 +1,33 @@
+#include "run/nomi_file.h"
+
+namespace scenario {
+
+std::string nome_descrizione_linea(const std::string& linea) { return linea + "_linea.txt"; }
+
+std::string nome_descrizione_treno(const std::string& linea, const std::string& treno) {
+  return linea + "_" + treno + "-.txt";
+}
+
+std::string nome_scheda_treno(const std::string& linea, const std::string& treno) {
+  return linea + "_" + treno + "_" + "scheda_treno.txt";
+}
+
+std::string nome_rallentamenti(const std::string& linea, const std::string& treno) {
+  return linea + "_" + treno + "_" + "rallentamenti.txt";
+}
+
+std::string nome_note(const std::string& linea, const std::string& treno) {
+  return linea + "_" + treno + "_" + "note.txt";
+}
+
+std::string nome_planimetria(const std::string& linea) { return linea + "_linea.dat"; }
+
+std::string nome_elementi(const std::string& linea, const std::string& treno) {
+  return linea + "_" + treno + ".sim";
+}
+
+std::string nome_celle(const std::string& linea, const std::string& treno) {
+  return linea + "_" + treno + ".dat";
+}
+
+}  // namespace scenario

@@ -1,0 +1,21 @@
+#pragma once
+
+// The names of every file of a run, formed from the route name and the train
+// number and joined to the program's directory with the platform's separator.
+
+#include <filesystem>
+#include <string>
+
+namespace scenario {
+
+std::string nome_descrizione_linea(const std::string& linea);
+std::string nome_descrizione_treno(const std::string& linea, const std::string& treno);
+std::string nome_scheda_treno(const std::string& linea, const std::string& treno);
+std::string nome_rallentamenti(const std::string& linea, const std::string& treno);
+std::string nome_note(const std::string& linea, const std::string& treno);
+// The track plan carries the route name alone: two trains on one route share it.
+std::string nome_planimetria(const std::string& linea);
+std::string nome_elementi(const std::string& linea, const std::string& treno);
+std::string nome_celle(const std::string& linea, const std::string& treno);
+
+}  // namespace scenario

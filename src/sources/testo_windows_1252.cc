@@ -1,0 +1,117 @@
+#include "sources/testo_windows_1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace scenario {
+
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the five bytes that Windows-1252 leaves
+// undefined keep their C1 code point so that they survive a round trip.
+constexpr std::array<char32_t, 32> tabella_80_9f = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t carattere_di(unsigned char b) {
+  if (b >= 0x80 && b <= 0x9f) return tabella_80_9f[b - 0x80];
+  return b;
+}
+
+int byte_di(char32_t c) {
+  if (c < 0x80 || (c >= 0xa0 && c <= 0xff)) return static_cast<int>(c);
+  for (size_t i = 0; i < tabella_80_9f.size(); ++i) {
+    if (tabella_80_9f[i] == c) return static_cast<int>(0x80 + i);
+  }
+  return -1;
+}
+
+void metti_utf8(std::string& uscita, char32_t c) {
+  if (c < 0x80) {
+    uscita.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    uscita.push_back(static_cast<char>(0xc0 | (c >> 6)));
+    uscita.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+  } else {
+    uscita.push_back(static_cast<char>(0xe0 | (c >> 12)));
+    uscita.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3f)));
+    uscita.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+  }
+}
+
+// Decodes one UTF-8 sequence at `i`; returns its length, or 0 when the bytes
+// there are not a valid sequence.
+size_t decodifica(std::string_view s, size_t i, char32_t& c) {
+  auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+  unsigned char primo = b(i);
+  size_t lunghezza = primo < 0x80 ? 1 : (primo >> 5) == 0x6 ? 2 : (primo >> 4) == 0xe ? 3
+                                      : (primo >> 3) == 0x1e ? 4 : 0;
+  if (lunghezza == 0 || i + lunghezza > s.size()) return 0;
+  if (lunghezza == 1) {
+    c = primo;
+    return 1;
+  }
+  c = primo & (0x7f >> lunghezza);
+  for (size_t k = 1; k < lunghezza; ++k) {
+    if ((b(i + k) & 0xc0) != 0x80) return 0;
+    c = (c << 6) | (b(i + k) & 0x3f);
+  }
+  constexpr char32_t minimo[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (c < minimo[lunghezza] || c > 0x10ffff) return 0;
+  return lunghezza;
+}
+
+}  // namespace
+
+std::string a_windows_1252(std::string_view utf8) {
+  std::string uscita;
+  uscita.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    char32_t c = 0;
+    size_t lunghezza = decodifica(utf8, i, c);
+    if (lunghezza == 0) {
+      uscita.push_back(utf8[i]);
+      ++i;
+      continue;
+    }
+    int b = byte_di(c);
+    uscita.push_back(b < 0 ? '?' : static_cast<char>(b));
+    i += lunghezza;
+  }
+  return uscita;
+}
+
+std::string da_windows_1252(std::string_view byte) {
+  std::string uscita;
+  uscita.reserve(byte.size());
+  for (char b : byte) metti_utf8(uscita, carattere_di(static_cast<unsigned char>(b)));
+  return uscita;
+}
+
+std::string minuscolo(std::string_view utf8) {
+  std::string uscita;
+  uscita.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    char32_t c = 0;
+    size_t lunghezza = decodifica(utf8, i, c);
+    if (lunghezza == 0) {
+      uscita.push_back(utf8[i]);
+      ++i;
+      continue;
+    }
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xc0 && c <= 0xde && c != 0xd7)) {
+      c += 0x20;
+    } else if (c == 0x160 || c == 0x152 || c == 0x17d) {
+      c += 1;
+    } else if (c == 0x178) {
+      c = 0xff;
+    }
+    metti_utf8(uscita, c);
+    i += lunghezza;
+  }
+  return uscita;
+}
+
+}  // namespace scenario

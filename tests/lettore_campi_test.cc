@@ -1,0 +1,109 @@
+#include "compiler/lettore_campi.h"
+
+#include <gtest/gtest.h>
+
+#include <variant>
+#include <vector>
+
+#include "cartella_temporanea.h"
+#include "model/errore_esecuzione.h"
+
+namespace scenario {
+namespace {
+
+// One read: 't' text, 'l' 32-bit, 'i' 16-bit, 'u' 8-bit; the expected value
+// and whether the end has been reached after it.
+struct lettura {
+  char tipo;
+  std::variant<std::string, int64_t> atteso;
+  bool fine;
+};
+
+void verifica(const std::string& ingresso, const std::vector<lettura>& letture) {
+  lettore_campi l(ingresso);
+  for (size_t i = 0; i < letture.size(); ++i) {
+    const lettura& r = letture[i];
+    SCOPED_TRACE(testing::Message() << "input \"" << ingresso << "\", read " << i);
+    if (r.tipo == 't') {
+      EXPECT_EQ(l.leggi_testo(), std::get<std::string>(r.atteso));
+    } else {
+      int64_t v = r.tipo == 'l' ? l.leggi_i32() : r.tipo == 'i' ? l.leggi_i16() : l.leggi_u8();
+      EXPECT_EQ(v, std::get<int64_t>(r.atteso));
+    }
+    EXPECT_EQ(l.fine(), r.fine);
+  }
+}
+
+TEST(LettoreCampi, Fields) {
+  using s = std::string;
+  using n = int64_t;
+  verifica("lunghezza percorso,    103000\r\n[curve]\r\n",
+           {{'t', s("lunghezza percorso"), false}, {'l', n(103000), false}, {'t', s("[curve]"), true}});
+  // Numbers separated by blanks alone; the trailing blank makes no field.
+  verifica("orologio,    18              29            50 \r\n",
+           {{'t', s("orologio"), false}, {'i', n(18), false}, {'i', n(29), false},
+            {'i', n(50), true}});
+  // Empty fields and non-numbers read as 0.
+  verifica("a,  ,  ,  0\r\nabbattimento,   19000,   AC\r\n",
+           {{'t', s("a"), false}, {'l', n(0), false}, {'l', n(0), false}, {'l', n(0), false},
+            {'t', s("abbattimento"), false}, {'l', n(19000), false}, {'l', n(0), true}});
+  verifica("12abc,-,+5,-7\n", {{'l', n(0), false}, {'l', n(0), false}, {'l', n(0), false},
+                               {'l', n(-7), true}});
+  // Text keeps inner blanks, loses leading and trailing ones; a hyphen is text.
+  verifica("cartello_indicatore,  16250,   (-----)(|_|_|)(  /  )  \r\n",
+           {{'t', s("cartello_indicatore"), false}, {'l', n(16250), false},
+            {'t', s("(-----)(|_|_|)(  /  )"), true}});
+  verifica("   Pratomagro-Lenzi\n", {{'t', s("Pratomagro-Lenzi"), true}});
+  // A quoted text runs to its closing quote; what follows it up to the comma is dropped.
+  verifica("\"a, b\r\nc\" x,7", {{'t', s("a, b\r\nc"), false}, {'l', n(7), true}});
+  verifica("\"aperto", {{'t', s("aperto"), true}});
+  // Bare LF, lone CR and a last line without line end.
+  verifica("a\nb\rc", {{'t', s("a"), false}, {'t', s("b"), false}, {'t', s("c"), true}});
+  // An empty line is an empty field.
+  verifica("a\r\n\r\nb\r\n", {{'t', s("a"), false}, {'t', s(""), false}, {'t', s("b"), true}});
+  // A number may be read from a text position and a text from a number's.
+  verifica("5,x\r\n", {{'t', s("5"), false}, {'t', s("x"), true}});
+  // Windows-1252 bytes become UTF-8 text.
+  verifica("Cant\xf9\r\n", {{'t', s("Cant\u00f9"), true}});
+}
+
+TEST(LettoreCampi, Widths) {
+  using n = int64_t;
+  verifica("255,-32768,32767,-2147483648,2147483647\r\n",
+           {{'u', n(255), false}, {'i', n(-32768), false}, {'i', n(32767), false},
+            {'l', n(-2147483648LL), false}, {'l', n(2147483647), true}});
+  const struct {
+    const char* ingresso;
+    char tipo;
+  } troppo_larghi[] = {{"256", 'u'}, {"-1", 'u'}, {"32768", 'i'}, {"-32769", 'i'},
+                       {"2147483648", 'l'}, {"99999999999999999999999", 'l'}};
+  for (const auto& c : troppo_larghi) {
+    lettore_campi l(c.ingresso);
+    auto leggi = [&] {
+      if (c.tipo == 'u') return int64_t{l.leggi_u8()};
+      if (c.tipo == 'i') return int64_t{l.leggi_i16()};
+      return int64_t{l.leggi_i32()};
+    };
+    EXPECT_THROW(leggi(), errore_esecuzione) << c.ingresso;
+  }
+}
+
+TEST(LettoreCampi, ReadingPastTheEndIsARunTimeFailure) {
+  lettore_campi vuoto("");
+  EXPECT_TRUE(vuoto.fine());
+  EXPECT_THROW(vuoto.leggi_testo(), errore_esecuzione);
+  lettore_campi l("[fine]\r\n");
+  l.leggi_testo();
+  EXPECT_THROW(l.leggi_i32(), errore_esecuzione);
+}
+
+TEST(LettoreCampi, MissingFileIsARunTimeFailure) {
+  prova::cartella_temporanea cartella;
+  EXPECT_THROW(lettore_campi::da_file(cartella / "manca.txt"), errore_esecuzione);
+  prova::scrivi_file(cartella / "c.txt", "x,1\r\n");
+  lettore_campi l = lettore_campi::da_file(cartella / "c.txt");
+  EXPECT_EQ(l.leggi_testo(), "x");
+}
+
+}  // namespace
+}  // namespace scenario
