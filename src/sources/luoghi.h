@@ -6,6 +6,7 @@
 // so that every file of the scenario names the same places.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace scenario::luoghi {
@@ -14,28 +15,33 @@ namespace scenario::luoghi {
 // write it; the station row carries the full name below.
 inline constexpr std::string_view origine_breve = "Lorvento";
 
-inline constexpr std::array<std::string_view, 21> stazioni = {
-    "Lorvento Centrale",  // 1, origin
-    "Bivio Cardeto",      // 2, junction
-    "Bivio Fontescura",   // 3, junction
-    "Valcandida",         // 4
-    "Castelvieri",        // 5
-    "Poggiolento",        // 6
-    "Borgo Tessaro",      // 7
-    "Casalvento",         // 8
-    "Montecrespo",        // 9
-    "Bivio Sant'Irene",   // 10, junction
-    "Torre Salvina",      // 11
-    "Colleardo",          // 12
-    "Piana dei Mirti",    // 13
-    "Pratomagro-Lenzi",   // 14
-    "Riva Sottana",       // 15
-    "Acquafonda",         // 16
-    "San Lidano",         // 17
-    "Marazzone",          // 18
-    "Ponte Orsaro",       // 19
-    "Rivalta Nuova",      // 20
-    "Basalto",            // 21, destination
+struct luogo {
+  std::string_view nome;  // as the station row and the documents write it
+  int32_t posizione;      // metres from the origin of the line
 };
+
+inline constexpr std::array<luogo, 21> stazioni = {{
+    {"Lorvento Centrale", 0},     // origin
+    {"Bivio Cardeto", 2050},      // junction
+    {"Bivio Fontescura", 3250},   // junction
+    {"Valcandida", 5750},
+    {"Castelvieri", 14250},
+    {"Poggiolento", 17900},
+    {"Borgo Tessaro", 21600},
+    {"Casalvento", 26450},
+    {"Montecrespo", 29000},
+    {"Bivio Sant'Irene", 33550},  // junction
+    {"Torre Salvina", 35500},
+    {"Colleardo", 40700},
+    {"Piana dei Mirti", 46500},
+    {"Pratomagro-Lenzi", 50400},
+    {"Riva Sottana", 57350},
+    {"Acquafonda", 61250},
+    {"San Lidano", 66750},
+    {"Marazzone", 74300},
+    {"Ponte Orsaro", 83100},
+    {"Rivalta Nuova", 89300},
+    {"Basalto", 100400},          // destination
+}};
 
 }  // namespace scenario::luoghi
