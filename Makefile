@@ -2,8 +2,9 @@
 # `make test` builds and runs every test.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+FUZZ_SECONDI ?= 60
 
-.PHONY: run test build clean
+.PHONY: run test build test-sanitizzato fuzz clean
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DAVVISI_COME_ERRORI=ON
@@ -15,5 +16,20 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# Every test again, built by clang with AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report fails the test that caused it.
+test-sanitizzato:
+	cmake -S . -B build-sanitizzato -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	  -DAVVISI_COME_ERRORI=ON -DSANITIZZATORI=ON
+	cmake --build build-sanitizzato -j $(JOBS)
+	ctest --test-dir build-sanitizzato --output-on-failure -j $(JOBS)
+
+# Runs each fuzz target for FUZZ_SECONDI seconds on its corpus.
+fuzz:
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DAVVISI_COME_ERRORI=ON -DFUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	FUZZ_SECONDI=$(FUZZ_SECONDI) fuzz/esegui build-fuzz
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitizzato build-fuzz
