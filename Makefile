@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDI ?= 60
 
-.PHONY: run test build test-sanitizzato fuzz clean
+.PHONY: run test build test-sanitizzato fuzz benchmark clean
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DAVVISI_COME_ERRORI=ON
@@ -30,6 +30,11 @@ fuzz:
 	  -DAVVISI_COME_ERRORI=ON -DFUZZ=ON -DBUILD_TESTING=OFF
 	cmake --build build-fuzz -j $(JOBS)
 	FUZZ_SECONDI=$(FUZZ_SECONDI) fuzz/esegui build-fuzz
+
+# Measures a run against the plain writing of its bytes; prints the ratios.
+benchmark: build
+	cmake --build $(BUILD) -j $(JOBS) --target benchmark_generatore
+	./$(BUILD)/benchmark_generatore
 
 clean:
 	rm -rf $(BUILD) build-sanitizzato build-fuzz

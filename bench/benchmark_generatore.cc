@@ -1,0 +1,184 @@
+// How much a run costs beyond writing its bytes. Four measurements in one
+// process: the built-in run and the plain writing of the same bytes (its
+// floor), and a synthetic route compiled and written against its own floor;
+// then the ratios between them.
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "descrizione_sintetica.h"
+#include "run/finestra.h"
+#include "run/generazione.h"
+#include "run/memorizza_percorso.h"
+#include "run/nomi_file.h"
+
+namespace scenario::banco {
+
+namespace {
+
+class cartella_banco {
+ public:
+  cartella_banco() {
+    std::string modello = (std::filesystem::temp_directory_path() / "banco-XXXXXX").string();
+    std::vector<char> nome(modello.begin(), modello.end());
+    nome.push_back('\0');
+    percorso = mkdtemp(nome.data());
+  }
+  ~cartella_banco() { std::filesystem::remove_all(percorso); }
+  std::filesystem::path percorso;
+};
+
+std::string leggi(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+void scrivi(const std::filesystem::path& p, const std::string& contenuto) {
+  std::ofstream f(p, std::ios::binary | std::ios::trunc);
+  f.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
+}
+
+// Every file a run leaves, by name, with its bytes.
+using file_prodotti = std::map<std::string, std::string>;
+
+file_prodotti raccogli(const std::filesystem::path& cartella) {
+  file_prodotti file;
+  for (const auto& voce : std::filesystem::directory_iterator(cartella)) {
+    file[voce.path().filename().string()] = leggi(voce.path());
+  }
+  return file;
+}
+
+// The floor: each file written with one system call from a prepared buffer.
+void scrivi_pavimento(const std::filesystem::path& cartella, const file_prodotti& file) {
+  for (const auto& [nome, contenuto] : file) {
+    int d = ::open((cartella / nome).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (d < 0 || ::write(d, contenuto.data(), contenuto.size()) !=
+                     static_cast<ssize_t>(contenuto.size())) {
+      std::perror(nome.c_str());
+      std::exit(1);
+    }
+    ::close(d);
+  }
+}
+
+std::ostringstream scarto;
+finestra_console finestra_muta(scarto, scarto);
+
+void genera_predefinito(const std::filesystem::path& cartella) {
+  if (esegui_generazione(cartella, finestra_muta, scarto) != 0) {
+    std::cerr << "the built-in run failed" << std::endl;
+    std::exit(1);
+  }
+}
+
+void BM_GenerazionePredefinita(benchmark::State& stato) {
+  cartella_banco cartella;
+  for (auto _ : stato) genera_predefinito(cartella.percorso);
+}
+
+void BM_PavimentoPredefinito(benchmark::State& stato) {
+  cartella_banco prima, cartella;
+  genera_predefinito(prima.percorso);
+  file_prodotti file = raccogli(prima.percorso);
+  for (auto _ : stato) scrivi_pavimento(cartella.percorso, file);
+}
+
+// Compiles and writes a synthetic route whose descriptions lie ready in the
+// directory; rewriting them is set-up, not measured.
+void compila_sintetico(const std::filesystem::path& cartella, const descrizione_sintetica& d) {
+  modello m;
+  m.linea = "Sintetica";
+  m.treno = "1";
+  scrivi(cartella / nome_descrizione_linea(m.linea), d.linea);
+  scrivi(cartella / nome_descrizione_treno(m.linea, m.treno), d.treno);
+  int32_t j = 1;
+  memorizza_percorso(m, cartella, finestra_muta, j);
+  if (m.n_errore != 0) {
+    std::cerr << "the synthetic route records error " << m.n_errore << " at " << m.pos_errore
+              << std::endl;
+    std::exit(1);
+  }
+}
+
+void BM_PercorsoSintetico(benchmark::State& stato) {
+  cartella_banco cartella;
+  descrizione_sintetica d = crea_descrizione(static_cast<int32_t>(stato.range(0)));
+  for (auto _ : stato) {
+    stato.PauseTiming();
+    modello m;
+    m.linea = "Sintetica";
+    m.treno = "1";
+    scrivi(cartella.percorso / nome_descrizione_linea(m.linea), d.linea);
+    scrivi(cartella.percorso / nome_descrizione_treno(m.linea, m.treno), d.treno);
+    stato.ResumeTiming();
+    int32_t j = 1;
+    memorizza_percorso(m, cartella.percorso, finestra_muta, j);
+    if (m.n_errore != 0) stato.SkipWithError("the synthetic route records an error");
+  }
+}
+
+void BM_PavimentoSintetico(benchmark::State& stato) {
+  cartella_banco prima, cartella;
+  compila_sintetico(prima.percorso, crea_descrizione(static_cast<int32_t>(stato.range(0))));
+  file_prodotti file = raccogli(prima.percorso);
+  for (auto _ : stato) scrivi_pavimento(cartella.percorso, file);
+}
+
+BENCHMARK(BM_GenerazionePredefinita)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PavimentoPredefinito)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PercorsoSintetico)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PavimentoSintetico)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Keeps the mean real time of every run, to print the ratios at the end.
+class relatore_rapporti : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) {
+      if (!r.error_occurred) tempi[r.benchmark_name()] = r.GetAdjustedRealTime();
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> tempi;
+};
+
+void stampa_rapporto(const relatore_rapporti& r, const char* titolo, const std::string& a,
+                     const std::string& b, double limite) {
+  auto ia = r.tempi.find(a);
+  auto ib = r.tempi.find(b);
+  if (ia == r.tempi.end() || ib == r.tempi.end()) return;
+  double rapporto = ia->second / ib->second;
+  std::printf("%-48s %6.2f  (target at most %.1f)%s\n", titolo, rapporto, limite,
+              rapporto <= limite ? "" : "  OVER TARGET");
+}
+
+}  // namespace
+
+}  // namespace scenario::banco
+
+int main(int argc, char** argv) {
+  using namespace scenario::banco;
+  benchmark::Initialize(&argc, argv);
+  relatore_rapporti relatore;
+  benchmark::RunSpecifiedBenchmarks(&relatore);
+  std::printf("\n");
+  stampa_rapporto(relatore, "built-in run / its floor", "BM_GenerazionePredefinita",
+                  "BM_PavimentoPredefinito", 1.5);
+  stampa_rapporto(relatore, "1000000 m route / its floor", "BM_PercorsoSintetico/1000000",
+                  "BM_PavimentoSintetico/1000000", 1.5);
+  stampa_rapporto(relatore, "1000000 m route / 100000 m route", "BM_PercorsoSintetico/1000000",
+                  "BM_PercorsoSintetico/100000", 12.0);
+  benchmark::Shutdown();
+  return 0;
+}
