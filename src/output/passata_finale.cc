@@ -17,6 +17,8 @@ constexpr int32_t prima_cella_segnale_cercata = 3;
 constexpr int32_t passo_punti_interni = 8;
 constexpr int32_t celle_dopo_la_fine = 12;
 
+// Every cell is reached through at(): a walk that strayed past the grid would
+// end the run instead of writing outside it.
 class passata {
  public:
   explicit passata(modello& m)
@@ -33,16 +35,16 @@ class passata {
   }
 
  private:
-  uint8_t tipo(int32_t c) const { return m_.celle[c].tipo; }
-  bool libera(int32_t c) const { return cella_libera(m_.celle[c]); }
+  uint8_t tipo(int32_t c) const { return m_.celle.at(c).tipo; }
+  bool libera(int32_t c) const { return cella_libera(m_.celle.at(c)); }
 
   void metti_punto(int32_t c) {
-    m_.celle[c].tipo = tipo_cella::punto_codice;
-    m_.celle[c].val1 = codice_punto;
+    m_.celle.at(c).tipo = tipo_cella::punto_codice;
+    m_.celle.at(c).val1 = codice_punto;
   }
 
   void abbassa_codice(int32_t c) {
-    m_.celle[c].val1 = static_cast<int16_t>(minimo<int32_t>(codice_punto, m_.celle[c].val1));
+    m_.celle.at(c).val1 = static_cast<int16_t>(minimo<int32_t>(codice_punto, m_.celle.at(c).val1));
   }
 
   void registra(int32_t numero, int32_t cella) {
@@ -78,7 +80,7 @@ class passata {
     gruppo_davanti(i, 11);
     gruppo_davanti(i, 18);
     std::optional<int32_t> fine;
-    if (m_.celle[i].val1 < velocita_senza_punti_interni) {
+    if (m_.celle.at(i).val1 < velocita_senza_punti_interni) {
       fine = punti_interni(i);
     } else {
       // No walk to carry B3 to the end mark: it is looked for on its own, so
