@@ -47,9 +47,9 @@ class passata {
     m_.celle.at(c).val1 = static_cast<int16_t>(minimo<int32_t>(codice_punto, m_.celle.at(c).val1));
   }
 
-  void registra(int32_t numero, int32_t cella) {
+  void registra(int32_t numero, int32_t indice) {
     m_.n_errore = numero;
-    m_.pos_errore = cella * metri_per_cella;
+    m_.pos_errore = indice * metri_per_cella;
   }
 
   // Rule A: every signal up to 20 cells before a warning point gets a code
