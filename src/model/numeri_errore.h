@@ -38,6 +38,7 @@ constexpr int32_t errore_esecuzione = 25;
 constexpr int32_t file_linea_mancante = 101;
 constexpr int32_t generale_mancante = 102;
 constexpr int32_t curva_errata = 103;
+constexpr int32_t griglia_mancante = 104;
 constexpr int32_t valori_riservati_occupati = 1250;
 constexpr int32_t codici_controllo_occupati = 1251;
 }  // namespace numero_errore
@@ -45,6 +46,8 @@ constexpr int32_t codici_controllo_occupati = 1251;
 struct voce_errore {
   int32_t numero;
   const char* significato;
+  // Set where the step that records the number also records pos_errore.
+  bool con_posizione = false;
 };
 
 // The meanings, in the words a scenario author needs.
@@ -52,5 +55,9 @@ std::span<const voce_errore> tabella_errori();
 
 // The meaning of `numero`, or nullptr for a number that is not in the table.
 const char* significato_errore(int32_t numero);
+
+// Whether recording `numero` also records a position in pos_errore; for the
+// other numbers pos_errore still holds the position of an earlier error.
+bool errore_con_posizione(int32_t numero);
 
 }  // namespace scenario

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "model/modello.h"
+#include "model/numeri_errore.h"
 #include "output/scrittore_file.h"
 #include "run/errore.h"
 #include "run/memorizza_percorso.h"
@@ -18,6 +19,12 @@ int esegui_generazione(const std::filesystem::path& cartella, finestra& f, std::
 
     int32_t j = 1;
     memorizza_percorso(m, cartella, f, j);
+    // The compiled files are written all the same (there are none without a
+    // grid); the run must not end as a success.
+    if (m.n_errore != numero_errore::nessuno) {
+      errori << messaggio_errore_registrato(m) << std::endl;
+      return stato_uscita::errore_registrato;
+    }
     return stato_uscita::successo;
   } catch (const fine_programma& fine) {
     return fine.stato;

@@ -12,7 +12,8 @@ inline constexpr const char* treno_predefinito = "27364";
 
 // The whole run: writes every file of the built-in scenario into `cartella`
 // and returns the exit status (run/errore.h). A failed file operation is
-// reported on `errori`, naming the file and the reason.
+// reported on `errori`, naming the file and the reason; so is an error that the
+// compile or the finishing pass recorded, by its number and position.
 int esegui_generazione(const std::filesystem::path& cartella, finestra& f, std::ostream& errori);
 
 }  // namespace scenario

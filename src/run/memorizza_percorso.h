@@ -14,4 +14,10 @@ namespace scenario {
 void memorizza_percorso(modello& m, const std::filesystem::path& cartella, finestra& f,
                         int32_t& j);
 
+// The steps after the compile: finishes the grid, fills the check codes and
+// writes the compiled files, the track plan only when m.scrivi_planimetria is
+// set. A compile that left no grid gets nothing written: n_errore keeps the
+// compile's error, or 104 when the compile recorded none.
+void completa_percorso(modello& m, const std::filesystem::path& cartella, finestra& f);
+
 }  // namespace scenario

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+#include "model/modello.h"
+#include "run/finestra.h"
+
+namespace scenario {
+
+// The check string, left in m.riga: the train number of record 86 followed by
+// the route name of record 85, lower-cased, followed by
+// "aabbccddeeffgghhiillmmnnoo". Both codes use its first 25 characters, each
+// by its Windows-1252 code; a character that Windows-1252 cannot represent
+// counts as "?", the character it is written as in every file.
+int32_t codice_gara_st(modello& m);  // sum of position x code, positions from 1
+int32_t codice_gara_og(modello& m);  // plain sum of the codes
+
+// Fills the four reserved values: 610 in the route header's dato_d, 5121 in
+// cell 1's val1, codice_gara_st in the route header's orario and
+// codice_gara_og in cell 1's val2. A compile that already wrote into the first
+// two ends the run with error 1250, into the last two with 1251, before any
+// compiled file is written. Needs a sized grid.
+void codici_controllo(modello& m, finestra& f);
+
+}  // namespace scenario
