@@ -2,6 +2,9 @@
 
 #include <ostream>
 
+#include "documents/dati_note.h"
+#include "documents/dati_rallentamenti.h"
+#include "documents/dati_scheda.h"
 #include "model/modello.h"
 #include "model/numeri_errore.h"
 #include "output/scrittore_file.h"
@@ -16,6 +19,9 @@ int esegui_generazione(const std::filesystem::path& cartella, finestra& f, std::
     m.linea = linea_predefinita;
     m.treno = treno_predefinito;
     f.mostra("Attendere");
+    dati_note(m, cartella);
+    dati_rallentamenti(m, cartella);
+    dati_scheda(m, cartella);
 
     int32_t j = 1;
     memorizza_percorso(m, cartella, f, j);
