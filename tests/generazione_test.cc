@@ -48,7 +48,11 @@ TEST(Generazione, ARunWithoutGridEndsOnItsErrorAndWritesNoCompiledFile) {
   EXPECT_EQ(esito.stato, stato_uscita::errore_registrato);
   EXPECT_EQ(esito.uscita, "Attendere\n");
   EXPECT_EQ(esito.errori, " Errore n. 104\n");
-  EXPECT_EQ(cartella.contenuto(), (std::vector<std::string>{vecchio, "generatore"}));
+  EXPECT_EQ(cartella.contenuto(),
+            (std::vector<std::string>{vecchio, nome_note(linea_predefinita, treno_predefinito),
+                                      nome_rallentamenti(linea_predefinita, treno_predefinito),
+                                      nome_scheda_treno(linea_predefinita, treno_predefinito),
+                                      "generatore"}));
   EXPECT_EQ(leggi_file(cartella / vecchio), "vecchia");
 }
 
