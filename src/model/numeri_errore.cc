@@ -5,7 +5,7 @@ namespace scenario {
 namespace {
 
 constexpr voce_errore voci[] = {
-    {1, "route length above 1000000 m"},
+    {1, "route length below 0 or above 1000000 m"},
     {2, "a kilometric progressive whose start or chainage is not a multiple of 50"},
     {3, "start of the repeated-signal zone not a multiple of 50"},
     {4, "end of the repeated-signal zone not a multiple of 50"},
