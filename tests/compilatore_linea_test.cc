@@ -118,6 +118,23 @@ TEST(CompilatoreLinea, AMissingFileIsRecordedAndNothingIsCreated) {
   EXPECT_TRUE(cartella.contenuto().empty());
 }
 
+// Authors and tests may keep the description: every way out leaves it.
+TEST(CompilatoreLinea, TheFileCanBeKept) {
+  for (const char* lunghezza : {"2000", "1000001"}) {
+    prova::cartella_temporanea cartella;
+    modello m;
+    m.scrivi_planimetria = 1;
+    std::filesystem::path file = cartella / "linea.txt";
+    prova::scrivi_file(
+        file, std::string("[generale]\r\nlunghezza percorso, ") + lunghezza + "\r\n[fine]\r\n");
+    int32_t indice_testo = primo_elemento_testo;
+    opzioni_compilazione opzioni;
+    opzioni.cancella_descrizioni = false;
+    compila_linea(m, file, opzioni, indice_testo);
+    EXPECT_TRUE(std::filesystem::exists(file)) << lunghezza;
+  }
+}
+
 TEST(CompilatoreLinea, RunTimeFailures) {
   const struct {
     const char* caso;

@@ -97,6 +97,12 @@ TEST(Planimetria, TheFirstBuiltInCurves) {
   EXPECT_EQ(p.x(901), p.x(900) + d0 + 0.002 * d1);
   EXPECT_EQ(p.y(901), p.y(900) + d1 - 0.002 * d0);
   EXPECT_EQ(p.metro, 1001);
+  // Bit for bit, as an independent evaluation of the same formulas in IEEE
+  // double, left to right and without fused operations, gives them.
+  EXPECT_EQ(p.x(900), -0x1.502a601fba21cp+7);
+  EXPECT_EQ(p.y(900), 0x1.a38c1df2cca98p+9);
+  EXPECT_EQ(p.x(1000), -0x1.f2bba10dce741p+7);
+  EXPECT_EQ(p.y(1000), 0x1.c0ac3386db1c4p+9);
 }
 
 // A curve that begins behind the plan turns only from where the plan is; one
