@@ -38,22 +38,17 @@ esito_processo esegui_copia(const cartella_temporanea& cartella) {
           leggi_file(altrove / "err")};
 }
 
-// With no description to compile there is no route length and so no grid:
-// the run must say so and must not leave compiled files of an empty route.
-TEST(Generazione, ARunWithoutGridEndsOnItsErrorAndWritesNoCompiledFile) {
+TEST(Generazione, TheExecutableWritesIntoItsOwnDirectory) {
   cartella_temporanea cartella;
-  std::string vecchio = nome_celle(linea_predefinita, treno_predefinito);
-  scrivi_file(cartella / vecchio, "vecchia");
   esito_processo esito = esegui_copia(cartella);
-  EXPECT_EQ(esito.stato, stato_uscita::errore_registrato);
+  EXPECT_EQ(esito.stato, stato_uscita::successo) << esito.errori;
   EXPECT_EQ(esito.uscita, "Attendere\n");
-  EXPECT_EQ(esito.errori, " Errore n. 104\n");
+  EXPECT_EQ(esito.errori, "");
+  const std::string l = linea_predefinita, t = treno_predefinito;
   EXPECT_EQ(cartella.contenuto(),
-            (std::vector<std::string>{vecchio, nome_note(linea_predefinita, treno_predefinito),
-                                      nome_rallentamenti(linea_predefinita, treno_predefinito),
-                                      nome_scheda_treno(linea_predefinita, treno_predefinito),
-                                      "generatore"}));
-  EXPECT_EQ(leggi_file(cartella / vecchio), "vecchia");
+            (std::vector<std::string>{nome_celle(l, t), nome_elementi(l, t), nome_note(l, t),
+                                      nome_rallentamenti(l, t), nome_scheda_treno(l, t),
+                                      nome_planimetria(l), "generatore"}));
 }
 
 }  // namespace

@@ -56,13 +56,18 @@ TEST(MemorizzaPercorso, ACompileThatLeftNoGridGetsNoCompiledFile) {
   }
   finestra_prova p;
 
-  // No description to compile: the compile records nothing and sizes nothing.
+  // No description to compile: the compile stops before any length.
   modello m;
   m.linea = linea_predefinita;
   m.treno = treno_predefinito;
   int32_t j = 1;
   memorizza_percorso(m, cartella.percorso(), p.f, j);
-  EXPECT_EQ(m.n_errore, numero_errore::griglia_mancante);
+  EXPECT_EQ(m.n_errore, numero_errore::file_linea_mancante);
+
+  // A compile that sized nothing and recorded nothing gets a number of its own.
+  modello senza_lunghezza;
+  completa_percorso(senza_lunghezza, cartella.percorso(), p.f);
+  EXPECT_EQ(senza_lunghezza.n_errore, numero_errore::griglia_mancante);
 
   // A compile that stopped on an error of its own keeps that number.
   modello fermato;

@@ -10,6 +10,7 @@
 #include "output/scrittore_file.h"
 #include "run/errore.h"
 #include "run/memorizza_percorso.h"
+#include "sources/dati_linea.h"
 
 namespace scenario {
 
@@ -19,6 +20,7 @@ int esegui_generazione(const std::filesystem::path& cartella, finestra& f, std::
     m.linea = linea_predefinita;
     m.treno = treno_predefinito;
     f.mostra("Attendere");
+    dati_linea(m, cartella);
     dati_note(m, cartella);
     dati_rallentamenti(m, cartella);
     dati_scheda(m, cartella);
