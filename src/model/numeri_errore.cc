@@ -28,6 +28,7 @@ constexpr voce_errore voci[] = {
     {22, "station less than 350 m after the end of the previous one"},
     {24, "station of type below 25 ending within the first 100 m"},
     {25, "run-time failure while reading a description file"},
+    {29, "signal, slow-down, code point or station stop mark outside the cell grid"},
     {101, "line description file not found"},
     {102, "line description file without [generale]"},
     {103, "curve without class digit, or track plan past metre 1000000"},
