@@ -6,6 +6,7 @@
 #include "output/scrittore_file.h"
 #include "run/errore.h"
 #include "run/memorizza_percorso.h"
+#include "sources/dati_treno.h"
 
 namespace scenario {
 
@@ -15,6 +16,7 @@ int esegui_generazione(const std::filesystem::path& cartella, finestra& f, std::
     m.linea = linea_predefinita;
     m.treno = treno_predefinito;
     f.mostra("Attendere");
+    dati_treno(m, cartella);
 
     int32_t j = 1;
     memorizza_percorso(m, cartella, f, j);
