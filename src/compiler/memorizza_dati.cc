@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "compiler/compilatore_linea.h"
 #include "compiler/compilatore_treno.h"
 #include "model/errore_esecuzione.h"
 #include "model/numeri_errore.h"
@@ -27,6 +28,7 @@ void memorizza_dati(modello& m, const std::filesystem::path& cartella,
   std::filesystem::path file_treno = cartella / nome_descrizione_treno(m.linea, m.treno);
   try {
     int32_t indice_testo = primo_elemento_testo;
+    if (!compila_linea(m, file_linea, opzioni, indice_testo)) return;
     compila_treno(m, file_treno, opzioni, indice_testo);
   } catch (const errore_esecuzione&) {
     cancella_se_esiste(file_linea, opzioni);

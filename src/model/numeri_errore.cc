@@ -5,7 +5,7 @@ namespace scenario {
 namespace {
 
 constexpr voce_errore voci[] = {
-    {1, "route length above 1000000 m"},
+    {1, "route length below 0 or above 1000000 m"},
     {2, "a kilometric progressive whose start or chainage is not a multiple of 50"},
     {3, "start of the repeated-signal zone not a multiple of 50"},
     {4, "end of the repeated-signal zone not a multiple of 50"},
@@ -28,10 +28,12 @@ constexpr voce_errore voci[] = {
     {22, "station less than 350 m after the end of the previous one"},
     {24, "station of type below 25 ending within the first 100 m"},
     {25, "run-time failure while reading a description file"},
+    {26, "more than 80 tunnels"},
+    {27, "more than 80 sign boards: no element record left for the text"},
     {29, "signal, slow-down, code point or station stop mark outside the cell grid"},
     {101, "line description file not found"},
     {102, "line description file without [generale]"},
-    {103, "curve without class digit, or track plan past metre 1000000"},
+    {103, "curve without class digit, or track plan past metre 1000000 or past its last metre"},
     {1250, "reserved header values already filled before the check codes"},
     {1251, "check code slots already filled before the check codes"},
 };

@@ -6,6 +6,7 @@
 #include "output/scrittore_file.h"
 #include "run/errore.h"
 #include "run/memorizza_percorso.h"
+#include "sources/dati_linea.h"
 #include "sources/dati_treno.h"
 
 namespace scenario {
@@ -16,6 +17,7 @@ int esegui_generazione(const std::filesystem::path& cartella, finestra& f, std::
     m.linea = linea_predefinita;
     m.treno = treno_predefinito;
     f.mostra("Attendere");
+    dati_linea(m, cartella);
     dati_treno(m, cartella);
 
     int32_t j = 1;

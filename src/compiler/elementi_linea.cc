@@ -1,0 +1,141 @@
+#include "compiler/elementi_linea.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include "model/arrotonda.h"
+#include "model/errore_esecuzione.h"
+#include "model/numeri_errore.h"
+
+namespace scenario {
+
+namespace {
+
+cella& cella_della_griglia(modello& m, int64_t k) {
+  if (k < 0 || k >= static_cast<int64_t>(m.celle.size())) {
+    throw errore_esecuzione("cella " + std::to_string(k) + " fuori dalla griglia");
+  }
+  return m.celle[static_cast<size_t>(k)];
+}
+
+uint8_t byte_pendenza(int32_t pendenza) {
+  return static_cast<uint8_t>(static_cast<uint32_t>(pendenza) + 100u);
+}
+
+// One gradient cell at the pointer. Rows crowding the last cells can push
+// the pointer past the end of the grid: what would fall beyond it is
+// dropped, and the pointer stops there. Returns false once it is past.
+bool scrivi_pendenza(modello& m, lavoro_linea& w) {
+  if (!m.griglia_dimensionata()) throw errore_esecuzione("griglia non dimensionata");
+  if (w.cella_pendenza > m.n_celle) return false;
+  cella_della_griglia(m, w.cella_pendenza).pendenza = byte_pendenza(w.pendenza_attuale);
+  ++w.cella_pendenza;
+  return true;
+}
+
+}  // namespace
+
+int32_t cella_cartello(int32_t posizione) { return arrotonda_a<int32_t>(posizione / 50.0 + 1); }
+
+void memo_pendenza(modello& m, lavoro_linea& w, int32_t p, int32_t g) {
+  int32_t c = arrotonda_a<int32_t>(p / 50.0);
+  if (c > 0) {
+    do {
+      if (!scrivi_pendenza(m, w)) break;
+    } while (w.cella_pendenza < c);
+  }
+  w.pendenza_attuale = g;
+}
+
+void coda_pendenze(modello& m, lavoro_linea& w) {
+  do {
+    if (!scrivi_pendenza(m, w)) break;
+  } while (w.cella_pendenza < m.n_celle - 2);
+}
+
+bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo) {
+  bool marche = false;
+  if (tipo > 10) {
+    tipo -= 10;
+    marche = true;
+  }
+  // The lists hold 80 tunnels, from index 1.
+  if (m.n_gallerie >= massimo_gallerie) {
+    m.n_errore = numero_errore::troppe_gallerie;
+    return false;
+  }
+  ++m.n_gallerie;
+  m.galleria_inizio[static_cast<size_t>(m.n_gallerie)] = inizio;
+  m.galleria_fine[static_cast<size_t>(m.n_gallerie)] = fine;
+  if (m.n_gallerie > 1 &&
+      int64_t{inizio} - m.galleria_fine[static_cast<size_t>(m.n_gallerie - 1)] <= 150) {
+    tipo = 3;
+  }
+  int64_t prima = arrotonda_a<int32_t>(inizio / 50.0);
+  int64_t ultima = arrotonda_a<int32_t>(fine / 50.0 - 1);
+  // Only the start of a tunnel is checked against the grid: the part that
+  // lies outside it is not drawn. Markers keep their rhythm from the tunnel's
+  // first cell.
+  int64_t da = std::max<int64_t>(prima, 0);
+  int64_t a = std::min<int64_t>(ultima, m.n_celle);
+  for (int64_t k = da; k <= a; ++k) {
+    cella& c = cella_della_griglia(m, k);
+    c.galleria = static_cast<uint8_t>(tipo);
+    int64_t n = k - prima + 1;
+    if (marche && n % 4 == 0 && c.tipo == tipo_cella::vuota) c.tipo = tipo_cella::marca_galleria;
+  }
+  return true;
+}
+
+bool memo_indicatori_v_max(modello& m, int32_t posizione, int32_t vas, int32_t vbs, int32_t vcs,
+                           int16_t strisces, int32_t vad, int32_t vbd, int32_t vcd,
+                           int16_t strisced) {
+  cella& c = cella_della_griglia(m, cella_cartello(posizione));
+  if (!cella_libera(c)) {
+    m.n_errore = numero_errore::indicatore_su_cella_occupata;
+    return false;
+  }
+  // The speed of one side times 20 is a 32-bit product: one that overflows
+  // is a run-time failure like a value too wide for its field.
+  auto valore = [](int32_t s, int32_t d) {
+    int64_t prodotto = int64_t{s} * 20;
+    if (prodotto < std::numeric_limits<int32_t>::min() ||
+        prodotto > std::numeric_limits<int32_t>::max()) {
+      throw errore_esecuzione("velocita' fuori campo: " + std::to_string(s));
+    }
+    return arrotonda_a<int16_t>(d / 5.0 + static_cast<double>(prodotto));
+  };
+  int16_t val1 = valore(vas, vad);
+  int16_t val2 = valore(vbs, vbd);
+  int16_t val3 = valore(vcs, vcd);
+  c.tipo = tipo_cella::indicatore_v_max;
+  c.val1 = val1;
+  c.val2 = val2;
+  c.val3 = val3;
+  c.val4 = static_cast<int16_t>(int32_t{strisces} * 10 + strisced);
+  return true;
+}
+
+bool memo_cartello_indicatore(modello& m, lavoro_linea& w, int32_t p, const std::string& t) {
+  cella& c = cella_della_griglia(m, cella_cartello(p));
+  if (!cella_libera(c)) {
+    m.n_errore = numero_errore::cartello_su_cella_occupata;
+    m.pos_errore = p;
+    return false;
+  }
+  // Records 1 to 80 hold the sign texts from the top and the stations from
+  // the bottom; below record 1 there is no room for a text.
+  if (w.indice_testo < 1) {
+    m.n_errore = numero_errore::testi_esauriti;
+    m.pos_errore = p;
+    return false;
+  }
+  c.tipo = tipo_cella::cartello;
+  c.val1 = static_cast<int16_t>(w.indice_testo);
+  m.elementi[static_cast<size_t>(w.indice_testo)].testo = t;
+  --w.indice_testo;
+  return true;
+}
+
+}  // namespace scenario

@@ -1,0 +1,43 @@
+#pragma once
+
+// The line's items on the 50 m cell grid: the gradient of every cell, the
+// tunnels, the speed indicator boards and the sign boards with their texts.
+
+#include <cstdint>
+#include <string>
+
+#include "compiler/lavoro_linea.h"
+#include "model/modello.h"
+
+namespace scenario {
+
+// The cell of a board at `posizione` metres: posizione / 50 + 1, rounded.
+int32_t cella_cartello(int32_t posizione);
+
+// A "pendenza" row: the gradient in force so far fills the cells up to the
+// one of `p`, then `g` is in force. Every cell gets gradient + 100, low 8
+// bits. Writes at least one cell, so that rows crowding one cell move on.
+void memo_pendenza(modello& m, lavoro_linea& w, int32_t p, int32_t g);
+
+// After the last row: the gradient in force fills the cells up to
+// n_celle - 3; the last three keep 0.
+void coda_pendenze(modello& m, lavoro_linea& w);
+
+// A tunnel from `inizio` to `fine` metres. A type above 10 loses 10 and asks
+// for a marker (kind 11) in every fourth empty cell; a tunnel beginning at
+// most 150 m after the previous one ended takes type 3. Returns false after
+// recording error 26 when the 80 tunnel places are taken.
+bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo);
+
+// A speed indicator board (kind 6) with a group of speeds and stripes for
+// each side. Returns false after recording error 21 when its cell is taken.
+bool memo_indicatori_v_max(modello& m, int32_t posizione, int32_t vas, int32_t vbs, int32_t vcs,
+                           int16_t strisces, int32_t vad, int32_t vbd, int32_t vcd,
+                           int16_t strisced);
+
+// A sign board (kind 14) whose text goes into the next text record, counting
+// down from 80. Returns false after recording error 6 (cell taken) or 27 (no
+// text record left), with `p` as the position of the error.
+bool memo_cartello_indicatore(modello& m, lavoro_linea& w, int32_t p, const std::string& t);
+
+}  // namespace scenario
