@@ -306,10 +306,16 @@ class compilatore_treno {
   int32_t n_stazione_ = 1;
 };
 
+// A description that cannot be deleted would outlive the run: a failure of
+// the compile like any other.
 void cancella(const std::filesystem::path& percorso, const opzioni_compilazione& opzioni) {
   if (!opzioni.cancella_descrizioni) return;
-  std::error_code ignorato;
-  std::filesystem::remove(percorso, ignorato);
+  std::error_code errore;
+  std::filesystem::remove(percorso, errore);
+  if (errore) {
+    throw errore_esecuzione("impossibile cancellare " + percorso.string() + ": " +
+                            errore.message());
+  }
 }
 
 }  // namespace
