@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "compiler/compilatore_linea.h"
+#include "compiler/compilatore_treno.h"
 #include "model/errore_esecuzione.h"
 #include "model/numeri_errore.h"
 #include "run/nomi_file.h"
@@ -26,9 +27,9 @@ void memorizza_dati(modello& m, const std::filesystem::path& cartella,
   std::filesystem::path file_linea = cartella / nome_descrizione_linea(m.linea);
   std::filesystem::path file_treno = cartella / nome_descrizione_treno(m.linea, m.treno);
   try {
-    // The line half and the train half read their files here.
     int32_t indice_testo = primo_elemento_testo;
     if (!compila_linea(m, file_linea, opzioni, indice_testo)) return;
+    compila_treno(m, file_treno, opzioni, indice_testo);
   } catch (const errore_esecuzione&) {
     cancella_se_esiste(file_linea, opzioni);
     cancella_se_esiste(file_treno, opzioni);

@@ -30,6 +30,7 @@ constexpr voce_errore voci[] = {
     {25, "run-time failure while reading a description file"},
     {26, "more than 80 tunnels", true},
     {27, "more than 80 sign boards: no element record left for the text", true},
+    {29, "signal, slow-down, code point or station stop mark outside the cell grid", true},
     {101, "line description file not found"},
     {102, "line description file without [generale]"},
     {103, "curve without class digit, or track plan past metre 1000000 or past its last metre"},

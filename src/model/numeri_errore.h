@@ -37,6 +37,7 @@ constexpr int32_t stazione_troppo_corta = 24;
 constexpr int32_t errore_esecuzione = 25;
 constexpr int32_t troppe_gallerie = 26;
 constexpr int32_t testi_esauriti = 27;
+constexpr int32_t cella_fuori_griglia = 29;
 constexpr int32_t file_linea_mancante = 101;
 constexpr int32_t generale_mancante = 102;
 constexpr int32_t curva_errata = 103;

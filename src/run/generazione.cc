@@ -11,6 +11,7 @@
 #include "run/errore.h"
 #include "run/memorizza_percorso.h"
 #include "sources/dati_linea.h"
+#include "sources/dati_treno.h"
 
 namespace scenario {
 
@@ -21,6 +22,7 @@ int esegui_generazione(const std::filesystem::path& cartella, finestra& f, std::
     m.treno = treno_predefinito;
     f.mostra("Attendere");
     dati_linea(m, cartella);
+    dati_treno(m, cartella);
     dati_note(m, cartella);
     dati_rallentamenti(m, cartella);
     dati_scheda(m, cartella);
