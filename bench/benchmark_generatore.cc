@@ -22,6 +22,8 @@
 #include "run/generazione.h"
 #include "run/memorizza_percorso.h"
 #include "run/nomi_file.h"
+#include "sources/dati_linea.h"
+#include "sources/dati_treno.h"
 
 namespace scenario::banco {
 
@@ -89,9 +91,16 @@ void BM_GenerazionePredefinita(benchmark::State& stato) {
 }
 
 void BM_PavimentoPredefinito(benchmark::State& stato) {
-  cartella_banco prima, cartella;
+  cartella_banco prima, descrizioni, cartella;
   genera_predefinito(prima.percorso);
   file_prodotti file = raccogli(prima.percorso);
+  // The run also writes the two description files, before it deletes them.
+  modello m;
+  m.linea = linea_predefinita;
+  m.treno = treno_predefinito;
+  dati_linea(m, descrizioni.percorso);
+  dati_treno(m, descrizioni.percorso);
+  file.merge(raccogli(descrizioni.percorso));
   for (auto _ : stato) scrivi_pavimento(cartella.percorso, file);
 }
 

@@ -31,6 +31,10 @@ const std::filesystem::path& cartella_di_lavoro() {
     std::string modello = (std::filesystem::temp_directory_path() / "fuzz-XXXXXX").string();
     char* nome = mkdtemp(modello.data());
     if (nome == nullptr) std::abort();
+    std::atexit([] {
+      std::error_code ignorato;
+      std::filesystem::remove_all(cartella_di_lavoro(), ignorato);
+    });
     return std::filesystem::path(nome);
   }();
   return cartella;

@@ -16,8 +16,8 @@
 namespace scenario {
 namespace {
 
-TEST(ScenarioPredefinito, CompilesWithoutErrorAndFillsTheGrid) {
-  prova::cartella_temporanea cartella;
+// Writes both built-in descriptions into `cartella` and compiles them.
+modello compila_predefinito(const prova::cartella_temporanea& cartella) {
   modello m;
   m.linea = linea_predefinita;
   m.treno = treno_predefinito;
@@ -25,6 +25,12 @@ TEST(ScenarioPredefinito, CompilesWithoutErrorAndFillsTheGrid) {
   dati_linea(m, cartella.percorso());
   dati_treno(m, cartella.percorso());
   memorizza_dati(m, cartella.percorso());
+  return m;
+}
+
+TEST(ScenarioPredefinito, CompilesWithoutErrorAndFillsTheGrid) {
+  prova::cartella_temporanea cartella;
+  modello m = compila_predefinito(cartella);
 
   EXPECT_EQ(m.n_errore, 0);
   EXPECT_EQ(m.pos_errore, 0);
@@ -79,13 +85,7 @@ TEST(ScenarioPredefinito, CompilesWithoutErrorAndFillsTheGrid) {
 //   signal at 88800 m. 13.
 TEST(ScenarioPredefinito, TheFinishingPassPlacesItsCodePoints) {
   prova::cartella_temporanea cartella;
-  modello m;
-  m.linea = linea_predefinita;
-  m.treno = treno_predefinito;
-  inizializza_elementi(m);
-  dati_linea(m, cartella.percorso());
-  dati_treno(m, cartella.percorso());
-  memorizza_dati(m, cartella.percorso());
+  modello m = compila_predefinito(cartella);
   passata_finale(m);
 
   EXPECT_EQ(m.n_errore, 0);

@@ -8,6 +8,7 @@
 #include "compiler/elementi_linea.h"
 #include "compiler/lavoro_linea.h"
 #include "compiler/lettore_campi.h"
+#include "compiler/parole_chiave.h"
 #include "compiler/planimetria.h"
 #include "model/errore_esecuzione.h"
 #include "model/numeri_errore.h"
@@ -21,15 +22,6 @@ namespace {
 // a dash, in the item sections behind up to two.
 constexpr int trattini_generale = 10;
 constexpr int trattini_elementi = 2;
-
-bool contiene(std::string_view campo, std::string_view parola) {
-  return campo.find(parola) != std::string_view::npos;
-}
-
-// `parola` is written in lower case.
-bool contiene_senza_maiuscole(std::string_view campo, std::string_view parola) {
-  return minuscolo(campo).find(parola) != std::string::npos;
-}
 
 // A section header: not a dash field, and bracketed.
 bool intestazione(std::string_view campo) {
@@ -94,15 +86,7 @@ class compilazione_linea {
 
   // The file is read whole when the compile opens it, so closing it leaves
   // only its deletion.
-  void chiudi_e_cancella() {
-    if (!opzioni_.cancella_descrizioni) return;
-    std::error_code errore;
-    std::filesystem::remove(file_linea_, errore);
-    if (errore) {
-      throw errore_esecuzione("impossibile cancellare " + file_linea_.string() + ": " +
-                              errore.message());
-    }
-  }
+  void chiudi_e_cancella() { cancella_descrizione(file_linea_, opzioni_); }
 
  private:
   bool ferma(int32_t numero) {

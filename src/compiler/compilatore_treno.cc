@@ -1,13 +1,13 @@
 #include "compiler/compilatore_treno.h"
 
 #include <algorithm>
-#include <cctype>
 #include <limits>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 #include "compiler/lettore_campi.h"
+#include "compiler/parole_chiave.h"
 #include "compiler/segnali_rallentamenti.h"
 #include "model/arrotonda.h"
 #include "model/errore_esecuzione.h"
@@ -21,11 +21,9 @@ namespace {
 // (error 15), or out of the compile at once (every other error).
 enum class esito { continua, fine_lettura, interrotto };
 
-bool contiene(const std::string& campo, std::string_view parola) {
-  std::string minuscolo = campo;
-  std::transform(minuscolo.begin(), minuscolo.end(), minuscolo.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return minuscolo.find(parola) != std::string::npos;
+// Every test of the train half ignores case.
+bool contiene(std::string_view campo, std::string_view parola) {
+  return contiene_senza_maiuscole(campo, parola);
 }
 
 int32_t in_campo_32(int64_t v) {
@@ -149,36 +147,36 @@ class compilatore_treno {
     return esito::continua;
   }
 
-  // A row's speed holds from its cell to the cell before the next row's; a
-  // row at or before the fill point still writes one cell.
+  // A row's value holds from its cell to the cell before the next row's; a
+  // row at or before the fill point still writes one cell. The fill stops
+  // after `ultima`.
+  void riempi(int32_t& prossima, int32_t p, int32_t ultima,
+              void (compilatore_treno::*scrivi)(int32_t)) {
+    int32_t k = arrotonda_a<int32_t>(p / 50.0);
+    if (k <= 0) return;
+    do {
+      if (prossima > ultima) break;
+      (this->*scrivi)(prossima++);
+    } while (prossima < k);
+  }
+
   esito velocita() {
     int32_t p = file_.leggi_i32();
     int32_t s = file_.leggi_i32();
     if (oltre_la_griglia(p, 100)) return ferma_lettura(p);
-    int32_t k = arrotonda_a<int32_t>(p / 50.0);
-    if (k > 0) {
-      do {
-        if (cella_velocita_ >= m_.n_celle) break;
-        scrivi_velocita(cella_velocita_++);
-      } while (cella_velocita_ < k);
-    }
+    riempi(cella_velocita_, p, m_.n_celle - 1, &compilatore_treno::scrivi_velocita);
     velocita_attuale_ = s;
     return esito::continua;
   }
 
-  // As the speed, but stopping only past the last cell: a long run of rows
-  // that each write one cell would otherwise carry the fill off the grid.
+  // Unlike the speed, the adhesion fill may reach the last cell; it stops
+  // there, since a long run of rows that each write one cell would otherwise
+  // carry it off the grid.
   esito aderenza() {
     int32_t p = file_.leggi_i32();
     int32_t a = file_.leggi_i32();
     if (oltre_la_griglia(p, 100)) return ferma_lettura(p);
-    int32_t k = arrotonda_a<int32_t>(p / 50.0);
-    if (k > 0) {
-      do {
-        if (cella_aderenza_ > m_.n_celle) break;
-        scrivi_aderenza(cella_aderenza_++);
-      } while (cella_aderenza_ < k);
-    }
+    riempi(cella_aderenza_, p, m_.n_celle, &compilatore_treno::scrivi_aderenza);
     aderenza_attuale_ = a;
     return esito::continua;
   }
@@ -306,17 +304,6 @@ class compilatore_treno {
   int32_t n_stazione_ = 1;
 };
 
-// A description that cannot be deleted would outlive the run: a failure of
-// the compile like any other.
-void cancella(const std::filesystem::path& percorso, const opzioni_compilazione& opzioni) {
-  if (!opzioni.cancella_descrizioni) return;
-  std::error_code errore;
-  std::filesystem::remove(percorso, errore);
-  if (errore) {
-    throw errore_esecuzione("impossibile cancellare " + percorso.string() + ": " +
-                            errore.message());
-  }
-}
 
 }  // namespace
 
@@ -326,7 +313,7 @@ void compila_treno(modello& m, const std::filesystem::path& file_treno,
   lettore_campi file = lettore_campi::da_file(file_treno);
   compilatore_treno compilatore(m, file, indice_testo);
   esito e = compilatore.leggi();
-  cancella(file_treno, opzioni);
+  cancella_descrizione(file_treno, opzioni);
   if (e == esito::interrotto) return;
   compilatore.passi_finali();
 }

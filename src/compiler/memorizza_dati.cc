@@ -12,6 +12,7 @@ namespace scenario {
 
 namespace {
 
+// Inside the failure handler a file that will not go is left where it is.
 void cancella_se_esiste(const std::filesystem::path& percorso, const opzioni_compilazione& o) {
   if (!o.cancella_descrizioni) return;
   std::error_code ignorato;
@@ -19,6 +20,17 @@ void cancella_se_esiste(const std::filesystem::path& percorso, const opzioni_com
 }
 
 }  // namespace
+
+void cancella_descrizione(const std::filesystem::path& percorso,
+                          const opzioni_compilazione& opzioni) {
+  if (!opzioni.cancella_descrizioni) return;
+  std::error_code errore;
+  std::filesystem::remove(percorso, errore);
+  if (errore) {
+    throw errore_esecuzione("impossibile cancellare " + percorso.string() + ": " +
+                            errore.message());
+  }
+}
 
 void memorizza_dati(modello& m, const std::filesystem::path& cartella,
                     const opzioni_compilazione& opzioni) {

@@ -12,6 +12,11 @@ struct opzioni_compilazione {
   bool cancella_descrizioni = true;
 };
 
+// Deletes a description file once read, unless `opzioni` keep it. A file that
+// cannot be deleted would outlive the run: a run-time failure of the compile.
+void cancella_descrizione(const std::filesystem::path& percorso,
+                          const opzioni_compilazione& opzioni);
+
 // Compiles the line description and then the train description found in
 // `cartella` into `m`, recording problems in n_errore and pos_errore. Any
 // run-time failure of the compile becomes error 25 here, and only here.

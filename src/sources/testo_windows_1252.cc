@@ -63,23 +63,35 @@ size_t decodifica(std::string_view s, size_t i, char32_t& c) {
   return lunghezza;
 }
 
+// Calls `carattere` for each character of `utf8`, and `byte` for each byte
+// that does not begin a valid UTF-8 sequence.
+template <typename per_carattere, typename per_byte>
+void scorri(std::string_view utf8, per_carattere carattere, per_byte byte) {
+  for (size_t i = 0; i < utf8.size();) {
+    char32_t c = 0;
+    size_t lunghezza = decodifica(utf8, i, c);
+    if (lunghezza == 0) {
+      byte(utf8[i]);
+      ++i;
+      continue;
+    }
+    carattere(c);
+    i += lunghezza;
+  }
+}
+
 }  // namespace
 
 std::string a_windows_1252(std::string_view utf8) {
   std::string uscita;
   uscita.reserve(utf8.size());
-  for (size_t i = 0; i < utf8.size();) {
-    char32_t c = 0;
-    size_t lunghezza = decodifica(utf8, i, c);
-    if (lunghezza == 0) {
-      uscita.push_back(utf8[i]);
-      ++i;
-      continue;
-    }
-    int b = byte_di(c);
-    uscita.push_back(b < 0 ? '?' : static_cast<char>(b));
-    i += lunghezza;
-  }
+  scorri(
+      utf8,
+      [&](char32_t c) {
+        int b = byte_di(c);
+        uscita.push_back(b < 0 ? '?' : static_cast<char>(b));
+      },
+      [&](char b) { uscita.push_back(b); });
   return uscita;
 }
 
@@ -93,24 +105,19 @@ std::string da_windows_1252(std::string_view byte) {
 std::string minuscolo(std::string_view utf8) {
   std::string uscita;
   uscita.reserve(utf8.size());
-  for (size_t i = 0; i < utf8.size();) {
-    char32_t c = 0;
-    size_t lunghezza = decodifica(utf8, i, c);
-    if (lunghezza == 0) {
-      uscita.push_back(utf8[i]);
-      ++i;
-      continue;
-    }
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xc0 && c <= 0xde && c != 0xd7)) {
-      c += 0x20;
-    } else if (c == 0x160 || c == 0x152 || c == 0x17d) {
-      c += 1;
-    } else if (c == 0x178) {
-      c = 0xff;
-    }
-    metti_utf8(uscita, c);
-    i += lunghezza;
-  }
+  scorri(
+      utf8,
+      [&](char32_t c) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 0xc0 && c <= 0xde && c != 0xd7)) {
+          c += 0x20;
+        } else if (c == 0x160 || c == 0x152 || c == 0x17d) {
+          c += 1;
+        } else if (c == 0x178) {
+          c = 0xff;
+        }
+        metti_utf8(uscita, c);
+      },
+      [&](char b) { uscita.push_back(b); });
   return uscita;
 }
 
