@@ -2,6 +2,8 @@
 
 // All byte-order code of the compiled files. Every multi-byte number leaves
 // the program little-endian, byte by byte, whatever the machine's own order.
+// The scrivi_* functions store into a place of known size, the metti_*
+// functions append to a buffer.
 
 #include <bit>
 #include <cstdint>
@@ -9,11 +11,32 @@
 
 namespace scenario {
 
+inline void scrivi_u16(char* p, uint16_t v) {
+  p[0] = static_cast<char>(v & 0xff);
+  p[1] = static_cast<char>(v >> 8);
+}
+
+inline void scrivi_u32(char* p, uint32_t v) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xff);
+}
+
+inline void scrivi_u64(char* p, uint64_t v) {
+  for (int i = 0; i < 8; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xff);
+}
+
+inline void scrivi_i16(char* p, int16_t v) { scrivi_u16(p, static_cast<uint16_t>(v)); }
+
+inline void scrivi_i32(char* p, int32_t v) { scrivi_u32(p, static_cast<uint32_t>(v)); }
+
+// IEEE 754 binary64, its bits stored as a little-endian 64-bit integer.
+inline void scrivi_f64(char* p, double v) { scrivi_u64(p, std::bit_cast<uint64_t>(v)); }
+
 inline void metti_u8(std::string& uscita, uint8_t v) { uscita.push_back(static_cast<char>(v)); }
 
 inline void metti_u16(std::string& uscita, uint16_t v) {
-  uscita.push_back(static_cast<char>(v & 0xff));
-  uscita.push_back(static_cast<char>(v >> 8));
+  char b[2];
+  scrivi_u16(b, v);
+  uscita.append(b, sizeof b);
 }
 
 inline void metti_i16(std::string& uscita, int16_t v) {
@@ -21,20 +44,19 @@ inline void metti_i16(std::string& uscita, int16_t v) {
 }
 
 inline void metti_u32(std::string& uscita, uint32_t v) {
-  for (int i = 0; i < 4; ++i) uscita.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
+  char b[4];
+  scrivi_u32(b, v);
+  uscita.append(b, sizeof b);
 }
 
 inline void metti_i32(std::string& uscita, int32_t v) {
   metti_u32(uscita, static_cast<uint32_t>(v));
 }
 
-inline void metti_u64(std::string& uscita, uint64_t v) {
-  for (int i = 0; i < 8; ++i) uscita.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
-}
-
-// IEEE 754 binary64, its bits written as a little-endian 64-bit integer.
 inline void metti_f64(std::string& uscita, double v) {
-  metti_u64(uscita, std::bit_cast<uint64_t>(v));
+  char b[8];
+  scrivi_f64(b, v);
+  uscita.append(b, sizeof b);
 }
 
 }  // namespace scenario

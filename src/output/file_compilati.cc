@@ -10,15 +10,21 @@
 namespace scenario {
 
 void codifica_valore_planimetria(std::string& uscita, const valore_planimetria& v) {
+  // Up to ten bytes, appended at once: the plan holds millions of them.
+  char b[10];
+  size_t n = 2;
   if (const int16_t* intero = std::get_if<int16_t>(&v)) {
-    metti_u16(uscita, codice_planimetria::intero);
-    metti_i16(uscita, *intero);
+    scrivi_u16(b, codice_planimetria::intero);
+    scrivi_i16(b + 2, *intero);
+    n = 4;
   } else if (const double* reale = std::get_if<double>(&v)) {
-    metti_u16(uscita, codice_planimetria::reale);
-    metti_f64(uscita, *reale);
+    scrivi_u16(b, codice_planimetria::reale);
+    scrivi_f64(b + 2, *reale);
+    n = 10;
   } else {
-    metti_u16(uscita, codice_planimetria::vuoto);
+    scrivi_u16(b, codice_planimetria::vuoto);
   }
+  uscita.append(b, n);
 }
 
 void codifica_elemento(std::string& uscita, const elemento& e) {
