@@ -54,8 +54,8 @@ size_t codifica_tutto(const scenario::modello& m) {
     buffer.clear();
   };
   for (const auto& coordinata : m.planimetria) {
-    for (const auto& v : coordinata) {
-      scenario::codifica_valore_planimetria(buffer, v);
+    for (size_t metro = 0; metro < coordinata.size(); ++metro) {
+      scenario::codifica_metro(buffer, coordinata, metro);
       if (buffer.size() > 65536) svuota();
     }
   }

@@ -304,7 +304,7 @@ bool compila_linea(modello& m, const std::filesystem::path& file_linea,
   // Nothing sized by an earlier compile survives: a file without a length
   // row leaves the grid and the plan unsized, and their first use fails.
   m.celle.clear();
-  for (auto& coordinata : m.planimetria) coordinata.clear();
+  for (auto& coordinata : m.planimetria) coordinata.dimensiona(0);
   m.n_celle = 0;
   m.metri_totali = 0;
 

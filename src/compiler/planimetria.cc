@@ -27,40 +27,53 @@ void richiedi_metro(const modello& m, int64_t metro) {
 
 double coordinata(const modello& m, int c, int32_t metro) {
   richiedi_metro(m, metro);
-  const valore_planimetria& v = m.planimetria[c][static_cast<size_t>(metro)];
-  if (const auto* intero = std::get_if<int16_t>(&v)) return *intero;
-  if (const auto* reale = std::get_if<double>(&v)) return *reale;
-  throw errore_esecuzione("metro " + std::to_string(metro) + " della planimetria senza valore");
+  const coordinata_planimetria& piano = m.planimetria[c];
+  if (piano.tipo(static_cast<size_t>(metro)) == coordinata_planimetria::vuoto) {
+    throw errore_esecuzione("metro " + std::to_string(metro) + " della planimetria senza valore");
+  }
+  return piano.numero(static_cast<size_t>(metro));
 }
 
-// The last point and the step that led to it, for point `metro`.
-struct ultimo_passo {
-  double x1, y1, d0, d1;
+// Draws the plan metre after metre, keeping the last two points at hand: the
+// step of each metre is the difference of the two points before it.
+class penna {
+ public:
+  // Ready to draw metre `metro`.
+  penna(modello& m, int32_t metro)
+      : m_(m),
+        x0_(coordinata(m, 0, metro - 2)),
+        y0_(coordinata(m, 1, metro - 2)),
+        x1_(coordinata(m, 0, metro - 1)),
+        y1_(coordinata(m, 1, metro - 1)) {}
+
+  void dritto(int32_t metro) {
+    double d0 = x1_ - x0_;
+    double d1 = y1_ - y0_;
+    traccia(metro, x1_ + d0, y1_ + d1);
+  }
+
+  // The step is not rescaled: each turning metre lengthens it by a factor
+  // sqrt(1 + k*k), as the plan has always been drawn.
+  void curvo(int32_t metro, double k) {
+    double d0 = x1_ - x0_;
+    double d1 = y1_ - y0_;
+    traccia(metro, x1_ + d0 + k * d1, y1_ + d1 - k * d0);
+  }
+
+ private:
+  void traccia(int32_t metro, double x, double y) {
+    richiedi_metro(m_, metro);
+    m_.planimetria[0].metti_reale(static_cast<size_t>(metro), x);
+    m_.planimetria[1].metti_reale(static_cast<size_t>(metro), y);
+    x0_ = x1_;
+    y0_ = y1_;
+    x1_ = x;
+    y1_ = y;
+  }
+
+  modello& m_;
+  double x0_, y0_, x1_, y1_;
 };
-
-ultimo_passo prima_di(const modello& m, int32_t metro) {
-  richiedi_metro(m, metro);
-  double x1 = coordinata(m, 0, metro - 1);
-  double y1 = coordinata(m, 1, metro - 1);
-  return {x1, y1, x1 - coordinata(m, 0, metro - 2), y1 - coordinata(m, 1, metro - 2)};
-}
-
-void metti_punto(modello& m, int32_t metro, double x, double y) {
-  m.planimetria[0][static_cast<size_t>(metro)] = x;
-  m.planimetria[1][static_cast<size_t>(metro)] = y;
-}
-
-void passo_dritto(modello& m, int32_t metro) {
-  ultimo_passo p = prima_di(m, metro);
-  metti_punto(m, metro, p.x1 + p.d0, p.y1 + p.d1);
-}
-
-// The step is not rescaled: each turning metre lengthens it by a factor
-// sqrt(1 + k*k), as the plan has always been drawn.
-void passo_curvo(modello& m, int32_t metro, double k) {
-  ultimo_passo p = prima_di(m, metro);
-  metti_punto(m, metro, p.x1 + p.d0 + k * p.d1, p.y1 + p.d1 - k * p.d0);
-}
 
 }  // namespace
 
@@ -76,10 +89,10 @@ std::optional<double> curvatura(std::string_view parola) {
 
 void semina_planimetria(modello& m) {
   richiedi_metro(m, 1);
-  m.planimetria[0][0] = int16_t{0};
-  m.planimetria[1][0] = int16_t{0};
-  m.planimetria[0][1] = int16_t{0};
-  m.planimetria[1][1] = int16_t{1};
+  m.planimetria[0].metti(0, int16_t{0});
+  m.planimetria[1].metti(0, int16_t{0});
+  m.planimetria[0].metti(1, int16_t{0});
+  m.planimetria[1].metti(1, int16_t{1});
 }
 
 bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_view parola) {
@@ -88,14 +101,15 @@ bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_vi
     m.n_errore = numero_errore::curva_errata;
     return false;
   }
+  penna p(m, metro);
   // A curve that would run past the last metre of the plan is refused like
   // one that runs past metre 1000000, keeping the points already computed.
   auto avanza = [&](std::optional<double> curva) {
     if (metro > m.metri_totali) return false;
     if (curva) {
-      passo_curvo(m, metro, *curva);
+      p.curvo(metro, *curva);
     } else {
-      passo_dritto(m, metro);
+      p.dritto(metro);
     }
     ++metro;
     return metro <= ultimo_metro_di_curva;
@@ -117,8 +131,10 @@ bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_vi
 }
 
 void coda_planimetria(modello& m, int32_t& metro) {
+  if (metro > m.metri_totali - 2) return;
+  penna p(m, metro);
   while (metro <= m.metri_totali - 2) {
-    passo_dritto(m, metro);
+    p.dritto(metro);
     ++metro;
   }
 }

@@ -12,12 +12,8 @@ void dimensiona(modello& m, int32_t lunghezza) {
   m.metri_totali = lunghezza + coda_percorso;
   m.n_celle = arrotonda_a<int32_t>(static_cast<double>(m.metri_totali) / metri_per_cella);
   m.celle.assign(static_cast<size_t>(m.n_celle) + 1, cella{});
-  for (auto& coordinata : m.planimetria) coordinata.clear();
-  if (m.scrivi_planimetria != 0) {
-    for (auto& coordinata : m.planimetria) {
-      coordinata.assign(static_cast<size_t>(m.metri_totali) + 1, valore_planimetria{});
-    }
-  }
+  size_t metri = m.scrivi_planimetria != 0 ? static_cast<size_t>(m.metri_totali) + 1 : 0;
+  for (auto& coordinata : m.planimetria) coordinata.dimensiona(metri);
 }
 
 }  // namespace scenario

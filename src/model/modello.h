@@ -6,8 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <variant>
 #include <vector>
+
+#include "model/coordinata_planimetria.h"
 
 namespace scenario {
 
@@ -68,10 +69,6 @@ struct elemento {
   int32_t orario = 0;
 };
 
-// A point coordinate of the track plan: empty, a 16-bit integer or a double.
-// The alternative chosen travels into the track plan file as its type code.
-using valore_planimetria = std::variant<std::monostate, int16_t, double>;
-
 constexpr int numero_elementi = 87;
 constexpr int primo_elemento_testo = 80;  // sign texts count down from here
 constexpr int elemento_progressiva_tre = 81;
@@ -89,7 +86,7 @@ constexpr int32_t metri_per_cella = 50;
 
 struct modello {
   // planimetria[c][m]: coordinate c (0 or 1) of the point at metre m.
-  std::array<std::vector<valore_planimetria>, 2> planimetria;
+  std::array<coordinata_planimetria, 2> planimetria;
   std::vector<cella> celle;  // indices 0 to n_celle once sized
   std::array<elemento, numero_elementi> elementi;
   std::array<int32_t, massimo_gallerie + 1> galleria_inizio{};

@@ -9,22 +9,38 @@
 
 namespace scenario {
 
-void codifica_valore_planimetria(std::string& uscita, const valore_planimetria& v) {
-  // Up to ten bytes, appended at once: the plan holds millions of them.
+namespace {
+
+// Up to ten bytes, appended at once: the plan holds millions of them.
+void codifica_valore(std::string& uscita, uint8_t tipo, double valore) {
   char b[10];
   size_t n = 2;
-  if (const int16_t* intero = std::get_if<int16_t>(&v)) {
-    scrivi_u16(b, codice_planimetria::intero);
-    scrivi_i16(b + 2, *intero);
+  scrivi_u16(b, tipo);
+  if (tipo == coordinata_planimetria::intero) {
+    scrivi_i16(b + 2, static_cast<int16_t>(valore));
     n = 4;
-  } else if (const double* reale = std::get_if<double>(&v)) {
-    scrivi_u16(b, codice_planimetria::reale);
-    scrivi_f64(b + 2, *reale);
+  } else if (tipo == coordinata_planimetria::reale) {
+    scrivi_f64(b + 2, valore);
     n = 10;
-  } else {
-    scrivi_u16(b, codice_planimetria::vuoto);
   }
   uscita.append(b, n);
+}
+
+}  // namespace
+
+void codifica_valore_planimetria(std::string& uscita, const valore_planimetria& v) {
+  if (const int16_t* intero = std::get_if<int16_t>(&v)) {
+    codifica_valore(uscita, coordinata_planimetria::intero, *intero);
+  } else if (const double* reale = std::get_if<double>(&v)) {
+    codifica_valore(uscita, coordinata_planimetria::reale, *reale);
+  } else {
+    codifica_valore(uscita, coordinata_planimetria::vuoto, 0);
+  }
+}
+
+void codifica_metro(std::string& uscita, const coordinata_planimetria& coordinata, size_t metro) {
+  uint8_t tipo = coordinata.tipo(metro);
+  codifica_valore(uscita, tipo, tipo == coordinata_planimetria::vuoto ? 0 : coordinata.numero(metro));
 }
 
 void codifica_elemento(std::string& uscita, const elemento& e) {
@@ -74,9 +90,9 @@ void codifica_cella(std::string& uscita, const cella& c) {
 
 void scrivi_file_planimetria(const std::filesystem::path& percorso, const modello& m) {
   scrittore_file file(percorso);
-  for (const auto& coordinata : m.planimetria) {
-    for (const valore_planimetria& v : coordinata) {
-      codifica_valore_planimetria(file.buffer(), v);
+  for (const coordinata_planimetria& coordinata : m.planimetria) {
+    for (size_t metro = 0; metro < coordinata.size(); ++metro) {
+      codifica_metro(file.buffer(), coordinata, metro);
       file.scarica_se_pieno();
     }
   }

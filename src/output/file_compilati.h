@@ -32,14 +32,9 @@ namespace scenario {
 constexpr size_t lunghezza_record_cella = 15;
 constexpr size_t lunghezza_record_elemento_senza_testo = 34;
 
-namespace codice_planimetria {
-constexpr uint16_t vuoto = 0;
-constexpr uint16_t intero = 2;
-constexpr uint16_t reale = 5;
-}  // namespace codice_planimetria
-
 // Encoders of one record, appended to `uscita`.
 void codifica_valore_planimetria(std::string& uscita, const valore_planimetria& v);
+void codifica_metro(std::string& uscita, const coordinata_planimetria& coordinata, size_t metro);
 void codifica_elemento(std::string& uscita, const elemento& e);
 void codifica_cella(std::string& uscita, const cella& c);
 
