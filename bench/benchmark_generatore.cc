@@ -4,7 +4,6 @@
 // then the ratios between them.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "descrizione_sintetica.h"
+#include "output/scrittore_file.h"
 #include "run/finestra.h"
 #include "run/generazione.h"
 #include "run/memorizza_percorso.h"
@@ -62,17 +62,11 @@ file_prodotti raccogli(const std::filesystem::path& cartella) {
   return file;
 }
 
-// The floor: each file written with one system call from a prepared buffer.
+// The floor: each file replaced from a prepared buffer with one write, the way
+// every output must be replaced (written beside the old file and renamed over
+// it, so that a failed run never leaves a half-written file).
 void scrivi_pavimento(const std::filesystem::path& cartella, const file_prodotti& file) {
-  for (const auto& [nome, contenuto] : file) {
-    int d = ::open((cartella / nome).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (d < 0 || ::write(d, contenuto.data(), contenuto.size()) !=
-                     static_cast<ssize_t>(contenuto.size())) {
-      std::perror(nome.c_str());
-      std::exit(1);
-    }
-    ::close(d);
-  }
+  for (const auto& [nome, contenuto] : file) sostituisci_file(cartella / nome, contenuto);
 }
 
 std::ostringstream scarto;

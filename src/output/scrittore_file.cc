@@ -45,6 +45,8 @@ scrittore_file::~scrittore_file() {
 }
 
 void scrittore_file::scrivi(std::string_view byte) {
+  // A block as large as the buffer goes out without being copied into it.
+  if (buffer_.empty() && byte.size() >= dimensione_buffer) return scrivi_tutto(byte);
   buffer_.append(byte);
   scarica_se_pieno();
 }
@@ -54,8 +56,13 @@ void scrittore_file::scarica_se_pieno() {
 }
 
 void scrittore_file::scarica() {
-  const char* dati = buffer_.data();
-  size_t restanti = buffer_.size();
+  scrivi_tutto(buffer_);
+  buffer_.clear();
+}
+
+void scrittore_file::scrivi_tutto(std::string_view byte) {
+  const char* dati = byte.data();
+  size_t restanti = byte.size();
   while (restanti > 0) {
     ssize_t scritti = ::write(descrittore_, dati, restanti);
     if (scritti < 0) {
@@ -65,7 +72,6 @@ void scrittore_file::scarica() {
     dati += scritti;
     restanti -= static_cast<size_t>(scritti);
   }
-  buffer_.clear();
 }
 
 void scrittore_file::chiudi() {

@@ -40,6 +40,7 @@ class scrittore_file {
 
  private:
   void scarica();
+  void scrivi_tutto(std::string_view byte);
   [[noreturn]] void fallisci(int codice);
 
   std::filesystem::path destinazione_;
