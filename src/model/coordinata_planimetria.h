@@ -30,6 +30,8 @@ class coordinata_planimetria {
   void dimensiona(size_t metri);
 
   size_t size() const { return metri_; }
+  // Bytes held for the values, drawn or not.
+  size_t memoria() const { return valori_.capacity() * sizeof(double) + tipi_.capacity(); }
   bool empty() const { return metri_ == 0; }
 
   uint8_t tipo(size_t metro) const { return metro < tipi_.size() ? tipi_[metro] : vuoto; }
