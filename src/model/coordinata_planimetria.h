@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "model/pagine_grandi.h"
+
 namespace scenario {
 
 // A point coordinate of the track plan: empty, a 16-bit integer or a double.
@@ -53,8 +55,8 @@ class coordinata_planimetria {
 
  private:
   size_t metri_ = 0;
-  std::vector<double> valori_;
-  std::vector<uint8_t> tipi_;
+  std::vector<double, allocatore_pagine_grandi<double>> valori_;
+  std::vector<uint8_t, allocatore_pagine_grandi<uint8_t>> tipi_;
 };
 
 }  // namespace scenario

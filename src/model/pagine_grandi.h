@@ -1,0 +1,50 @@
+#pragma once
+
+// Memory for the large arrays of the model. A fresh 4 KiB page costs a fault
+// of its own the first time it is written, and a plan of a million metres
+// spans thousands of them: large blocks are mapped on their own and offered
+// to the system as huge pages, one fault per 2 MiB. Where the system has no
+// huge pages they are ordinary pages, as before.
+
+#include <cstddef>
+#include <new>
+
+namespace scenario {
+
+// Blocks from this size on are mapped on their own.
+constexpr size_t soglia_pagine_grandi = size_t{512} << 10;
+
+// A block of at least `byte` bytes (at least soglia_pagine_grandi), aligned
+// to a huge page; throws std::bad_alloc.
+void* riserva_pagine_grandi(size_t byte);
+void libera_pagine_grandi(void* blocco, size_t byte);
+
+// std::allocator for small blocks, riserva_pagine_grandi for large ones.
+template <typename T>
+struct allocatore_pagine_grandi {
+  using value_type = T;
+
+  allocatore_pagine_grandi() = default;
+  template <typename U>
+  allocatore_pagine_grandi(const allocatore_pagine_grandi<U>&) {}
+
+  T* allocate(size_t n) {
+    if (n > static_cast<size_t>(-1) / sizeof(T)) throw std::bad_alloc();
+    size_t byte = n * sizeof(T);
+    if (byte >= soglia_pagine_grandi) return static_cast<T*>(riserva_pagine_grandi(byte));
+    return static_cast<T*>(::operator new (byte, std::align_val_t{alignof(T)}));
+  }
+
+  void deallocate(T* p, size_t n) {
+    size_t byte = n * sizeof(T);
+    if (byte >= soglia_pagine_grandi) return libera_pagine_grandi(p, byte);
+    ::operator delete (p, std::align_val_t{alignof(T)});
+  }
+
+  template <typename U>
+  bool operator==(const allocatore_pagine_grandi<U>&) const {
+    return true;
+  }
+};
+
+}  // namespace scenario
