@@ -3,7 +3,8 @@
 // All byte-order code of the compiled files. Every multi-byte number leaves
 // the program little-endian, byte by byte, whatever the machine's own order.
 // The scrivi_* functions store into a place of known size, the metti_*
-// functions append to a buffer.
+// functions append to a buffer, the leggi_* functions read back what the
+// scrivi_* ones stored.
 
 #include <bit>
 #include <cstdint>
@@ -30,6 +31,21 @@ inline void scrivi_i32(char* p, int32_t v) { scrivi_u32(p, static_cast<uint32_t>
 
 // IEEE 754 binary64, its bits stored as a little-endian 64-bit integer.
 inline void scrivi_f64(char* p, double v) { scrivi_u64(p, std::bit_cast<uint64_t>(v)); }
+
+inline uint16_t leggi_u16(const char* p) {
+  return static_cast<uint16_t>(static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[1])
+                                                                      << 8);
+}
+
+inline uint64_t leggi_u64(const char* p) {
+  uint64_t v = 0;
+  for (int i = 0; i < 8; ++i) v |= uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+  return v;
+}
+
+inline int16_t leggi_i16(const char* p) { return static_cast<int16_t>(leggi_u16(p)); }
+
+inline double leggi_f64(const char* p) { return std::bit_cast<double>(leggi_u64(p)); }
 
 inline void metti_u8(std::string& uscita, uint8_t v) { uscita.push_back(static_cast<char>(v)); }
 
