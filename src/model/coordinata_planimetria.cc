@@ -1,9 +1,6 @@
 #include "model/coordinata_planimetria.h"
 
-#include <bit>
 #include <cassert>
-
-#include "output/codifica.h"
 
 namespace scenario {
 

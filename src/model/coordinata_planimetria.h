@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/pagine_grandi.h"
+#include "output/codifica.h"
 
 namespace scenario {
 
@@ -78,7 +79,10 @@ class coordinata_planimetria {
   // The same for a double; drawing the plan metre after metre only appends.
   void metti_reale(size_t metro, double v) {
     if (metro != posti_.size()) return metti(metro, v);
-    posti_.push_back(posto_di(v));
+    posto p;
+    scrivi_u16(p.data(), reale);
+    scrivi_f64(p.data() + 2, v);
+    posti_.push_back(p);
   }
 
  private:
