@@ -76,13 +76,25 @@ class coordinata_planimetria {
   // `metro` lies below size().
   void metti(size_t metro, valore_planimetria v);
 
-  // The same for a double; drawing the plan metre after metre only appends.
+  // The same for a double.
   void metti_reale(size_t metro, double v) {
     if (metro != posti_.size()) return metti(metro, v);
     posto p;
+    scrivi_reale(p, v);
+    posti_.push_back(p);
+  }
+
+  // Drawing the plan only appends: n slots after the last metre stored, left
+  // as they are for the caller to set every one with scrivi_reale() before
+  // the plan is used again.
+  posto* accoda(size_t n) {
+    size_t da = posti_.size();
+    posti_.resize(da + n);
+    return posti_.data() + da;
+  }
+  static void scrivi_reale(posto& p, double v) {
     scrivi_u16(p.data(), reale);
     scrivi_f64(p.data() + 2, v);
-    posti_.push_back(p);
   }
 
  private:

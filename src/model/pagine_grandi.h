@@ -8,6 +8,8 @@
 
 #include <cstddef>
 #include <new>
+#include <type_traits>
+#include <utility>
 
 namespace scenario {
 
@@ -39,6 +41,18 @@ struct allocatore_pagine_grandi {
     size_t byte = n * sizeof(T);
     if (byte >= soglia_pagine_grandi) return libera_pagine_grandi(p, byte);
     ::operator delete (p, std::align_val_t{alignof(T)});
+  }
+
+  // An element made without a value is left as it is, not zeroed: the plan
+  // appends slots it sets at once, and zeroing them first would only write
+  // every byte twice.
+  template <typename U>
+  void construct(U* p) noexcept(std::is_nothrow_default_constructible_v<U>) {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... A>
+  void construct(U* p, A&&... a) {
+    ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
   }
 
   template <typename U>
