@@ -47,20 +47,21 @@ void codifica_elemento(std::string& uscita, const elemento& e) {
 }
 
 void codifica_cella(std::string& uscita, const cella& c) {
-  size_t inizio_record = uscita.size();
-  metti_u8(uscita, c.tipo);
-  metti_i16(uscita, c.val1);
-  metti_i16(uscita, c.val2);
-  metti_i16(uscita, c.val3);
-  metti_i16(uscita, c.val4);
-  metti_u8(uscita, c.tempo);
-  metti_u8(uscita, c.avviso);
-  metti_u8(uscita, c.galleria);
-  metti_u8(uscita, c.vel_max);
-  metti_u8(uscita, c.pendenza);
-  metti_u8(uscita, c.aderenza);
-  assert(uscita.size() - inizio_record == lunghezza_record_cella);
-  (void)inizio_record;
+  // Stored into a record of fixed size and appended whole: a grid has tens of
+  // thousands of cells.
+  char r[lunghezza_record_cella];
+  r[0] = static_cast<char>(c.tipo);
+  scrivi_i16(r + 1, c.val1);
+  scrivi_i16(r + 3, c.val2);
+  scrivi_i16(r + 5, c.val3);
+  scrivi_i16(r + 7, c.val4);
+  r[9] = static_cast<char>(c.tempo);
+  r[10] = static_cast<char>(c.avviso);
+  r[11] = static_cast<char>(c.galleria);
+  r[12] = static_cast<char>(c.vel_max);
+  r[13] = static_cast<char>(c.pendenza);
+  r[14] = static_cast<char>(c.aderenza);
+  uscita.append(r, sizeof r);
 }
 
 void scrivi_file_planimetria(const std::filesystem::path& percorso, const modello& m) {
