@@ -101,5 +101,38 @@ TEST(FileCompilati, PlanIsCoordinateZeroThenCoordinateOne) {
   EXPECT_EQ(leggi_file(cartella / "c.dat").size(), 45u);
 }
 
+// A plan of every shape: integers, a run of doubles longer than the write
+// buffer, an integer written over one of them, a gap left empty before a
+// double, an empty tail. Each metre reads back as put, and the file is every
+// metre's encoding in order.
+TEST(FileCompilati, PlanFileIsEveryMetreEncodedInOrder) {
+  cartella_temporanea cartella;
+  modello m;
+  for (coordinata_planimetria& c : m.planimetria) {
+    c.dimensiona(20000);
+    c.metti(0, int16_t{0});
+    c.metti(1, int16_t{-3});
+    for (size_t metro = 2; metro < 12000; ++metro) c.metti_reale(metro, metro * 0.5);
+  }
+  m.planimetria[0].metti(5000, int16_t{7});
+  m.planimetria[1].metti(15000, 1.25);
+  EXPECT_EQ(m.planimetria[0][1], valore_planimetria(int16_t{-3}));
+  EXPECT_EQ(m.planimetria[0][5000], valore_planimetria(int16_t{7}));
+  EXPECT_EQ(m.planimetria[0][11999], valore_planimetria(5999.5));
+  EXPECT_EQ(m.planimetria[1][5000], valore_planimetria(2500.0));
+  EXPECT_EQ(m.planimetria[1][12000], valore_planimetria());
+  EXPECT_EQ(m.planimetria[1][15000], valore_planimetria(1.25));
+  EXPECT_EQ(m.planimetria[1][19999], valore_planimetria());
+
+  std::string atteso;
+  for (const coordinata_planimetria& c : m.planimetria) {
+    for (size_t metro = 0; metro < c.size(); ++metro) codifica_valore_planimetria(atteso, c[metro]);
+  }
+  ASSERT_EQ(atteso.size(),
+            (8 + 11997 * 10 + 4 + 8000 * 2) + (8 + 11998 * 10 + 3000 * 2 + 10 + 4999 * 2));
+  scrivi_file_planimetria(cartella / "p.dat", m);
+  EXPECT_TRUE(leggi_file(cartella / "p.dat") == atteso);
+}
+
 }  // namespace
 }  // namespace scenario

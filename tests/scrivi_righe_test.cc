@@ -68,6 +68,10 @@ TEST(TestoWindows1252, EveryByteSurvivesARoundTrip) {
   EXPECT_EQ(a_windows_1252(da_windows_1252(tutti)), tutti);
   EXPECT_EQ(a_windows_1252("\u4e2d"), "?");
   EXPECT_EQ(a_windows_1252("a\xff"), "a\xff");  // not UTF-8: taken byte for byte
+  std::string uscita = "x";
+  aggiungi_windows_1252(uscita, "ASCII ");
+  aggiungi_windows_1252(uscita, "\u00e8 \u20ac");
+  EXPECT_EQ(uscita, "xASCII \xe8 \x80");
 }
 
 TEST(TestoWindows1252, LowerCase) {

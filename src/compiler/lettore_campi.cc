@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <fstream>
-#include <iterator>
 #include <limits>
 
 #include "model/errore_esecuzione.h"
@@ -23,7 +22,12 @@ lettore_campi::lettore_campi(std::string contenuto) : contenuto_(std::move(conte
 lettore_campi lettore_campi::da_file(const std::filesystem::path& percorso) {
   std::ifstream file(percorso, std::ios::binary);
   if (!file) throw errore_esecuzione("impossibile aprire " + percorso.string());
-  std::string contenuto((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  // Read a block at a time, not a character at a time.
+  std::string contenuto;
+  char blocco[1 << 14];
+  while (file.read(blocco, sizeof blocco), file.gcount() > 0) {
+    contenuto.append(blocco, static_cast<size_t>(file.gcount()));
+  }
   if (file.bad()) throw errore_esecuzione("impossibile leggere " + percorso.string());
   return lettore_campi(std::move(contenuto));
 }
@@ -112,13 +116,13 @@ int64_t lettore_campi::leggi_numero(int64_t minimo, int64_t massimo) {
 }
 
 int32_t lettore_campi::leggi_i32() {
-  return static_cast<int32_t>(leggi_numero(std::numeric_limits<int32_t>::min(),
-                                           std::numeric_limits<int32_t>::max()));
+  return static_cast<int32_t>(
+      leggi_numero(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 int16_t lettore_campi::leggi_i16() {
-  return static_cast<int16_t>(leggi_numero(std::numeric_limits<int16_t>::min(),
-                                           std::numeric_limits<int16_t>::max()));
+  return static_cast<int16_t>(
+      leggi_numero(std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
 }
 
 uint8_t lettore_campi::leggi_u8() { return static_cast<uint8_t>(leggi_numero(0, 255)); }

@@ -1,5 +1,6 @@
 #include "compiler/planimetria.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <variant>
@@ -19,10 +20,17 @@ constexpr std::array<double, 6> curvature_per_classe = {0.0001, 0.0002, 0.0004,
 // The plan keeps on counting metres in a curve only this far.
 constexpr int64_t ultimo_metro_di_curva = 1000000;
 
+// The point of a metre is stored in both coordinates.
 void richiedi_metro(const modello& m, int64_t metro) {
-  if (metro < 0 || metro >= static_cast<int64_t>(m.planimetria[0].size())) {
+  if (metro < 0 || metro >= static_cast<int64_t>(m.planimetria[0].size()) ||
+      metro >= static_cast<int64_t>(m.planimetria[1].size())) {
     throw errore_esecuzione("metro " + std::to_string(metro) + " fuori dalla planimetria");
   }
+}
+
+// The last metre that both coordinates can store.
+int64_t ultimo_metro_del_piano(const modello& m) {
+  return static_cast<int64_t>(std::min(m.planimetria[0].size(), m.planimetria[1].size())) - 1;
 }
 
 double coordinata(const modello& m, int c, int32_t metro) {
@@ -46,29 +54,68 @@ class penna {
         x1_(coordinata(m, 0, metro - 1)),
         y1_(coordinata(m, 1, metro - 1)) {}
 
-  void dritto(int32_t metro) {
-    double d0 = x1_ - x0_;
-    double d1 = y1_ - y0_;
-    traccia(metro, x1_ + d0, y1_ + d1);
+  // Metres `metro` to `ultimo`, all of them inside the plan: straight without
+  // a turn, turning by k per metre with one. Leaves `metro` after the last.
+  void traccia(int32_t& metro, int64_t ultimo, std::optional<double> k) {
+    if (ultimo < metro) return;
+    size_t da = static_cast<size_t>(metro);
+    size_t n = static_cast<size_t>(ultimo - metro + 1);
+    coordinata_planimetria& piano_x = m_.planimetria[0];
+    coordinata_planimetria& piano_y = m_.planimetria[1];
+    if (piano_x.riempiti() == da && piano_y.riempiti() == da) {
+      // Drawing at the end of the plan, as always: the points go straight
+      // into the slots appended for them.
+      coordinata_planimetria::posto* px = piano_x.accoda(n);
+      coordinata_planimetria::posto* py = piano_y.accoda(n);
+      passi(n, k, [&](size_t i, double x, double y) {
+        coordinata_planimetria::scrivi_reale(px[i], x);
+        coordinata_planimetria::scrivi_reale(py[i], y);
+      });
+    } else {
+      passi(n, k, [&](size_t i, double x, double y) {
+        piano_x.metti_reale(da + i, x);
+        piano_y.metti_reale(da + i, y);
+      });
+    }
+    metro += static_cast<int32_t>(n);
+  }
+
+ private:
+  template <typename F>
+  void passi(size_t n, std::optional<double> k, F metti) {
+    if (k) {
+      passi<true>(n, *k, metti);
+    } else {
+      passi<false>(n, 0, metti);
+    }
   }
 
   // The step is not rescaled: each turning metre lengthens it by a factor
   // sqrt(1 + k*k), as the plan has always been drawn.
-  void curvo(int32_t metro, double k) {
-    double d0 = x1_ - x0_;
-    double d1 = y1_ - y0_;
-    traccia(metro, x1_ + d0 + k * d1, y1_ + d1 - k * d0);
-  }
-
- private:
-  void traccia(int32_t metro, double x, double y) {
-    richiedi_metro(m_, metro);
-    m_.planimetria[0].metti_reale(static_cast<size_t>(metro), x);
-    m_.planimetria[1].metti_reale(static_cast<size_t>(metro), y);
-    x0_ = x1_;
-    y0_ = y1_;
-    x1_ = x;
-    y1_ = y;
+  template <bool curva, typename F>
+  void passi(size_t n, double k, F metti) {
+    double x0 = x0_, y0 = y0_, x1 = x1_, y1 = y1_;
+    for (size_t i = 0; i < n; ++i) {
+      double d0 = x1 - x0;
+      double d1 = y1 - y0;
+      double x, y;
+      if constexpr (curva) {
+        x = x1 + d0 + k * d1;
+        y = y1 + d1 - k * d0;
+      } else {
+        x = x1 + d0;
+        y = y1 + d1;
+      }
+      metti(i, x, y);
+      x0 = x1;
+      y0 = y1;
+      x1 = x;
+      y1 = y;
+    }
+    x0_ = x0;
+    y0_ = y0;
+    x1_ = x1;
+    y1_ = y1;
   }
 
   modello& m_;
@@ -102,30 +149,24 @@ bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_vi
     return false;
   }
   penna p(m, metro);
-  // A curve that would run past the last metre of the plan is refused like
-  // one that runs past metre 1000000, keeping the points already computed.
-  auto avanza = [&](std::optional<double> curva) {
-    if (metro > m.metri_totali) return false;
-    if (curva) {
-      p.curvo(metro, *curva);
-    } else {
-      p.dritto(metro);
+  // Per metre: one past the plan's last metre is refused before it is drawn
+  // (as is one that would run past metre 1000000), one past the storage of
+  // the plan is a run-time failure, and reaching metre 1000000 is refused
+  // once it is drawn. The metres before any of these go in one stretch.
+  auto tratto = [&](int64_t fine, std::optional<double> curva) {
+    while (metro <= fine) {
+      if (metro > m.metri_totali) return false;
+      richiedi_metro(m, metro);
+      int64_t ultimo = std::min({fine, int64_t{m.metri_totali}, ultimo_metro_del_piano(m),
+                                 std::max<int64_t>(metro, ultimo_metro_di_curva)});
+      p.traccia(metro, ultimo, curva);
+      if (metro > ultimo_metro_di_curva) return false;
     }
-    ++metro;
-    return metro <= ultimo_metro_di_curva;
+    return true;
   };
-  while (metro <= s) {
-    if (!avanza(std::nullopt)) {
-      m.n_errore = numero_errore::curva_errata;
-      return false;
-    }
-  }
-  int64_t fine_curva = int64_t{s} + l;
-  while (metro <= fine_curva) {
-    if (!avanza(k)) {
-      m.n_errore = numero_errore::curva_errata;
-      return false;
-    }
+  if (!tratto(s, std::nullopt) || !tratto(int64_t{s} + l, k)) {
+    m.n_errore = numero_errore::curva_errata;
+    return false;
   }
   return true;
 }
@@ -134,8 +175,9 @@ void coda_planimetria(modello& m, int32_t& metro) {
   if (metro > m.metri_totali - 2) return;
   penna p(m, metro);
   while (metro <= m.metri_totali - 2) {
-    p.dritto(metro);
-    ++metro;
+    richiedi_metro(m, metro);
+    p.traccia(metro, std::min<int64_t>(m.metri_totali - 2, ultimo_metro_del_piano(m)),
+              std::nullopt);
   }
 }
 

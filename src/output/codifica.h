@@ -1,35 +1,55 @@
 #pragma once
 
 // All byte-order code of the compiled files. Every multi-byte number leaves
-// the program little-endian, byte by byte, whatever the machine's own order.
-// The scrivi_* functions store into a place of known size, the metti_*
-// functions append to a buffer.
+// the program little-endian, whatever the machine's own order. The scrivi_*
+// functions store into a place of known size, the metti_* functions append to
+// a buffer, the leggi_* functions read back what the scrivi_* ones stored.
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <type_traits>
 
 namespace scenario {
 
-inline void scrivi_u16(char* p, uint16_t v) {
-  p[0] = static_cast<char>(v & 0xff);
-  p[1] = static_cast<char>(v >> 8);
+// On a little-endian machine a number's own bytes are already in file order
+// and go in one copy (the track plan stores millions of them); elsewhere they
+// are placed byte by byte.
+template <typename T>
+inline void scrivi_le(char* p, T v) {
+  static_assert(std::is_unsigned_v<T>);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(p, &v, sizeof v);
+  } else {
+    for (size_t i = 0; i < sizeof v; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xff);
+  }
 }
 
-inline void scrivi_u32(char* p, uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xff);
+template <typename T>
+inline T leggi_le(const char* p) {
+  static_assert(std::is_unsigned_v<T>);
+  T v = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&v, p, sizeof v);
+  } else {
+    for (size_t i = 0; i < sizeof v; ++i) v |= T{static_cast<unsigned char>(p[i])} << (8 * i);
+  }
+  return v;
 }
 
-inline void scrivi_u64(char* p, uint64_t v) {
-  for (int i = 0; i < 8; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xff);
-}
-
+inline void scrivi_u16(char* p, uint16_t v) { scrivi_le(p, v); }
+inline void scrivi_u32(char* p, uint32_t v) { scrivi_le(p, v); }
+inline void scrivi_u64(char* p, uint64_t v) { scrivi_le(p, v); }
 inline void scrivi_i16(char* p, int16_t v) { scrivi_u16(p, static_cast<uint16_t>(v)); }
-
 inline void scrivi_i32(char* p, int32_t v) { scrivi_u32(p, static_cast<uint32_t>(v)); }
-
 // IEEE 754 binary64, its bits stored as a little-endian 64-bit integer.
 inline void scrivi_f64(char* p, double v) { scrivi_u64(p, std::bit_cast<uint64_t>(v)); }
+
+inline uint16_t leggi_u16(const char* p) { return leggi_le<uint16_t>(p); }
+inline uint64_t leggi_u64(const char* p) { return leggi_le<uint64_t>(p); }
+inline int16_t leggi_i16(const char* p) { return static_cast<int16_t>(leggi_u16(p)); }
+inline double leggi_f64(const char* p) { return std::bit_cast<double>(leggi_u64(p)); }
 
 inline void metti_u8(std::string& uscita, uint8_t v) { uscita.push_back(static_cast<char>(v)); }
 

@@ -2,7 +2,6 @@
 
 #include <cassert>
 #include <limits>
-#include <memory>
 
 #include "output/codifica.h"
 #include "output/scrittore_file.h"
@@ -10,45 +9,13 @@
 
 namespace scenario {
 
-namespace {
-
-// Stores one tagged value at `p` and returns its size: 2, 4 or 10 bytes.
-size_t codifica_valore(char* p, uint8_t tipo, double valore) {
-  scrivi_u16(p, tipo);
-  if (tipo == coordinata_planimetria::intero) {
-    scrivi_i16(p + 2, static_cast<int16_t>(valore));
-    return 4;
-  }
-  if (tipo == coordinata_planimetria::reale) {
-    scrivi_f64(p + 2, valore);
-    return 10;
-  }
-  return 2;
-}
-
-size_t codifica_metro(char* p, const coordinata_planimetria& coordinata, size_t metro) {
-  uint8_t tipo = coordinata.tipo(metro);
-  return codifica_valore(p, tipo, tipo == coordinata_planimetria::vuoto ? 0 : coordinata.numero(metro));
-}
-
-}  // namespace
-
 void codifica_valore_planimetria(std::string& uscita, const valore_planimetria& v) {
-  char b[lunghezza_massima_valore_planimetria];
-  size_t n = 0;
-  if (const int16_t* intero = std::get_if<int16_t>(&v)) {
-    n = codifica_valore(b, coordinata_planimetria::intero, *intero);
-  } else if (const double* reale = std::get_if<double>(&v)) {
-    n = codifica_valore(b, coordinata_planimetria::reale, *reale);
-  } else {
-    n = codifica_valore(b, coordinata_planimetria::vuoto, 0);
-  }
-  uscita.append(b, n);
+  coordinata_planimetria::posto p = coordinata_planimetria::posto_di(v);
+  uscita.append(p.data(), coordinata_planimetria::lunghezza_codifica(static_cast<uint8_t>(p[0])));
 }
 
 void codifica_metro(std::string& uscita, const coordinata_planimetria& coordinata, size_t metro) {
-  char b[lunghezza_massima_valore_planimetria];
-  uscita.append(b, codifica_metro(b, coordinata, metro));
+  uscita.append(coordinata.codifica(metro));
 }
 
 void codifica_elemento(std::string& uscita, const elemento& e) {
@@ -80,39 +47,39 @@ void codifica_elemento(std::string& uscita, const elemento& e) {
 }
 
 void codifica_cella(std::string& uscita, const cella& c) {
-  size_t inizio_record = uscita.size();
-  metti_u8(uscita, c.tipo);
-  metti_i16(uscita, c.val1);
-  metti_i16(uscita, c.val2);
-  metti_i16(uscita, c.val3);
-  metti_i16(uscita, c.val4);
-  metti_u8(uscita, c.tempo);
-  metti_u8(uscita, c.avviso);
-  metti_u8(uscita, c.galleria);
-  metti_u8(uscita, c.vel_max);
-  metti_u8(uscita, c.pendenza);
-  metti_u8(uscita, c.aderenza);
-  assert(uscita.size() - inizio_record == lunghezza_record_cella);
-  (void)inizio_record;
+  // Stored into a record of fixed size and appended whole: a grid has tens of
+  // thousands of cells.
+  char r[lunghezza_record_cella];
+  r[0] = static_cast<char>(c.tipo);
+  scrivi_i16(r + 1, c.val1);
+  scrivi_i16(r + 3, c.val2);
+  scrivi_i16(r + 5, c.val3);
+  scrivi_i16(r + 7, c.val4);
+  r[9] = static_cast<char>(c.tempo);
+  r[10] = static_cast<char>(c.avviso);
+  r[11] = static_cast<char>(c.galleria);
+  r[12] = static_cast<char>(c.vel_max);
+  r[13] = static_cast<char>(c.pendenza);
+  r[14] = static_cast<char>(c.aderenza);
+  uscita.append(r, sizeof r);
 }
 
 void scrivi_file_planimetria(const std::filesystem::path& percorso, const modello& m) {
-  // The plan is millions of values: they are stored straight into a block,
-  // which goes to the file whole.
-  constexpr size_t dimensione_blocco = 1 << 16;
-  std::unique_ptr<char[]> blocco(new char[dimensione_blocco]);  // not zeroed: written before read
-  size_t usati = 0;
   scrittore_file file(percorso);
   for (const coordinata_planimetria& coordinata : m.planimetria) {
-    for (size_t metro = 0; metro < coordinata.size(); ++metro) {
-      if (usati + lunghezza_massima_valore_planimetria > dimensione_blocco) {
-        file.scrivi({blocco.get(), usati});
-        usati = 0;
-      }
-      usati += codifica_metro(blocco.get() + usati, coordinata, metro);
+    // The plan is millions of doubles, already held as the file stores them:
+    // they go to the file straight from the model, the few other metres
+    // through the buffer.
+    for (size_t metro = 0; metro < coordinata.inizio_reali(); ++metro) {
+      file.buffer().append(coordinata.codifica(metro));
+      file.scarica_se_pieno();
+    }
+    file.scrivi(coordinata.reali());
+    for (size_t metro = coordinata.riempiti(); metro < coordinata.size(); ++metro) {
+      file.buffer().append(coordinata.codifica(metro));
+      file.scarica_se_pieno();
     }
   }
-  file.scrivi({blocco.get(), usati});
   file.chiudi();
 }
 

@@ -31,7 +31,6 @@ namespace scenario {
 
 constexpr size_t lunghezza_record_cella = 15;
 constexpr size_t lunghezza_record_elemento_senza_testo = 34;
-constexpr size_t lunghezza_massima_valore_planimetria = 10;
 
 // Encoders of one record, appended to `uscita`.
 void codifica_valore_planimetria(std::string& uscita, const valore_planimetria& v);

@@ -45,8 +45,12 @@ scrittore_file::~scrittore_file() {
 }
 
 void scrittore_file::scrivi(std::string_view byte) {
-  // A block as large as the buffer goes out without being copied into it.
-  if (buffer_.empty() && byte.size() >= dimensione_buffer) return scrivi_tutto(byte);
+  // A block as large as the buffer goes out without being copied into it,
+  // after what the buffer holds.
+  if (byte.size() >= dimensione_buffer) {
+    scarica();
+    return scrivi_tutto(byte);
+  }
   buffer_.append(byte);
   scarica_se_pieno();
 }

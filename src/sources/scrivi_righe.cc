@@ -9,7 +9,7 @@ void scrivi_righe(const std::filesystem::path& percorso, const lista_righe& righ
   scrittore_file file(percorso);
   for (const std::string& riga : righe) {
     if (riga == marcatore_fine) break;
-    file.buffer().append(a_windows_1252(riga));
+    aggiungi_windows_1252(file.buffer(), riga);
     file.buffer().append("\r\n");
     file.scarica_se_pieno();
   }

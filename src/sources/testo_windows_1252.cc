@@ -46,8 +46,11 @@ void metti_utf8(std::string& uscita, char32_t c) {
 size_t decodifica(std::string_view s, size_t i, char32_t& c) {
   auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
   unsigned char primo = b(i);
-  size_t lunghezza = primo < 0x80 ? 1 : (primo >> 5) == 0x6 ? 2 : (primo >> 4) == 0xe ? 3
-                                      : (primo >> 3) == 0x1e ? 4 : 0;
+  size_t lunghezza = primo < 0x80           ? 1
+                     : (primo >> 5) == 0x6  ? 2
+                     : (primo >> 4) == 0xe  ? 3
+                     : (primo >> 3) == 0x1e ? 4
+                                            : 0;
   if (lunghezza == 0 || i + lunghezza > s.size()) return 0;
   if (lunghezza == 1) {
     c = primo;
@@ -80,11 +83,28 @@ void scorri(std::string_view utf8, per_carattere carattere, per_byte byte) {
   }
 }
 
+bool solo_ascii(std::string_view testo) {
+  for (char c : testo) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string a_windows_1252(std::string_view utf8) {
   std::string uscita;
-  uscita.reserve(utf8.size());
+  aggiungi_windows_1252(uscita, utf8);
+  return uscita;
+}
+
+void aggiungi_windows_1252(std::string& uscita, std::string_view utf8) {
+  // Nearly all text of the system is ASCII, the same bytes in both.
+  if (solo_ascii(utf8)) {
+    uscita.append(utf8);
+    return;
+  }
+  uscita.reserve(uscita.size() + utf8.size());
   scorri(
       utf8,
       [&](char32_t c) {
@@ -92,10 +112,10 @@ std::string a_windows_1252(std::string_view utf8) {
         uscita.push_back(b < 0 ? '?' : static_cast<char>(b));
       },
       [&](char b) { uscita.push_back(b); });
-  return uscita;
 }
 
 std::string da_windows_1252(std::string_view byte) {
+  if (solo_ascii(byte)) return std::string(byte);
   std::string uscita;
   uscita.reserve(byte.size());
   for (char b : byte) metti_utf8(uscita, carattere_di(static_cast<unsigned char>(b)));

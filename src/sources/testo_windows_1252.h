@@ -12,6 +12,8 @@ namespace scenario {
 // A character that Windows-1252 cannot represent becomes "?"; a byte that is
 // not valid UTF-8 is taken as the Windows-1252 character of that byte.
 std::string a_windows_1252(std::string_view utf8);
+// The same, appended to `uscita`.
+void aggiungi_windows_1252(std::string& uscita, std::string_view utf8);
 
 std::string da_windows_1252(std::string_view byte);
 
