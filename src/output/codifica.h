@@ -7,35 +7,37 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
+#include <cstddef>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 namespace scenario {
 
-// On a little-endian machine a number's own bytes are already in file order
-// and go in one copy (the track plan stores millions of them); elsewhere they
-// are placed byte by byte.
+// Byte i of the file holds bits 8i to 8i + 7 of the number, whatever the
+// machine's own order. Written out byte by byte, unrolled: the compiler turns
+// each into a single store or load where the machine allows it, which the
+// track plan, millions of numbers, needs.
+template <typename T, size_t... I>
+inline void scrivi_byte(char* p, T v, std::index_sequence<I...>) {
+  ((p[I] = static_cast<char>(static_cast<unsigned char>(v >> (8 * I)))), ...);
+}
+
+template <typename T, size_t... I>
+inline T leggi_byte(const char* p, std::index_sequence<I...>) {
+  return static_cast<T>(((T{static_cast<unsigned char>(p[I])} << (8 * I)) | ...));
+}
+
 template <typename T>
 inline void scrivi_le(char* p, T v) {
   static_assert(std::is_unsigned_v<T>);
-  if constexpr (std::endian::native == std::endian::little) {
-    std::memcpy(p, &v, sizeof v);
-  } else {
-    for (size_t i = 0; i < sizeof v; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xff);
-  }
+  scrivi_byte(p, v, std::make_index_sequence<sizeof(T)>{});
 }
 
 template <typename T>
 inline T leggi_le(const char* p) {
   static_assert(std::is_unsigned_v<T>);
-  T v = 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    std::memcpy(&v, p, sizeof v);
-  } else {
-    for (size_t i = 0; i < sizeof v; ++i) v |= T{static_cast<unsigned char>(p[i])} << (8 * i);
-  }
-  return v;
+  return leggi_byte<T>(p, std::make_index_sequence<sizeof(T)>{});
 }
 
 inline void scrivi_u16(char* p, uint16_t v) { scrivi_le(p, v); }
