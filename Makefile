@@ -6,7 +6,7 @@ FUZZ_SECONDI ?= 60
 # The machines are shared: five repetitions, and the ratios taken from medians.
 ARGOMENTI_BENCHMARK ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-.PHONY: run test build test-sanitizzato fuzz benchmark clean
+.PHONY: run test build test-sanitizzato fuzz benchmark clean windows test-windows pacchetti
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DAVVISI_COME_ERRORI=ON
@@ -38,5 +38,18 @@ benchmark: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmark_generatore
 	./$(BUILD)/benchmark_generatore $(ARGOMENTI_BENCHMARK)
 
+# The Windows executable, cross-built by mingw-w64: build-windows/generatore.exe.
+windows:
+	windows/installa-strumenti
+	cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DAVVISI_COME_ERRORI=ON
+	cmake --build build-windows -j $(JOBS) --target generatore
+
+# The Windows build's tests under Wine and Xvfb: the whole suite, the bytes of
+# the built-in run, the window and the message box.
+test-windows: windows build
+	cmake --build build-windows -j $(JOBS)
+	windows/prove-wine build-windows $(BUILD)
+
 clean:
-	rm -rf $(BUILD) build-sanitizzato build-fuzz
+	rm -rf $(BUILD) build-sanitizzato build-fuzz build-windows build-pacchetti

@@ -1,4 +1,4 @@
-#include "model/pagine_grandi.h"
+#include "piattaforma/pagine_grandi.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "model/pagine_grandi.h"
+#include "piattaforma/pagine_grandi.h"
 #include "output/codifica.h"
 
 namespace scenario {

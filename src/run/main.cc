@@ -1,32 +1,43 @@
 #include <exception>
-#include <filesystem>
 #include <iostream>
-#include <system_error>
+#include <memory>
+#include <sstream>
+#include <string>
 
+#include "piattaforma/cartella_programma.h"
+#include "piattaforma/console.h"
 #include "run/errore.h"
-#include "run/finestra.h"
+#include "run/finestra_programma.h"
 #include "run/generazione.h"
 
 namespace {
 
-// Every file of the run lies in the directory that holds the program.
-std::filesystem::path cartella_del_programma(const char* argv0) {
-  std::error_code errore;
-  std::filesystem::path eseguibile = std::filesystem::read_symlink("/proc/self/exe", errore);
-  if (errore) eseguibile = std::filesystem::absolute(argv0, errore);
-  return eseguibile.parent_path();
+// Without a console no one reads standard error: the messages of the run are
+// gathered and shown in one message box at its end.
+void mostra_se_senza_console(bool console, const std::string& messaggi, scenario::finestra& f) {
+  if (console || messaggi.empty()) return;
+  std::string testo = messaggi;
+  while (!testo.empty() && testo.back() == '\n') testo.pop_back();
+  f.messaggio(testo);
 }
 
 }  // namespace
 
 int main(int, char** argv) {
+  const bool console = scenario::console_collegata();
+  std::ostringstream raccolti;
+  std::ostream& errori = console ? std::cerr : raccolti;
+  std::unique_ptr<scenario::finestra> finestra;
+  int stato = scenario::stato_uscita::errore_file;
   try {
-    scenario::finestra_console finestra(std::cout, std::cerr);
-    return scenario::esegui_generazione(cartella_del_programma(argv[0]), finestra, std::cerr);
+    finestra = scenario::crea_finestra_programma(std::cout, errori);
+    stato =
+        scenario::esegui_generazione(scenario::cartella_del_programma(argv[0]), *finestra, errori);
   } catch (const std::exception& e) {
-    std::cerr << "Errore imprevisto: " << e.what() << std::endl;
+    errori << "Errore imprevisto: " << e.what() << std::endl;
   } catch (...) {
-    std::cerr << "Errore imprevisto" << std::endl;
+    errori << "Errore imprevisto" << std::endl;
   }
-  return scenario::stato_uscita::errore_file;
+  if (finestra) mostra_se_senza_console(console, raccolti.str(), *finestra);
+  return stato;
 }

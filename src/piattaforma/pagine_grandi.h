@@ -31,7 +31,8 @@ constexpr bool pagine_grandi_in_uso = true;
 constexpr size_t soglia_pagine_grandi = size_t{512} << 10;
 
 // A block of at least `byte` bytes (at least soglia_pagine_grandi), aligned
-// to a huge page; throws std::bad_alloc.
+// to a huge page (on Windows, where the address can be had); throws
+// std::bad_alloc.
 void* riserva_pagine_grandi(size_t byte);
 void libera_pagine_grandi(void* blocco, size_t byte);
 
