@@ -3,12 +3,12 @@
 // Test support: a fresh directory that is removed with everything in it, and
 // whole-file helpers.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,11 +16,16 @@ namespace scenario::prova {
 
 class cartella_temporanea {
  public:
+  // A name that create_directory makes anew is this directory's alone, on
+  // either system.
   cartella_temporanea() {
-    std::string modello = (std::filesystem::temp_directory_path() / "scenario-XXXXXX").string();
-    std::vector<char> nome(modello.begin(), modello.end());
-    nome.push_back('\0');
-    percorso_ = mkdtemp(nome.data());
+    static std::mt19937_64 casuale{std::random_device{}()};
+    for (int prova = 0; prova < 100; ++prova) {
+      percorso_ =
+          std::filesystem::temp_directory_path() / ("scenario-" + std::to_string(casuale()));
+      if (std::filesystem::create_directory(percorso_)) return;
+    }
+    throw std::runtime_error("no temporary directory");
   }
   ~cartella_temporanea() {
     std::error_code ignorato;
@@ -54,6 +59,19 @@ inline std::string leggi_file(const std::filesystem::path& percorso) {
 inline void scrivi_file(const std::filesystem::path& percorso, const std::string& contenuto) {
   std::ofstream file(percorso, std::ios::binary | std::ios::trunc);
   file << contenuto;
+}
+
+// Whether `messaggio` is what a failed file operation says when `percorso`
+// is a directory: the path, ": " and the system's reason, which on Windows
+// comes in the language of the system.
+inline bool messaggio_su_cartella(const std::string& messaggio,
+                                  const std::filesystem::path& percorso) {
+  const std::string inizio = percorso.string() + ": ";
+#ifdef _WIN32
+  return messaggio.size() > inizio.size() && messaggio.compare(0, inizio.size(), inizio) == 0;
+#else
+  return messaggio == inizio + "Is a directory";
+#endif
 }
 
 }  // namespace scenario::prova

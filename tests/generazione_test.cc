@@ -1,9 +1,11 @@
 // The whole run through the real executable, copied into an empty directory.
 
-#include "run/generazione.h"
-
 #include <gtest/gtest.h>
+
+#include "run/generazione.h"
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 
@@ -18,6 +20,7 @@ using prova::cartella_temporanea;
 using prova::leggi_file;
 using prova::scrivi_file;
 
+#ifndef _WIN32
 struct esito_processo {
   int stato;
   std::string uscita;
@@ -38,9 +41,15 @@ esito_processo esegui_copia(const cartella_temporanea& cartella) {
           leggi_file(altrove / "err")};
 }
 
+#endif
+
 // The built-in scenario end to end, through the real executable copied into
 // an empty directory and started from elsewhere.
 TEST(Generazione, TheBuiltInRunThroughTheExecutable) {
+#ifdef _WIN32
+  GTEST_SKIP() << "starts the executable through a POSIX shell; windows/prove-wine runs the "
+                  "Windows executable and compares its files byte for byte";
+#else
   cartella_temporanea cartella;
   esito_processo esito = esegui_copia(cartella);
   EXPECT_EQ(esito.stato, stato_uscita::successo) << esito.errori;
@@ -61,8 +70,17 @@ TEST(Generazione, TheBuiltInRunThroughTheExecutable) {
   // Signals, slow-down ends, starts and warning points, distance boards, speed
   // boards, station stop marks, tunnel markers left free, code points placed by
   // the finishing pass, the code point without code, sign boards.
-  EXPECT_EQ(per_tipo, (std::map<int, int>{{0, 1989}, {1, 46}, {2, 6}, {3, 6}, {4, 6}, {5, 20},
-                                          {6, 17}, {10, 14}, {11, 4}, {12, 36}, {13, 1},
+  EXPECT_EQ(per_tipo, (std::map<int, int>{{0, 1989},
+                                          {1, 46},
+                                          {2, 6},
+                                          {3, 6},
+                                          {4, 6},
+                                          {5, 20},
+                                          {6, 17},
+                                          {10, 14},
+                                          {11, 4},
+                                          {12, 36},
+                                          {13, 1},
                                           {14, 56}}));
   // Cell 1 carries 5121 and codice_gara_og.
   EXPECT_EQ(celle.substr(16, 4), std::string("\x01\x14\x18\x09", 4));
@@ -75,10 +93,10 @@ TEST(Generazione, TheBuiltInRunThroughTheExecutable) {
               256 * static_cast<uint8_t>(elementi[record + 15]);
   }
   ASSERT_EQ(elementi.substr(record + 14, 18), std::string("\x10\x00Lorvento-Basalto", 18));
-  EXPECT_EQ(elementi.substr(record + 32, 2), std::string("\x62\x02", 2));   // 610
+  EXPECT_EQ(elementi.substr(record + 32, 2), std::string("\x62\x02", 2));          // 610
   EXPECT_EQ(elementi.substr(record + 46, 4), std::string("\xd2\x7e\x00\x00", 4));  // 32466
+#endif
 }
-
 
 }  // namespace
 }  // namespace scenario

@@ -1,0 +1,44 @@
+// Test build only, never shipped: the built-in run with the route header's
+// reserved value already filled when the check codes come, so that it ends on
+// the message box of error 1250. A test finds the box, reads it and presses OK.
+
+#include <iostream>
+#include <memory>
+
+#include "compiler/memorizza_dati.h"
+#include "documents/dati_note.h"
+#include "documents/dati_rallentamenti.h"
+#include "documents/dati_scheda.h"
+#include "model/modello.h"
+#include "piattaforma/cartella_programma.h"
+#include "run/errore.h"
+#include "run/finestra_programma.h"
+#include "run/generazione.h"
+#include "run/memorizza_percorso.h"
+#include "sources/dati_linea.h"
+#include "sources/dati_treno.h"
+
+int main(int, char** argv) {
+  using namespace scenario;
+  std::filesystem::path cartella = cartella_del_programma(argv[0]);
+  std::unique_ptr<finestra> f = crea_finestra_programma(std::cout, std::cerr);
+  try {
+    modello m;
+    m.linea = linea_predefinita;
+    m.treno = treno_predefinito;
+    f->mostra("Attendere");
+    dati_linea(m, cartella);
+    dati_treno(m, cartella);
+    dati_note(m, cartella);
+    dati_rallentamenti(m, cartella);
+    dati_scheda(m, cartella);
+    inizializza_elementi(m);
+    m.scrivi_planimetria = 1;
+    memorizza_dati(m, cartella);
+    m.elementi[elemento_testata_percorso].dato_d = 1;
+    completa_percorso(m, cartella, *f);
+    return stato_uscita::successo;
+  } catch (const fine_programma& fine) {
+    return fine.stato;
+  }
+}
