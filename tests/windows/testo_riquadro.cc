@@ -1,6 +1,7 @@
 // Test build only: finds the message box titled `titolo` among the desktop's
-// windows and prints its text on one line, then the screen position of the
-// centre of its OK button on the next. Exits with 1 when there is no such box.
+// windows and prints its text on one line, the screen position of the centre
+// of its OK button on the next, and the left, top, width and height of the
+// box's client area on the third. Exits with 1 when there is no such box.
 
 #include <windows.h>
 
@@ -28,10 +29,15 @@ int wmain(int argc, wchar_t** argv) {
   // The message box keeps its text in a static control with the id 0xFFFF.
   wchar_t testo[512] = {};
   GetDlgItemTextW(riquadro, 0xFFFF, testo, 512);
-  RECT ok{};
+  RECT ok{}, area{};
   HWND bottone = GetDlgItem(riquadro, IDOK);
-  if (bottone == nullptr || !GetWindowRect(bottone, &ok)) return 1;
+  if (bottone == nullptr || !GetWindowRect(bottone, &ok) || !GetClientRect(riquadro, &area)) {
+    return 1;
+  }
+  MapWindowPoints(riquadro, nullptr, reinterpret_cast<POINT*>(&area), 2);
   std::cout << stretta(testo) << "\n"
-            << (ok.left + ok.right) / 2 << " " << (ok.top + ok.bottom) / 2 << std::endl;
+            << (ok.left + ok.right) / 2 << " " << (ok.top + ok.bottom) / 2 << "\n"
+            << area.left << " " << area.top << " " << area.right - area.left << " "
+            << area.bottom - area.top << std::endl;
   return 0;
 }
