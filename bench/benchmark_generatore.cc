@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "descrizione_sintetica.h"
-#include "output/scrittore_file.h"
+#include "base/scrittore_file.h"
 #include "run/finestra.h"
 #include "run/generazione.h"
 #include "run/memorizza_percorso.h"

@@ -11,7 +11,7 @@
 #include "cartella_temporanea.h"
 #include "model/numeri_errore.h"
 #include "output/file_compilati.h"
-#include "output/scrittore_file.h"
+#include "base/scrittore_file.h"
 #include "run/errore.h"
 #include "run/generazione.h"
 #include "run/nomi_file.h"

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "output/codifica.h"
-#include "output/scrittore_file.h"
+#include "base/scrittore_file.h"
 #include "sources/testo_windows_1252.h"
 
 namespace scenario {

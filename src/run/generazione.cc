@@ -7,7 +7,7 @@
 #include "documents/dati_scheda.h"
 #include "model/modello.h"
 #include "model/numeri_errore.h"
-#include "output/scrittore_file.h"
+#include "base/scrittore_file.h"
 #include "run/errore.h"
 #include "run/memorizza_percorso.h"
 #include "sources/dati_linea.h"
