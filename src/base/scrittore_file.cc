@@ -1,47 +1,47 @@
 #include "base/scrittore_file.h"
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <vector>
+#include <algorithm>
+#include <cctype>
 
 namespace scenario {
 
 namespace {
 
 constexpr size_t dimensione_buffer = 1 << 16;
+constexpr size_t lunghezza_parte_casuale = 6;
+
+bool nome_temporaneo_di(const std::string& nome, const std::string& destinazione) {
+  std::string_view n = nome;
+  if (n.size() != destinazione.size() + marcatore_temporaneo.size() + lunghezza_parte_casuale ||
+      !n.starts_with(destinazione) ||
+      n.substr(destinazione.size(), marcatore_temporaneo.size()) != marcatore_temporaneo) {
+    return false;
+  }
+  std::string_view casuale = n.substr(n.size() - lunghezza_parte_casuale);
+  return std::all_of(casuale.begin(), casuale.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
 
 }  // namespace
 
-errore_file::errore_file(const std::filesystem::path& percorso, const std::string& motivo)
-    : std::runtime_error(percorso.string() + ": " + motivo), percorso_(percorso) {}
-
-scrittore_file::scrittore_file(std::filesystem::path destinazione)
-    : destinazione_(std::move(destinazione)) {
-  std::string modello = destinazione_.string() + ".XXXXXX";
-  std::vector<char> nome(modello.begin(), modello.end());
-  nome.push_back('\0');
-  descrittore_ = mkstemp(nome.data());
-  if (descrittore_ < 0) {
-    throw errore_file(destinazione_, std::strerror(errno));
-  }
-  temporaneo_ = nome.data();
-  // mkstemp creates the file 0600; the outputs are ordinary files for the user.
-  mode_t maschera = umask(0);
-  umask(maschera);
-  fchmod(descrittore_, 0666 & ~maschera);
+scrittore_file::scrittore_file(std::filesystem::path destinazione, sistema_file& sistema)
+    : destinazione_(std::move(destinazione)), sistema_(sistema) {
+  std::string temporaneo;
+  std::error_code e = sistema_.crea_unico(
+      destinazione_.string() + std::string(marcatore_temporaneo), temporaneo, file_);
+  if (e) throw errore_file(destinazione_, e.message());
+  temporaneo_ = temporaneo;
+  aperto_ = true;
+  // Between its creation and this line an interruption leaves the file
+  // behind; the next run removes it by its name.
+  registrazione_.registra(temporaneo_);
   buffer_.reserve(dimensione_buffer + 1024);
 }
 
 scrittore_file::~scrittore_file() {
-  if (descrittore_ >= 0) {
-    close(descrittore_);
-    unlink(temporaneo_.c_str());
-  }
+  if (!aperto_) return;
+  sistema_.chiudi(file_);
+  sistema_.cancella(temporaneo_);
 }
 
 void scrittore_file::scrivi(std::string_view byte) {
@@ -65,46 +65,58 @@ void scrittore_file::scarica() {
 }
 
 void scrittore_file::scrivi_tutto(std::string_view byte) {
-  const char* dati = byte.data();
-  size_t restanti = byte.size();
-  while (restanti > 0) {
-    ssize_t scritti = ::write(descrittore_, dati, restanti);
-    if (scritti < 0) {
-      if (errno == EINTR) continue;
-      fallisci(errno);
-    }
-    dati += scritti;
-    restanti -= static_cast<size_t>(scritti);
-  }
+  if (byte.empty()) return;
+  if (std::error_code e = sistema_.scrivi(file_, byte.data(), byte.size())) fallisci(e);
 }
 
 void scrittore_file::chiudi() {
   scarica();
-  int d = descrittore_;
-  descrittore_ = -1;
-  if (::close(d) != 0) {
-    int codice = errno;
-    unlink(temporaneo_.c_str());
-    throw errore_file(destinazione_, std::strerror(codice));
+  if (std::error_code e = sistema_.sincronizza(file_)) fallisci(e);
+  aperto_ = false;
+  if (std::error_code e = sistema_.chiudi(file_)) {
+    sistema_.cancella(temporaneo_);
+    throw errore_file(destinazione_, e.message());
   }
-  if (std::rename(temporaneo_.c_str(), destinazione_.c_str()) != 0) {
-    int codice = errno;
-    unlink(temporaneo_.c_str());
-    throw errore_file(destinazione_, std::strerror(codice));
+  if (std::error_code e = sistema_.rinomina(temporaneo_, destinazione_)) {
+    sistema_.cancella(temporaneo_);
+    throw errore_file(destinazione_, e.message());
+  }
+  registrazione_.dimentica();
+  // Until the directory is synced the rename itself may be lost with the
+  // power, leaving the old file, or on some file systems neither.
+  if (std::error_code e = sistema_.sincronizza_cartella(destinazione_.parent_path())) {
+    throw errore_file(destinazione_, e.message());
   }
 }
 
-void scrittore_file::fallisci(int codice) {
-  close(descrittore_);
-  descrittore_ = -1;
-  unlink(temporaneo_.c_str());
-  throw errore_file(destinazione_, std::strerror(codice));
+void scrittore_file::fallisci(const std::error_code& codice) {
+  aperto_ = false;
+  sistema_.chiudi(file_);
+  sistema_.cancella(temporaneo_);
+  throw errore_file(destinazione_, codice.message());
 }
 
 void sostituisci_file(const std::filesystem::path& destinazione, std::string_view contenuto) {
   scrittore_file file(destinazione);
   file.scrivi(contenuto);
   file.chiudi();
+}
+
+void rimuovi_temporanei_rimasti(const std::filesystem::path& cartella,
+                                const std::vector<std::string>& nomi, sistema_file& sistema) {
+  std::error_code e;
+  std::filesystem::directory_iterator voce(cartella, e);
+  for (; !e && voce != std::filesystem::directory_iterator(); voce.increment(e)) {
+    std::string nome = voce->path().filename().string();
+    bool temporaneo = std::any_of(nomi.begin(), nomi.end(), [&](const std::string& destinazione) {
+      return nome_temporaneo_di(nome, destinazione);
+    });
+    if (!temporaneo || voce->is_directory(e)) continue;
+    if (std::error_code c = sistema.cancella(voce->path()); c && c != std::errc::no_such_file_or_directory) {
+      throw errore_file(voce->path(), c.message());
+    }
+  }
+  if (e) throw errore_file(cartella, e.message());
 }
 
 }  // namespace scenario
