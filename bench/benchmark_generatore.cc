@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "descrizione_sintetica.h"
 #include "base/blocco_cartella.h"
 #include "base/scrittore_file.h"
+#include "descrizione_sintetica.h"
 #include "run/finestra.h"
 #include "run/generazione.h"
 #include "run/memorizza_percorso.h"

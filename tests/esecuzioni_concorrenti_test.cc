@@ -26,9 +26,9 @@ const std::string l = linea_predefinita, t = treno_predefinito;
 
 std::map<std::string, std::string> uscite(const cartella_temporanea& cartella) {
   std::map<std::string, std::string> file;
-  for (const std::string& nome : {nome_celle(l, t), nome_elementi(l, t), nome_note(l, t),
-                                  nome_rallentamenti(l, t), nome_scheda_treno(l, t),
-                                  nome_planimetria(l)}) {
+  for (const std::string& nome :
+       {nome_celle(l, t), nome_elementi(l, t), nome_note(l, t), nome_rallentamenti(l, t),
+        nome_scheda_treno(l, t), nome_planimetria(l)}) {
     file[nome] = leggi_file(cartella / nome);
   }
   return file;

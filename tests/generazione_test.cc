@@ -22,11 +22,11 @@ namespace scenario {
 namespace {
 
 using prova::cartella_temporanea;
-using prova::leggi_file;
-using prova::scrivi_file;
 using prova::esegui_copia;
 using prova::esito_processo;
+using prova::leggi_file;
 using prova::passo_file;
+using prova::scrivi_file;
 
 const std::string l = linea_predefinita, t = treno_predefinito;
 const std::vector<std::string> uscite = {nome_celle(l, t),        nome_elementi(l, t),
@@ -57,10 +57,11 @@ TEST(Generazione, TheBuiltInRunThroughTheExecutable) {
   EXPECT_EQ(esito.errori, "");
   // Both description files are gone; everything else lies beside the program,
   // with the lock file.
-  EXPECT_EQ(cartella.contenuto(),
-            (std::vector<std::string>{std::string(nome_file_blocco), nome_celle(l, t), nome_elementi(l, t), nome_note(l, t),
-                                      nome_rallentamenti(l, t), nome_scheda_treno(l, t),
-                                      nome_planimetria(l), "generatore"}));
+  EXPECT_EQ(
+      cartella.contenuto(),
+      (std::vector<std::string>{std::string(nome_file_blocco), nome_celle(l, t),
+                                nome_elementi(l, t), nome_note(l, t), nome_rallentamenti(l, t),
+                                nome_scheda_treno(l, t), nome_planimetria(l), "generatore"}));
   EXPECT_EQ(leggi_file(cartella / nome_planimetria(l)).size(), 2199964u);
 
   std::string celle = leggi_file(cartella / nome_celle(l, t));
@@ -70,8 +71,17 @@ TEST(Generazione, TheBuiltInRunThroughTheExecutable) {
   // Signals, slow-down ends, starts and warning points, distance boards, speed
   // boards, station stop marks, tunnel markers left free, code points placed by
   // the finishing pass, the code point without code, sign boards.
-  EXPECT_EQ(per_tipo, (std::map<int, int>{{0, 1989}, {1, 46}, {2, 6}, {3, 6}, {4, 6}, {5, 20},
-                                          {6, 17}, {10, 14}, {11, 4}, {12, 36}, {13, 1},
+  EXPECT_EQ(per_tipo, (std::map<int, int>{{0, 1989},
+                                          {1, 46},
+                                          {2, 6},
+                                          {3, 6},
+                                          {4, 6},
+                                          {5, 20},
+                                          {6, 17},
+                                          {10, 14},
+                                          {11, 4},
+                                          {12, 36},
+                                          {13, 1},
                                           {14, 56}}));
   // Cell 1 carries 5121 and codice_gara_og.
   EXPECT_EQ(celle.substr(16, 4), std::string("\x01\x14\x18\x09", 4));
@@ -84,7 +94,7 @@ TEST(Generazione, TheBuiltInRunThroughTheExecutable) {
               256 * static_cast<uint8_t>(elementi[record + 15]);
   }
   ASSERT_EQ(elementi.substr(record + 14, 18), std::string("\x10\x00Lorvento-Basalto", 18));
-  EXPECT_EQ(elementi.substr(record + 32, 2), std::string("\x62\x02", 2));   // 610
+  EXPECT_EQ(elementi.substr(record + 32, 2), std::string("\x62\x02", 2));          // 610
   EXPECT_EQ(elementi.substr(record + 46, 4), std::string("\xd2\x7e\x00\x00", 4));  // 32466
 }
 
@@ -95,9 +105,9 @@ TEST(Generazione, TheBuiltInRunThroughTheExecutable) {
 TEST(Generazione, AFailedStepOfAReplacementKeepsAWholeFileAndLeavesNoTemporary) {
   const std::map<std::string, std::string> nuovi = uscite_di_riferimento();
   for (const std::string& nome : {nome_note(l, t), nome_celle(l, t)}) {
-    for (passo_file passo : {passo_file::crea, passo_file::scrivi, passo_file::sincronizza,
-                             passo_file::chiudi, passo_file::rinomina,
-                             passo_file::sincronizza_cartella}) {
+    for (passo_file passo :
+         {passo_file::crea, passo_file::scrivi, passo_file::sincronizza, passo_file::chiudi,
+          passo_file::rinomina, passo_file::sincronizza_cartella}) {
       std::string caso = nome + ", " + prova::nome_passo(passo);
       cartella_temporanea cartella;
       for (const std::string& uscita : uscite) scrivi_file(cartella / uscita, "vecchio " + uscita);
@@ -116,9 +126,8 @@ TEST(Generazione, AFailedStepOfAReplacementKeepsAWholeFileAndLeavesNoTemporary) 
       EXPECT_EQ(errori.str(), "Operazione sul file non riuscita: " + (cartella / nome).string() +
                                   ": Input/output error\n")
           << caso;
-      EXPECT_EQ(leggi_file(cartella / nome), passo == passo_file::sincronizza_cartella
-                                                 ? nuovi.at(nome)
-                                                 : "vecchio " + nome)
+      EXPECT_EQ(leggi_file(cartella / nome),
+                passo == passo_file::sincronizza_cartella ? nuovi.at(nome) : "vecchio " + nome)
           << caso;
       std::vector<std::string> attesi = uscite;
       attesi.push_back(std::string(nome_file_blocco));
@@ -177,7 +186,8 @@ TEST(Generazione, EachOutputIsSyncedRenamedAndItsDirectorySynced) {
     std::string nome_temporaneo;
     for (size_t i = 0; i < righe.size(); ++i) {
       size_t a = righe[i].find("rename(\"" + temporaneo);
-      if (a == std::string::npos || righe[i].find(", \"" + finale + "\") = 0") == std::string::npos) {
+      if (a == std::string::npos ||
+          righe[i].find(", \"" + finale + "\") = 0") == std::string::npos) {
         continue;
       }
       rinomina = i;
@@ -187,8 +197,7 @@ TEST(Generazione, EachOutputIsSyncedRenamedAndItsDirectorySynced) {
     // strace pads the result: "fsync(4</path>)     = 0".
     auto sincronizza = [&](size_t i, const std::string& percorso) {
       return righe[i].find("sync(") != std::string::npos &&
-             righe[i].find("<" + percorso + ">)") != std::string::npos &&
-             righe[i].ends_with("= 0");
+             righe[i].find("<" + percorso + ">)") != std::string::npos && righe[i].ends_with("= 0");
     };
     bool file_sincronizzato = false, cartella_sincronizzata = false;
     for (size_t i = 0; i < rinomina; ++i) {

@@ -18,12 +18,18 @@ enum class passo_file { crea, scrivi, sincronizza, chiudi, rinomina, sincronizza
 
 inline const char* nome_passo(passo_file p) {
   switch (p) {
-    case passo_file::crea: return "create";
-    case passo_file::scrivi: return "write";
-    case passo_file::sincronizza: return "sync";
-    case passo_file::chiudi: return "close";
-    case passo_file::rinomina: return "rename";
-    case passo_file::sincronizza_cartella: return "directory sync";
+    case passo_file::crea:
+      return "create";
+    case passo_file::scrivi:
+      return "write";
+    case passo_file::sincronizza:
+      return "sync";
+    case passo_file::chiudi:
+      return "close";
+    case passo_file::rinomina:
+      return "rename";
+    case passo_file::sincronizza_cartella:
+      return "directory sync";
   }
   return "?";
 }

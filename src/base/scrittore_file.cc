@@ -112,7 +112,8 @@ void rimuovi_temporanei_rimasti(const std::filesystem::path& cartella,
       return nome_temporaneo_di(nome, destinazione);
     });
     if (!temporaneo || voce->is_directory(e)) continue;
-    if (std::error_code c = sistema.cancella(voce->path()); c && c != std::errc::no_such_file_or_directory) {
+    if (std::error_code c = sistema.cancella(voce->path());
+        c && c != std::errc::no_such_file_or_directory) {
       throw errore_file(voce->path(), c.message());
     }
   }

@@ -15,7 +15,9 @@ namespace {
 
 std::error_code errore_sistema() { return {errno, std::generic_category()}; }
 
-std::error_code esito(int risultato) { return risultato == 0 ? std::error_code{} : errore_sistema(); }
+std::error_code esito(int risultato) {
+  return risultato == 0 ? std::error_code{} : errore_sistema();
+}
 
 int descrittore(maniglia_file f) { return static_cast<int>(f); }
 
@@ -83,6 +85,12 @@ class sistema_posix : public sistema_file {
 
   std::error_code apri_blocco(const std::filesystem::path& percorso, maniglia_file& f) override {
     int d = ::open(percorso.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // A lock file that another user created may be read-only for this one:
+    // flock needs no write access.
+    if (d < 0 && errno == EACCES) {
+      d = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+      if (d < 0) return std::make_error_code(std::errc::permission_denied);
+    }
     if (d < 0) return errore_sistema();
     f = d;
     return {};

@@ -42,8 +42,7 @@ class descrizione_scritta {
   cancella_se_interrotto interruzione_;
 };
 
-int esegui(modello& m, const std::filesystem::path& cartella, finestra& f,
-           std::ostream& errori) {
+int esegui(modello& m, const std::filesystem::path& cartella, finestra& f, std::ostream& errori) {
   f.mostra("Attendere");
   blocco_cartella blocco(cartella, errori);
   rimuovi_temporanei_rimasti(cartella, nomi_file_esecuzione(m.linea, m.treno));
