@@ -3,6 +3,7 @@
 #include <iostream>
 #include <system_error>
 
+#include "base/interruzione.h"
 #include "run/errore.h"
 #include "run/finestra.h"
 #include "run/generazione.h"
@@ -20,6 +21,7 @@ std::filesystem::path cartella_del_programma(const char* argv0) {
 }  // namespace
 
 int main(int, char** argv) {
+  scenario::installa_gestori_interruzione();
   try {
     scenario::finestra_console finestra(std::cout, std::cerr);
     return scenario::esegui_generazione(cartella_del_programma(argv[0]), finestra, std::cerr);
