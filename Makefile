@@ -1,18 +1,21 @@
-# The two set-up commands: `make run` builds and runs the generator,
-# `make test` builds and runs every test.
+# The two set-up commands: `make run` builds the generator alone and runs it
+# (GoogleTest is not needed for it), `make test` builds and runs every test.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDI ?= 60
 # The machines are shared: five repetitions, and the ratios taken from medians.
 ARGOMENTI_BENCHMARK ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-.PHONY: run test build test-sanitizzato fuzz benchmark clean windows test-windows pacchetti
+.PHONY: run test build configura test-sanitizzato fuzz benchmark clean windows test-windows pacchetti
 
-build:
+configura:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DAVVISI_COME_ERRORI=ON
+
+build: configura
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: configura
+	cmake --build $(BUILD) -j $(JOBS) --target generatore
 	./$(BUILD)/generatore
 
 test: build
@@ -34,7 +37,7 @@ fuzz:
 	FUZZ_SECONDI=$(FUZZ_SECONDI) fuzz/esegui build-fuzz
 
 # Measures a run against the plain writing of its bytes; prints the ratios.
-benchmark: build
+benchmark: configura
 	cmake --build $(BUILD) -j $(JOBS) --target benchmark_generatore
 	./$(BUILD)/benchmark_generatore $(ARGOMENTI_BENCHMARK)
 

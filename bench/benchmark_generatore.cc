@@ -19,8 +19,9 @@
 #include <string>
 #include <vector>
 
+#include "base/blocco_cartella.h"
+#include "base/scrittore_file.h"
 #include "descrizione_sintetica.h"
-#include "output/scrittore_file.h"
 #include "run/finestra.h"
 #include "run/generazione.h"
 #include "run/memorizza_percorso.h"
@@ -54,20 +55,22 @@ void scrivi(const std::filesystem::path& p, const std::string& contenuto) {
   f.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
 }
 
-// Every file a run leaves, by name, with its bytes.
+// Every file a run leaves, by name, with its bytes; the empty lock file is
+// not an output.
 using file_prodotti = std::map<std::string, std::string>;
 
 file_prodotti raccogli(const std::filesystem::path& cartella) {
   file_prodotti file;
   for (const auto& voce : std::filesystem::directory_iterator(cartella)) {
+    if (voce.path().filename() == nome_file_blocco) continue;
     file[voce.path().filename().string()] = leggi(voce.path());
   }
   return file;
 }
 
 // The floor: each file replaced from a prepared buffer with one write, the way
-// every output must be replaced (written beside the old file and renamed over
-// it, so that a failed run never leaves a half-written file).
+// every output must be replaced: written beside the old file, synced to the
+// disk, renamed over it, and the directory synced.
 void scrivi_pavimento(const std::filesystem::path& cartella, const file_prodotti& file) {
   for (const auto& [nome, contenuto] : file) sostituisci_file(cartella / nome, contenuto);
 }

@@ -204,6 +204,20 @@ TEST(CompilatoreLinea, TheLastFieldOfTheFile) {
   }
 }
 
+// Blanks after the last comma are a last value of 0, with or without a
+// line end after them.
+TEST(CompilatoreLinea, ABlankLastValueAtTheEndOfTheFile) {
+  for (const char* ultimo : {"   ", " ", "\t", " \r\n", "\r\n", "\n", "\r", "0", " 0 "}) {
+    auto r =
+        compila_testo_linea(std::string("[generale]\r\nlunghezza percorso, 2000\r\n[pendenze]\r\n"
+                                        "pendenza, 100, 5\r\npendenza, 900,") +
+                            ultimo);
+    EXPECT_EQ(r->m->n_errore, 0) << ultimo;
+    EXPECT_EQ(r->m->celle[17].pendenza, 105) << ultimo;
+    EXPECT_EQ(r->m->celle[18].pendenza, 100) << ultimo;
+  }
+}
+
 // Error 15 ends the item sections; the file is deleted, the tails still run
 // and the train half is to run.
 TEST(CompilatoreLinea, AnItemBeyondTheGrid) {

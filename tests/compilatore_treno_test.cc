@@ -352,6 +352,24 @@ TEST_F(CompilatoreTreno, AFieldMatchingTwoKeywordsRunsBoth) {
   EXPECT_EQ(m.celle[10].aderenza, 60);
 }
 
+// Blanks after the last comma are a last value of 0, with or without a
+// line end after them; the tails then run.
+TEST_F(CompilatoreTreno, ABlankLastValueAtTheEndOfTheFile) {
+  for (const char* ultimo : {"   ", " ", "\t", " \r\n", "\r\n", "\n", "\r", "0", " 0 "}) {
+    modello g;
+    dimensiona(g, 20000);
+    scrivi_file(
+        file(),
+        std::string("[generale]\r\naderenza, 0, 30\r\nvelocita, 0, 100\r\nvelocita,   14500,") +
+            ultimo);
+    compila_treno(g, file(), {}, primo_elemento_testo);
+    EXPECT_EQ(g.n_errore, 0) << ultimo;
+    EXPECT_EQ(g.celle[289].vel_max, 20) << ultimo;
+    EXPECT_EQ(g.celle[290].vel_max, 0) << ultimo;
+    EXPECT_EQ(g.celle[static_cast<size_t>(g.n_celle) - 3].aderenza, 30) << ultimo;
+  }
+}
+
 TEST_F(CompilatoreTreno, AFileWithoutGeneraleIsReadToItsEnd) {
   compila("velocita, 0, 100\r\nvelocita, 1000, 50\r\n", 3000);
   EXPECT_EQ(m.n_errore, 0);

@@ -88,6 +88,32 @@ TEST(LettoreCampi, Widths) {
   }
 }
 
+// After the last comma: blanks, a line end or both make one more field, an
+// empty one, whatever the width it is read at; nothing at all makes none.
+TEST(LettoreCampi, ABlankLastFieldReadsAsZero) {
+  using s = std::string;
+  using n = int64_t;
+  const char* const ultimi[] = {"   ", " \t", "   \r\n", "\t\n", "  \r", "\r\n", "\n", "\r"};
+  for (const char* ultimo : ultimi) {
+    verifica(s("velocita,   14500,") + ultimo,
+             {{'t', s("velocita"), false}, {'l', n(14500), false}, {'l', n(0), true}});
+    verifica(s("sabbia,") + ultimo, {{'t', s("sabbia"), false}, {'i', n(0), true}});
+    verifica(s("stazione, 0,") + ultimo,
+             {{'t', s("stazione"), false}, {'l', n(0), false}, {'u', n(0), true}});
+    verifica(s("stazione, 0,") + ultimo,
+             {{'t', s("stazione"), false}, {'l', n(0), false}, {'t', s(""), true}});
+    // Blank-only numbers after a number read by blanks alone.
+    verifica(
+        s("orologio, 18 29 ,") + ultimo,
+        {{'t', s("orologio"), false}, {'i', n(18), false}, {'i', n(29), false}, {'i', n(0), true}});
+  }
+  lettore_campi l("velocita,   14500,");
+  l.leggi_testo();
+  l.leggi_i32();
+  EXPECT_TRUE(l.fine());
+  EXPECT_THROW(l.leggi_i32(), errore_esecuzione);
+}
+
 TEST(LettoreCampi, ReadingPastTheEndIsARunTimeFailure) {
   lettore_campi vuoto("");
   EXPECT_TRUE(vuoto.fine());

@@ -1,4 +1,4 @@
-#include "output/scrittore_file.h"
+#include "base/scrittore_file.h"
 
 #include <gtest/gtest.h>
 

@@ -63,6 +63,12 @@ void lettore_campi::richiedi_campo() const {
 
 std::string lettore_campi::leggi_testo() {
   richiedi_campo();
+  return testo_del_campo();
+}
+
+// The end is tested once, before the blanks: blanks that run to the end of
+// the file are a field of their own, an empty one.
+std::string lettore_campi::testo_del_campo() {
   salta_spazi();
   std::string_view resto(contenuto_);
   if (posizione_ < contenuto_.size() && contenuto_[posizione_] == '"') {
@@ -99,7 +105,7 @@ int64_t lettore_campi::leggi_numero(int64_t minimo, int64_t massimo) {
                   contenuto_[cursore] == '\n';
   if (cursore == prima_cifra || !separato) {
     // Not a number: the whole field is taken as text and reads as 0.
-    leggi_testo();
+    testo_del_campo();
     return 0;
   }
   int64_t valore = 0;

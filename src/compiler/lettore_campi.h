@@ -11,7 +11,8 @@
 // - a number is an optional minus and digits and ends at a blank, comma or
 //   line end; the blanks after it and one following comma or line end belong
 //   to it, so numbers may be separated by blanks alone. An empty field, or a
-//   field whose text is not a number, reads as 0;
+//   field whose text is not a number, reads as 0; so do blanks after the last
+//   comma or line end of the file, with or without a line end after them;
 // - a number that does not fit the width asked for, and any read once the
 //   end has been reached, is a run-time failure (errore_esecuzione);
 // - the end is reached once the last field and its line end have been read.
@@ -42,6 +43,7 @@ class lettore_campi {
 
  private:
   int64_t leggi_numero(int64_t minimo, int64_t massimo);
+  std::string testo_del_campo();
   void salta_spazi();
   bool a_fine_riga() const;
   bool consuma_separatore();

@@ -3,8 +3,8 @@
 #include <cassert>
 #include <limits>
 
+#include "base/scrittore_file.h"
 #include "output/codifica.h"
-#include "output/scrittore_file.h"
 #include "sources/testo_windows_1252.h"
 
 namespace scenario {

@@ -1,41 +1,79 @@
 #include "run/generazione.h"
 
 #include <ostream>
+#include <system_error>
 
+#include "base/blocco_cartella.h"
+#include "base/interruzione.h"
+#include "base/scrittore_file.h"
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
 #include "model/modello.h"
 #include "model/numeri_errore.h"
-#include "output/scrittore_file.h"
 #include "run/errore.h"
 #include "run/memorizza_percorso.h"
+#include "run/nomi_file.h"
 #include "sources/dati_linea.h"
 #include "sources/dati_treno.h"
 
 namespace scenario {
+
+namespace {
+
+// A description file that the run has written and that must not outlive it:
+// the compile deletes it once read, and otherwise this does, when the run
+// stops early for any reason or is interrupted. Nothing is left to report a
+// failed delete to by then: the run is already failing.
+class descrizione_scritta {
+ public:
+  void scritta(const std::filesystem::path& percorso) {
+    percorso_ = percorso;
+    interruzione_.registra(percorso);
+  }
+  ~descrizione_scritta() {
+    if (percorso_.empty()) return;
+    std::error_code ignorato;
+    std::filesystem::remove(percorso_, ignorato);
+  }
+
+ private:
+  std::filesystem::path percorso_;
+  cancella_se_interrotto interruzione_;
+};
+
+int esegui(modello& m, const std::filesystem::path& cartella, finestra& f, std::ostream& errori) {
+  f.mostra("Attendere");
+  blocco_cartella blocco(cartella, errori);
+  rimuovi_temporanei_rimasti(cartella, nomi_file_esecuzione(m.linea, m.treno));
+  descrizione_scritta linea, treno;
+  dati_linea(m, cartella);
+  linea.scritta(cartella / nome_descrizione_linea(m.linea));
+  dati_treno(m, cartella);
+  treno.scritta(cartella / nome_descrizione_treno(m.linea, m.treno));
+  dati_note(m, cartella);
+  dati_rallentamenti(m, cartella);
+  dati_scheda(m, cartella);
+
+  int32_t j = 1;
+  memorizza_percorso(m, cartella, f, j);
+  // The compiled files are written all the same (there are none without a
+  // grid); the run must not end as a success.
+  if (m.n_errore != numero_errore::nessuno) {
+    errori << messaggio_errore_registrato(m) << std::endl;
+    return stato_uscita::errore_registrato;
+  }
+  return stato_uscita::successo;
+}
+
+}  // namespace
 
 int esegui_generazione(const std::filesystem::path& cartella, finestra& f, std::ostream& errori) {
   try {
     modello m;
     m.linea = linea_predefinita;
     m.treno = treno_predefinito;
-    f.mostra("Attendere");
-    dati_linea(m, cartella);
-    dati_treno(m, cartella);
-    dati_note(m, cartella);
-    dati_rallentamenti(m, cartella);
-    dati_scheda(m, cartella);
-
-    int32_t j = 1;
-    memorizza_percorso(m, cartella, f, j);
-    // The compiled files are written all the same (there are none without a
-    // grid); the run must not end as a success.
-    if (m.n_errore != numero_errore::nessuno) {
-      errori << messaggio_errore_registrato(m) << std::endl;
-      return stato_uscita::errore_registrato;
-    }
-    return stato_uscita::successo;
+    return esegui(m, cartella, f, errori);
   } catch (const fine_programma& fine) {
     return fine.stato;
   } catch (const errore_file& e) {

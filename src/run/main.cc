@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 
+#include "base/interruzione.h"
 #include "piattaforma/cartella_programma.h"
 #include "piattaforma/console.h"
 #include "run/errore.h"
@@ -24,6 +25,7 @@ void mostra_se_senza_console(bool console, const std::string& messaggi, scenario
 }  // namespace
 
 int main(int, char** argv) {
+  scenario::installa_gestori_interruzione();
   const bool console = scenario::console_collegata();
   std::ostringstream raccolti;
   std::ostream& errori = console ? std::cerr : raccolti;

@@ -30,4 +30,11 @@ std::string nome_celle(const std::string& linea, const std::string& treno) {
   return linea + "_" + treno + ".dat";
 }
 
+std::vector<std::string> nomi_file_esecuzione(const std::string& linea, const std::string& treno) {
+  return {nome_descrizione_linea(linea),   nome_descrizione_treno(linea, treno),
+          nome_scheda_treno(linea, treno), nome_rallentamenti(linea, treno),
+          nome_note(linea, treno),         nome_planimetria(linea),
+          nome_elementi(linea, treno),     nome_celle(linea, treno)};
+}
+
 }  // namespace scenario

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace scenario {
 
@@ -17,5 +18,8 @@ std::string nome_note(const std::string& linea, const std::string& treno);
 std::string nome_planimetria(const std::string& linea);
 std::string nome_elementi(const std::string& linea, const std::string& treno);
 std::string nome_celle(const std::string& linea, const std::string& treno);
+
+// The eight names above: every file that a run writes.
+std::vector<std::string> nomi_file_esecuzione(const std::string& linea, const std::string& treno);
 
 }  // namespace scenario

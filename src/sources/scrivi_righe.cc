@@ -1,6 +1,6 @@
 #include "sources/scrivi_righe.h"
 
-#include "output/scrittore_file.h"
+#include "base/scrittore_file.h"
 #include "sources/testo_windows_1252.h"
 
 namespace scenario {

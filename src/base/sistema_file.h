@@ -1,0 +1,66 @@
+#pragma once
+
+// The few system calls of the file layer, behind one interface: the writer of
+// scrittore_file.h and the directory lock go through it, tests put a failing
+// one in its place, and another platform brings its own.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace scenario {
+
+// A file opened by the platform: a descriptor here, a handle elsewhere.
+using maniglia_file = std::intptr_t;
+
+class sistema_file {
+ public:
+  virtual ~sistema_file() = default;
+
+  // Creates a new empty file, open for writing, whose name is `prefisso`
+  // followed by six random letters or digits; the whole path goes to
+  // `percorso`. The file is readable and writable as any file the user creates.
+  virtual std::error_code crea_unico(const std::string& prefisso, std::string& percorso,
+                                     maniglia_file& f) = 0;
+  // Writes all `n` bytes, or fails.
+  virtual std::error_code scrivi(maniglia_file f, const char* dati, size_t n) = 0;
+  // Returns once the content of the file is on the disk.
+  virtual std::error_code sincronizza(maniglia_file f) = 0;
+  virtual std::error_code chiudi(maniglia_file f) = 0;
+  // Puts `da` in the place of `a` in one step: a reader sees the old file or
+  // the new one, never neither.
+  virtual std::error_code rinomina(const std::filesystem::path& da,
+                                   const std::filesystem::path& a) = 0;
+  // Returns once the directory's entries (a rename into it) are on the disk.
+  virtual std::error_code sincronizza_cartella(const std::filesystem::path& cartella) = 0;
+  virtual std::error_code cancella(const std::filesystem::path& percorso) = 0;
+  // Opens the lock file `percorso`, creating it empty when missing.
+  virtual std::error_code apri_blocco(const std::filesystem::path& percorso, maniglia_file& f) = 0;
+  // Takes the exclusive lock of an open lock file, until it is closed. When
+  // another process holds it: waits when `attendi`, otherwise fails at once
+  // with std::errc::resource_unavailable_try_again.
+  virtual std::error_code blocca(maniglia_file f, bool attendi) = 0;
+};
+
+// The platform's own.
+sistema_file& sistema_file_di_piattaforma();
+
+// The one that the file layer uses: the platform's, unless a test has put
+// another in its place.
+sistema_file& sistema_file_corrente();
+
+// Puts `s` in place of the current one while it lives (tests only).
+class sostituzione_sistema_file {
+ public:
+  explicit sostituzione_sistema_file(sistema_file& s);
+  ~sostituzione_sistema_file();
+  sostituzione_sistema_file(const sostituzione_sistema_file&) = delete;
+  sostituzione_sistema_file& operator=(const sostituzione_sistema_file&) = delete;
+
+ private:
+  sistema_file* precedente_;
+};
+
+}  // namespace scenario
