@@ -54,5 +54,14 @@ test-windows: windows build
 	cmake --build build-windows -j $(JOBS)
 	windows/prove-wine build-windows $(BUILD)
 
+# The Windows zip and the Debian package of the Linux build, both named with
+# the version, in build-pacchetti/.
+pacchetti: windows build
+	cmake --build build-windows --target pacchetto_zip
+	cd $(BUILD) && cpack -G DEB
+	mkdir -p build-pacchetti
+	cp build-windows/generatore-scenario-*-windows-x86_64.zip $(BUILD)/pacchetti/*.deb build-pacchetti/
+	ls -l build-pacchetti
+
 clean:
 	rm -rf $(BUILD) build-sanitizzato build-fuzz build-windows build-pacchetti
