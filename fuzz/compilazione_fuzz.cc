@@ -15,8 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/numeri_errore.h"
 #include "compiler/memorizza_dati.h"
-#include "model/numeri_errore.h"
 #include "output/codici_controllo.h"
 #include "output/file_compilati.h"
 #include "output/passata_finale.h"

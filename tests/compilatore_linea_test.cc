@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "compiler/memorizza_dati.h"
 #include "linea_di_prova.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
 
 namespace scenario {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "compiler/memorizza_dati.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
 #include "run/nomi_file.h"
 
 namespace scenario {

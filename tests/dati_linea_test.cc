@@ -8,9 +8,9 @@
 #include <regex>
 #include <sstream>
 
+#include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "compiler/memorizza_dati.h"
-#include "model/numeri_errore.h"
 #include "output/file_compilati.h"
 #include "run/generazione.h"
 #include "run/nomi_file.h"

@@ -8,8 +8,8 @@
 #include <map>
 #include <sstream>
 
+#include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
-#include "model/numeri_errore.h"
 #include "output/file_compilati.h"
 #include "output/scrittore_file.h"
 #include "run/errore.h"

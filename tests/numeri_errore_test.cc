@@ -1,4 +1,4 @@
-#include "model/numeri_errore.h"
+#include "base/numeri_errore.h"
 
 #include <gtest/gtest.h>
 

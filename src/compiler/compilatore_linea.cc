@@ -5,14 +5,14 @@
 #include <string_view>
 #include <system_error>
 
+#include "base/numeri_errore.h"
+#include "base/testo_windows_1252.h"
 #include "compiler/elementi_linea.h"
 #include "compiler/lavoro_linea.h"
 #include "compiler/lettore_campi.h"
 #include "compiler/parole_chiave.h"
 #include "compiler/planimetria.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
-#include "sources/testo_windows_1252.h"
 
 namespace scenario {
 

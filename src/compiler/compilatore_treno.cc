@@ -6,12 +6,12 @@
 #include <string_view>
 #include <system_error>
 
+#include "base/numeri_errore.h"
 #include "compiler/lettore_campi.h"
 #include "compiler/parole_chiave.h"
 #include "compiler/segnali_rallentamenti.h"
 #include "model/arrotonda.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
 
 namespace scenario {
 

@@ -4,9 +4,9 @@
 #include <limits>
 #include <string>
 
+#include "base/numeri_errore.h"
 #include "model/arrotonda.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
 
 namespace scenario {
 

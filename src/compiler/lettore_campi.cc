@@ -4,8 +4,8 @@
 #include <fstream>
 #include <limits>
 
+#include "base/testo_windows_1252.h"
 #include "model/errore_esecuzione.h"
-#include "sources/testo_windows_1252.h"
 
 namespace scenario {
 

@@ -2,10 +2,10 @@
 
 #include <system_error>
 
+#include "base/numeri_errore.h"
 #include "compiler/compilatore_linea.h"
 #include "compiler/compilatore_treno.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
 #include "run/nomi_file.h"
 
 namespace scenario {

@@ -5,9 +5,9 @@
 #include <string>
 #include <variant>
 
+#include "base/numeri_errore.h"
+#include "base/testo_windows_1252.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
-#include "sources/testo_windows_1252.h"
 
 namespace scenario {
 

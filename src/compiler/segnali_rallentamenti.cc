@@ -1,7 +1,7 @@
 #include "compiler/segnali_rallentamenti.h"
 
+#include "base/numeri_errore.h"
 #include "model/arrotonda.h"
-#include "model/numeri_errore.h"
 
 namespace scenario {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "model/numeri_errore.h"
+#include "base/numeri_errore.h"
+#include "base/testo_windows_1252.h"
 #include "run/errore.h"
-#include "sources/testo_windows_1252.h"
 
 namespace scenario {
 

@@ -3,9 +3,9 @@
 #include <cassert>
 #include <limits>
 
-#include "output/codifica.h"
+#include "base/codifica.h"
+#include "base/testo_windows_1252.h"
 #include "output/scrittore_file.h"
-#include "sources/testo_windows_1252.h"
 
 namespace scenario {
 

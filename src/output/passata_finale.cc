@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "model/numeri_errore.h"
+#include "base/numeri_errore.h"
 
 namespace scenario {
 

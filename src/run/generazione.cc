@@ -2,11 +2,11 @@
 
 #include <ostream>
 
+#include "base/numeri_errore.h"
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
 #include "model/modello.h"
-#include "model/numeri_errore.h"
 #include "output/scrittore_file.h"
 #include "run/errore.h"
 #include "run/memorizza_percorso.h"

@@ -1,7 +1,7 @@
 #include "run/memorizza_percorso.h"
 
+#include "base/numeri_errore.h"
 #include "compiler/memorizza_dati.h"
-#include "model/numeri_errore.h"
 #include "output/codici_controllo.h"
 #include "output/file_compilati.h"
 #include "output/passata_finale.h"
