@@ -172,7 +172,8 @@ TEST(CompilatoreLinea, AFailureBecomesError25AtTheBoundary) {
   prova::scrivi_file(cartella / nome_descrizione_linea(m.linea), "[generale]\r\n[fine]\r\n");
   prova::scrivi_file(cartella / nome_descrizione_treno(m.linea, m.treno),
                      "[generale]\r\n[fine]\r\n");
-  memorizza_dati(m, cartella.percorso());
+  memorizza_dati(m, cartella / nome_descrizione_linea(m.linea),
+                 cartella / nome_descrizione_treno(m.linea, m.treno));
   EXPECT_EQ(m.n_errore, numero_errore::errore_esecuzione);
   EXPECT_TRUE(cartella.contenuto().empty());
 }

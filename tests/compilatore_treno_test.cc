@@ -384,7 +384,8 @@ TEST_F(CompilatoreTreno, AnEmptyTrainFileIsError25) {
   scrivi_file(cartella / nome_descrizione_linea(m.linea),
               "[generale]\r\nlunghezza percorso,    3000\r\n[fine]\r\n");
   scrivi_file(cartella / nome_descrizione_treno(m.linea, m.treno), "");
-  memorizza_dati(m, cartella.percorso());
+  memorizza_dati(m, cartella / nome_descrizione_linea(m.linea),
+                 cartella / nome_descrizione_treno(m.linea, m.treno));
   EXPECT_EQ(m.n_errore, numero_errore::errore_esecuzione);
   EXPECT_TRUE(cartella.contenuto().empty());
 }

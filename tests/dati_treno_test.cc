@@ -23,7 +23,7 @@ class DatiTreno : public testing::Test {
   DatiTreno() {
     m.linea = "Lorvento-Basalto";
     m.treno = "27364";
-    dati_treno(m, cartella.percorso());
+    dati_treno(cartella / nome_descrizione_treno(m.linea, m.treno));
     contenuto = prova::leggi_file(file());
     for (size_t inizio = 0, fine; (fine = contenuto.find("\r\n", inizio)) != std::string::npos;
          inizio = fine + 2) {

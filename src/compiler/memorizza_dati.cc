@@ -6,7 +6,6 @@
 #include "compiler/compilatore_linea.h"
 #include "compiler/compilatore_treno.h"
 #include "model/errore_esecuzione.h"
-#include "run/nomi_file.h"
 
 namespace scenario {
 
@@ -32,12 +31,10 @@ void cancella_descrizione(const std::filesystem::path& percorso,
   }
 }
 
-void memorizza_dati(modello& m, const std::filesystem::path& cartella,
-                    const opzioni_compilazione& opzioni) {
+void memorizza_dati(modello& m, const std::filesystem::path& file_linea,
+                    const std::filesystem::path& file_treno, const opzioni_compilazione& opzioni) {
   m.elementi[elemento_testata_percorso].testo = m.linea;
   m.elementi[elemento_testata_treno].testo = m.treno;
-  std::filesystem::path file_linea = cartella / nome_descrizione_linea(m.linea);
-  std::filesystem::path file_treno = cartella / nome_descrizione_treno(m.linea, m.treno);
   try {
     int32_t indice_testo = primo_elemento_testo;
     if (!compila_linea(m, file_linea, opzioni, indice_testo)) return;

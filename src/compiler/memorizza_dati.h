@@ -17,10 +17,10 @@ struct opzioni_compilazione {
 void cancella_descrizione(const std::filesystem::path& percorso,
                           const opzioni_compilazione& opzioni);
 
-// Compiles the line description and then the train description found in
-// `cartella` into `m`, recording problems in n_errore and pos_errore. Any
+// Compiles the line description at `file_linea` and then the train
+// description at `file_treno` into `m`, recording problems in n_errore and pos_errore. Any
 // run-time failure of the compile becomes error 25 here, and only here.
-void memorizza_dati(modello& m, const std::filesystem::path& cartella,
-                    const opzioni_compilazione& opzioni = {});
+void memorizza_dati(modello& m, const std::filesystem::path& file_linea,
+                    const std::filesystem::path& file_treno, const opzioni_compilazione& opzioni = {});
 
 }  // namespace scenario

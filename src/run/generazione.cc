@@ -10,6 +10,7 @@
 #include "output/scrittore_file.h"
 #include "run/errore.h"
 #include "run/memorizza_percorso.h"
+#include "run/nomi_file.h"
 #include "sources/dati_linea.h"
 #include "sources/dati_treno.h"
 
@@ -20,15 +21,16 @@ int esegui_generazione(const std::filesystem::path& cartella, finestra& f, std::
     modello m;
     m.linea = linea_predefinita;
     m.treno = treno_predefinito;
+    const percorsi_scenario percorsi = percorsi_in(cartella, m.linea, m.treno);
     f.mostra("Attendere");
-    dati_linea(m, cartella);
-    dati_treno(m, cartella);
-    dati_note(m, cartella);
-    dati_rallentamenti(m, cartella);
-    dati_scheda(m, cartella);
+    dati_linea(percorsi.descrizione_linea);
+    dati_treno(percorsi.descrizione_treno);
+    dati_note(percorsi.note);
+    dati_rallentamenti(percorsi.rallentamenti);
+    dati_scheda(percorsi.scheda_treno);
 
     int32_t j = 1;
-    memorizza_percorso(m, cartella, f, j);
+    memorizza_percorso(m, percorsi, f, j);
     // The compiled files are written all the same (there are none without a
     // grid); the run must not end as a success.
     if (m.n_errore != numero_errore::nessuno) {

@@ -30,4 +30,12 @@ std::string nome_celle(const std::string& linea, const std::string& treno) {
   return linea + "_" + treno + ".dat";
 }
 
+percorsi_scenario percorsi_in(const std::filesystem::path& cartella, const std::string& linea,
+                              const std::string& treno) {
+  return {cartella / nome_descrizione_linea(linea),  cartella / nome_descrizione_treno(linea, treno),
+          cartella / nome_scheda_treno(linea, treno), cartella / nome_rallentamenti(linea, treno),
+          cartella / nome_note(linea, treno),         cartella / nome_planimetria(linea),
+          cartella / nome_elementi(linea, treno),     cartella / nome_celle(linea, treno)};
+}
+
 }  // namespace scenario

@@ -18,4 +18,20 @@ std::string nome_planimetria(const std::string& linea);
 std::string nome_elementi(const std::string& linea, const std::string& treno);
 std::string nome_celle(const std::string& linea, const std::string& treno);
 
+// Every file of one run, built once by the run and handed whole to the steps
+// that write or read them.
+struct percorsi_scenario {
+  std::filesystem::path descrizione_linea;
+  std::filesystem::path descrizione_treno;
+  std::filesystem::path scheda_treno;
+  std::filesystem::path rallentamenti;
+  std::filesystem::path note;
+  std::filesystem::path planimetria;
+  std::filesystem::path elementi;
+  std::filesystem::path celle;
+};
+
+percorsi_scenario percorsi_in(const std::filesystem::path& cartella, const std::string& linea,
+                              const std::string& treno);
+
 }  // namespace scenario
