@@ -12,7 +12,7 @@ namespace scenario {
 void memorizza_percorso(modello& m, const percorsi_scenario& percorsi, finestra& f, int32_t& j) {
   inizializza_elementi(m);
   m.scrivi_planimetria = j;
-  m.n_errore = numero_errore::nessuno;
+  azzera_errori(m);
   memorizza_dati(m, percorsi.descrizione_linea, percorsi.descrizione_treno);
   completa_percorso(m, percorsi, f);
 }
@@ -21,7 +21,7 @@ void completa_percorso(modello& m, const percorsi_scenario& percorsi, finestra& 
   // Without a route length there is nothing to finish, and a cell grid file
   // of no cells would load as a route without track.
   if (!m.griglia_dimensionata()) {
-    if (m.n_errore == numero_errore::nessuno) m.n_errore = numero_errore::griglia_mancante;
+    if (m.n_errore == numero_errore::nessuno) registra_errore(m, numero_errore::griglia_mancante);
     return;
   }
   passata_finale(m);
