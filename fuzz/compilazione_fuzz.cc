@@ -73,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
   controlla_errori(m);
   // 1250 or 1251: nothing would be written.
   if (scenario::codici_controllo(m) != scenario::numero_errore::nessuno) return 0;
-  if (scenario::codifica_file_celle(m).size() != m.celle.size() * scenario::lunghezza_record_cella) {
+  if (scenario::codifica_file_celle(m).size() !=
+      m.celle.size() * scenario::lunghezza_record_cella) {
     std::abort();
   }
   scenario::codifica_file_elementi(m);

@@ -30,12 +30,23 @@ TEST(MemorizzaDati, EachFileIsDeletedOnceItsRowsAreRead) {
       {"both read", linea_breve.c_str(), treno_breve, false, 0, {}},
       {"both kept", linea_breve.c_str(), treno_breve, true, 0, {"l.txt", "t.txt"}},
       {"the line half stops: the train file is not read",
-       "[generale]\r\nlunghezza percorso, 1000001\r\n", treno_breve, false,
-       numero_errore::lunghezza_eccessiva, {"t.txt"}},
-      {"no line description", nullptr, treno_breve, false, numero_errore::file_linea_mancante,
+       "[generale]\r\nlunghezza percorso, 1000001\r\n",
+       treno_breve,
+       false,
+       numero_errore::lunghezza_eccessiva,
        {"t.txt"}},
-      {"a run-time failure deletes both", linea_breve.c_str(), "", false,
-       numero_errore::errore_esecuzione, {}},
+      {"no line description",
+       nullptr,
+       treno_breve,
+       false,
+       numero_errore::file_linea_mancante,
+       {"t.txt"}},
+      {"a run-time failure deletes both",
+       linea_breve.c_str(),
+       "",
+       false,
+       numero_errore::errore_esecuzione,
+       {}},
   };
   for (const auto& c : casi) {
     cartella_temporanea cartella;
@@ -109,8 +120,9 @@ TEST(MemorizzaDati, ErrorsCarryTheLineAndColumnOfTheirField) {
       {"no [generale]", "[fine]\r\n", "", numero_errore::generale_mancante, "l.txt", 0, 0},
       {"gradient beyond the grid", linea_ok + "pendenza,  9950, 1\r\n", "[generale]\r\n[fine]\r\n",
        numero_errore::oltre_la_griglia, "l.txt", 4, 12},
-      {"a lone CR ends a line too", "[generale]\rlunghezza percorso, 3000\r[x]\rpendenza, 9950, 1\r",
-       "[generale]\r\n[fine]\r\n", numero_errore::oltre_la_griglia, "l.txt", 4, 11},
+      {"a lone CR ends a line too",
+       "[generale]\rlunghezza percorso, 3000\r[x]\rpendenza, 9950, 1\r", "[generale]\r\n[fine]\r\n",
+       numero_errore::oltre_la_griglia, "l.txt", 4, 11},
       {"station length", linea_ok,
        "[generale]\r\nstazione, 950, 25, 250, 0,0,0,0,0,0,0,0,0,0,0,0,0, X\r\n",
        numero_errore::lunghezza_stazione_non_multipla, "t.txt", 2, 20},
@@ -120,8 +132,8 @@ TEST(MemorizzaDati, ErrorsCarryTheLineAndColumnOfTheirField) {
        numero_errore::segnale_su_cella_occupata, "t.txt", 3, 12},
       {"a run-time failure at its field", linea_ok, "[generale]\r\nsabbia,  40000\r\n[fine]\r\n",
        numero_errore::errore_esecuzione, "t.txt", 2, 10},
-      {"a read past the end", linea_ok, "[generale]\r\nsegnale, 850, 2", numero_errore::errore_esecuzione,
-       "t.txt", 2, 16},
+      {"a read past the end", linea_ok, "[generale]\r\nsegnale, 850, 2",
+       numero_errore::errore_esecuzione, "t.txt", 2, 16},
   };
   for (const auto& c : casi) {
     modello m;
@@ -166,7 +178,8 @@ TEST(MemorizzaDati, ARouteLongerThanTheOptionAllowsIsError1) {
   for (int32_t lunghezza : {20000, 20001}) {
     modello m;
     compila_descrizioni(
-        m, {"l", "[generale]\r\nlunghezza percorso, " + std::to_string(lunghezza) + "\r\n[fine]\r\n"},
+        m,
+        {"l", "[generale]\r\nlunghezza percorso, " + std::to_string(lunghezza) + "\r\n[fine]\r\n"},
         {"t", treno_breve}, opzioni);
     EXPECT_EQ(m.n_errore, lunghezza > 20000 ? numero_errore::lunghezza_eccessiva : 0) << lunghezza;
   }

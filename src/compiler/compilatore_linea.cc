@@ -6,6 +6,7 @@
 
 #include "base/numeri_errore.h"
 #include "compiler/elementi_linea.h"
+#include "compiler/grammatica.h"
 #include "compiler/lavoro_linea.h"
 #include "compiler/parole_chiave.h"
 #include "compiler/planimetria.h"
@@ -87,8 +88,7 @@ class compilazione_linea {
   // matches reads its own values. Returns false after an error that ends
   // the compile.
   bool valori_generali(const std::string& campo) {
-    if (contiene_senza_maiuscole(campo, "percorso") &&
-        contiene_senza_maiuscole(campo, "lunghezza")) {
+    if (grammatica::corrisponde(grammatica::lunghezza_percorso, campo)) {
       campo_letto campo_lunghezza;
       int32_t lunghezza = leggi_i32(campo_lunghezza);
       m_.elementi[elemento_linea].fine = lunghezza;
@@ -100,20 +100,21 @@ class compilazione_linea {
       }
       dimensiona(m_, lunghezza);
     }
-    if (contiene(campo, "tre") && contiene(campo, "progressiva")) {
+    if (grammatica::corrisponde(grammatica::progressiva_tre, campo)) {
       leggi_progressiva(elemento_progressiva_tre);
     }
-    if (contiene(campo, "due") && contiene(campo, "progressiva")) {
+    if (grammatica::corrisponde(grammatica::progressiva_due, campo)) {
       leggi_progressiva(elemento_progressiva_due);
     }
-    if (contiene(campo, "uno") && contiene(campo, "progressiva")) {
+    if (grammatica::corrisponde(grammatica::progressiva_uno, campo)) {
       leggi_progressiva(elemento_progressiva_uno);
     }
     elemento& sfondo = m_.elementi[elemento_testata_percorso];
-    if (contiene(campo, "sfondo") && contiene(campo, "uno")) sfondo.inizio = file_.leggi_i32();
-    if (contiene(campo, "sfondo") && contiene(campo, "due")) sfondo.posizione = file_.leggi_i32();
-    if (contiene(campo, "sfondo") && contiene(campo, "tre")) sfondo.fine = file_.leggi_i32();
-    if (contiene(campo, "segnali") && contiene(campo, "ripetizione")) {
+    if (grammatica::corrisponde(grammatica::sfondo_uno, campo)) sfondo.inizio = file_.leggi_i32();
+    if (grammatica::corrisponde(grammatica::sfondo_due, campo))
+      sfondo.posizione = file_.leggi_i32();
+    if (grammatica::corrisponde(grammatica::sfondo_tre, campo)) sfondo.fine = file_.leggi_i32();
+    if (grammatica::corrisponde(grammatica::ripetizione_segnali, campo)) {
       return ripetizione_segnali(campo);
     }
     return true;
@@ -167,27 +168,27 @@ class compilazione_linea {
   // matches reads its own values.
   esito_elementi esamina_voce(const std::string& campo, lavoro_linea& w) {
     campo_letto primo;
-    if (contiene_senza_maiuscole(campo, "pendenza")) {
+    if (grammatica::corrisponde(grammatica::pendenza, campo)) {
       int32_t p = leggi_i32(primo);
       int32_t g = file_.leggi_i32();
       if (fuori_griglia(p, primo)) return esito_elementi::oltre_la_griglia;
       memo_pendenza(m_, w, p, g);
     }
-    if (contiene_senza_maiuscole(campo, "curva") && m_.scrivi_planimetria != 0) {
+    if (grammatica::corrisponde(grammatica::curva, campo) && m_.scrivi_planimetria != 0) {
       int32_t s = leggi_i32(primo);
       campo_letto campo_l;
       int32_t l = leggi_i32(campo_l);
       if (fuori_griglia(s, primo)) return esito_elementi::oltre_la_griglia;
       if (!memo_curva(m_, w.metro, s, l, campo, voce_, campo_l)) return ferma_elementi();
     }
-    if (contiene_senza_maiuscole(campo, "montagna")) {
+    if (grammatica::corrisponde(grammatica::montagna, campo)) {
       int32_t inizio = leggi_i32(primo);
       int32_t fine = file_.leggi_i32();
       int32_t tipo = file_.leggi_i32();
       if (fuori_griglia(inizio, primo)) return esito_elementi::oltre_la_griglia;
       if (!memo_montagna(m_, inizio, fine, tipo, voce_)) return ferma_elementi();
     }
-    if (contiene_senza_maiuscole(campo, "indicatori_v")) {
+    if (grammatica::corrisponde(grammatica::indicatori_v_max, campo)) {
       int32_t posizione = leggi_i32(primo);
       int32_t vas = file_.leggi_i32();
       int32_t vbs = file_.leggi_i32();
@@ -203,7 +204,7 @@ class compilazione_linea {
         return ferma_elementi();
       }
     }
-    if (contiene_senza_maiuscole(campo, "indicat") && contiene_senza_maiuscole(campo, "cartello")) {
+    if (grammatica::corrisponde(grammatica::cartello_indicatore, campo)) {
       int32_t p = leggi_i32(primo);
       std::string testo = file_.leggi_testo();
       if (fuori_griglia(p, primo, true)) return esito_elementi::oltre_la_griglia;

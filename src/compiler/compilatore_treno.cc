@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "base/numeri_errore.h"
-#include "compiler/parole_chiave.h"
+#include "compiler/grammatica.h"
 #include "compiler/segnali_rallentamenti.h"
 #include "compiler/sezioni.h"
 #include "compiler/stazioni.h"
@@ -58,20 +58,19 @@ class compilatore_treno {
   // the train half ignores case.
   esito_riga esamina(const std::string& riga) {
     esito_riga e = esito_riga::continua;
-    auto prova = [&](bool vale, esito_riga (compilatore_treno::*azione)()) {
-      if (e == esito_riga::continua && vale) e = (this->*azione)();
+    auto prova = [&](const grammatica::voce& v, esito_riga (compilatore_treno::*azione)()) {
+      if (e == esito_riga::continua && grammatica::corrisponde(v, riga)) e = (this->*azione)();
     };
-    auto ha = [&](std::string_view parola) { return contiene_senza_maiuscole(riga, parola); };
-    prova(ha("frenata") && ha("massa"), &compilatore_treno::massa_frenata);
-    prova(ha("vetture"), &compilatore_treno::vetture);
-    prova(ha("velocit"), &compilatore_treno::velocita);
-    prova(ha("aderenza"), &compilatore_treno::aderenza);
-    prova(ha("orologio"), &compilatore_treno::orologio);
-    prova(ha("sabbia"), &compilatore_treno::sabbia);
-    prova(ha("segnale"), &compilatore_treno::segnale);
-    prova(ha("rallentamento"), &compilatore_treno::rallentamento);
-    prova(ha("abbattimento"), &compilatore_treno::abbattimento);
-    prova(ha("stazione"), &compilatore_treno::stazione);
+    prova(grammatica::massa_frenata, &compilatore_treno::massa_frenata);
+    prova(grammatica::vetture, &compilatore_treno::vetture);
+    prova(grammatica::velocita, &compilatore_treno::velocita);
+    prova(grammatica::aderenza, &compilatore_treno::aderenza);
+    prova(grammatica::orologio, &compilatore_treno::orologio);
+    prova(grammatica::sabbia, &compilatore_treno::sabbia);
+    prova(grammatica::segnale, &compilatore_treno::segnale);
+    prova(grammatica::rallentamento, &compilatore_treno::rallentamento);
+    prova(grammatica::abbattimento, &compilatore_treno::abbattimento);
+    prova(grammatica::stazione, &compilatore_treno::stazione);
     return e;
   }
 

@@ -59,9 +59,8 @@ void cancella_descrizione(const std::filesystem::path& percorso,
   std::error_code errore;
   std::filesystem::remove(percorso, errore);
   if (errore) {
-    throw errore_esecuzione(
-        "impossibile cancellare " + percorso.string() + ": " + errore.message(),
-        luogo_sorgente{percorso.string()});
+    throw errore_esecuzione("impossibile cancellare " + percorso.string() + ": " + errore.message(),
+                            luogo_sorgente{percorso.string()});
   }
 }
 
@@ -69,9 +68,8 @@ void compila_descrizioni(modello& m, const descrizione& linea, const descrizione
                          const opzioni_compilazione& opzioni) {
   intesta(m);
   try {
-    compila_meta(
-        m, lettore_campi(linea.testo, linea.nome),
-        [&] { return lettore_campi(treno.testo, treno.nome); }, opzioni, {}, {});
+    compila_meta(m, lettore_campi(linea.testo, linea.nome),
+                 [&] { return lettore_campi(treno.testo, treno.nome); }, opzioni, {}, {});
   } catch (const errore_esecuzione& e) {
     registra_fallimento(m, e);
   }

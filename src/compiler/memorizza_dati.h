@@ -42,6 +42,7 @@ void compila_descrizioni(modello& m, const descrizione& linea, const descrizione
 // rows are read; the train description is read only when the line half lets
 // the train half run. On a run-time failure both are deleted.
 void memorizza_dati(modello& m, const std::filesystem::path& file_linea,
-                    const std::filesystem::path& file_treno, const opzioni_compilazione& opzioni = {});
+                    const std::filesystem::path& file_treno,
+                    const opzioni_compilazione& opzioni = {});
 
 }  // namespace scenario

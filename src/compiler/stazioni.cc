@@ -130,7 +130,8 @@ esito_riga memo_abbattimento(modello& m, int32_t p, int32_t codice, const campo_
     return interrompi(m, numero_errore::cella_fuori_griglia, p, campo);
   }
   cella& c = m.celle[static_cast<size_t>(k)];
-  if (!cella_libera(c)) return interrompi(m, numero_errore::abbattimento_su_cella_occupata, p, campo);
+  if (!cella_libera(c))
+    return interrompi(m, numero_errore::abbattimento_su_cella_occupata, p, campo);
   if (codice > 0) {
     c.tipo = tipo_cella::punto_codice;
     c.val1 = static_cast<int16_t>(static_cast<uint16_t>(codice & 0xFFFF));
