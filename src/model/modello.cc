@@ -8,6 +8,18 @@ void inizializza_elementi(modello& m) {
   for (elemento& e : m.elementi) e = elemento{};
 }
 
+void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione,
+                     luogo_sorgente luogo, std::string motivo) {
+  m.n_errore = numero;
+  if (posizione) m.pos_errore = *posizione;
+  m.errori.push_back({numero, posizione, std::move(luogo), std::move(motivo)});
+}
+
+void azzera_errori(modello& m) {
+  m.n_errore = 0;
+  m.errori.clear();
+}
+
 void dimensiona(modello& m, int32_t lunghezza) {
   m.metri_totali = lunghezza + coda_percorso;
   m.n_celle = arrotonda_a<int32_t>(static_cast<double>(m.metri_totali) / metri_per_cella);
