@@ -33,9 +33,13 @@ bool piani_lunghi() {
 void controlla_errori(const scenario::modello& m) {
   if (m.n_errore != 0 && scenario::significato_errore(m.n_errore) == nullptr) std::abort();
   // The list and the last error agree.
-  if (m.errori.empty() != (m.n_errore == 0)) std::abort();
-  if (!m.errori.empty() && m.errori.back().numero != m.n_errore) std::abort();
-  for (const scenario::errore_registrato& e : m.errori) {
+  const scenario::diagnostica* ultimo_errore = nullptr;
+  for (const scenario::diagnostica& d : m.diagnostiche) {
+    if (d.livello == scenario::gravita::errore) ultimo_errore = &d;
+  }
+  if ((ultimo_errore == nullptr) != (m.n_errore == 0)) std::abort();
+  if (ultimo_errore != nullptr && ultimo_errore->numero != m.n_errore) std::abort();
+  for (const scenario::diagnostica& e : m.diagnostiche) {
     if (e.luogo.riga < 0 || e.luogo.colonna < 0) std::abort();
     if (e.luogo.riga > 0 && e.luogo.colonna < 1) std::abort();
   }

@@ -65,18 +65,18 @@ TEST(MemorizzaDati, AMissingFileIsNamedInTheError) {
   cartella_temporanea cartella;
   modello m;
   memorizza_dati(m, cartella / "manca.txt", cartella / "t.txt");
-  ASSERT_EQ(m.errori.size(), 1u);
-  EXPECT_EQ(m.errori[0].numero, numero_errore::file_linea_mancante);
-  EXPECT_EQ(m.errori[0].luogo.file, (cartella / "manca.txt").string());
-  EXPECT_EQ(m.errori[0].luogo.riga, 0);
+  ASSERT_EQ(m.diagnostiche.size(), 1u);
+  EXPECT_EQ(m.diagnostiche[0].numero, numero_errore::file_linea_mancante);
+  EXPECT_EQ(m.diagnostiche[0].luogo.file, (cartella / "manca.txt").string());
+  EXPECT_EQ(m.diagnostiche[0].luogo.riga, 0);
 
   scrivi_file(cartella / "l.txt", linea_breve);
   modello n;
   memorizza_dati(n, cartella / "l.txt", cartella / "manca.txt");
-  ASSERT_EQ(n.errori.size(), 1u);
-  EXPECT_EQ(n.errori[0].numero, numero_errore::errore_esecuzione);
-  EXPECT_EQ(n.errori[0].luogo.file, (cartella / "manca.txt").string());
-  EXPECT_NE(n.errori[0].motivo.find("manca.txt"), std::string::npos);
+  ASSERT_EQ(n.diagnostiche.size(), 1u);
+  EXPECT_EQ(n.diagnostiche[0].numero, numero_errore::errore_esecuzione);
+  EXPECT_EQ(n.diagnostiche[0].luogo.file, (cartella / "manca.txt").string());
+  EXPECT_NE(n.diagnostiche[0].motivo.find("manca.txt"), std::string::npos);
 }
 
 // The same descriptions compile alike from files and from memory.
@@ -138,8 +138,8 @@ TEST(MemorizzaDati, ErrorsCarryTheLineAndColumnOfTheirField) {
   for (const auto& c : casi) {
     modello m;
     compila_descrizioni(m, {"l.txt", c.linea}, {"t.txt", c.treno});
-    ASSERT_FALSE(m.errori.empty()) << c.caso;
-    const errore_registrato& e = m.errori.back();
+    ASSERT_FALSE(m.diagnostiche.empty()) << c.caso;
+    const diagnostica& e = m.diagnostiche.back();
     EXPECT_EQ(e.numero, c.errore) << c.caso;
     EXPECT_EQ(m.n_errore, c.errore) << c.caso;
     EXPECT_EQ(e.luogo.file, c.file) << c.caso;
@@ -155,13 +155,13 @@ TEST(MemorizzaDati, TheListKeepsEveryErrorInOrder) {
   compila_descrizioni(
       m, {"l.txt", "[generale]\r\nlunghezza percorso, 3000\r\n[pendenze]\r\npendenza, 9950, 1\r\n"},
       {"t.txt", "[generale]\r\nvelocita, 0, 100\r\nsegnale, 850, 2, 5, 6, 1, 0, 0, 0,0,0, 0\r\n"});
-  ASSERT_EQ(m.errori.size(), 2u);
-  EXPECT_EQ(m.errori[0].numero, numero_errore::oltre_la_griglia);
-  EXPECT_EQ(m.errori[0].posizione, 9950);
+  ASSERT_EQ(m.diagnostiche.size(), 2u);
+  EXPECT_EQ(m.diagnostiche[0].numero, numero_errore::oltre_la_griglia);
+  EXPECT_EQ(m.diagnostiche[0].posizione, 9950);
   // The earlier 15 stops the compile at the first signal, with its position.
-  EXPECT_EQ(m.errori[1].numero, numero_errore::oltre_la_griglia);
-  EXPECT_EQ(m.errori[1].posizione, 850);
-  EXPECT_EQ(m.errori[1].luogo.file, "t.txt");
+  EXPECT_EQ(m.diagnostiche[1].numero, numero_errore::oltre_la_griglia);
+  EXPECT_EQ(m.diagnostiche[1].posizione, 850);
+  EXPECT_EQ(m.diagnostiche[1].luogo.file, "t.txt");
   EXPECT_EQ(m.n_errore, numero_errore::oltre_la_griglia);
   EXPECT_EQ(m.pos_errore, 850);
 
@@ -169,7 +169,7 @@ TEST(MemorizzaDati, TheListKeepsEveryErrorInOrder) {
   registra_errore(m, numero_errore::stazione_troppo_corta);
   EXPECT_EQ(m.n_errore, numero_errore::stazione_troppo_corta);
   EXPECT_EQ(m.pos_errore, 850);
-  EXPECT_FALSE(m.errori.back().posizione.has_value());
+  EXPECT_FALSE(m.diagnostiche.back().posizione.has_value());
 }
 
 TEST(MemorizzaDati, ARouteLongerThanTheOptionAllowsIsError1) {

@@ -25,7 +25,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/errore_registrato.h"
+#include "model/diagnostica.h"
 
 namespace scenario {
 

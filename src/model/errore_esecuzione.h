@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "model/errore_registrato.h"
+#include "model/diagnostica.h"
 
 namespace scenario {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/coordinata_planimetria.h"
-#include "model/errore_registrato.h"
+#include "model/diagnostica.h"
 
 namespace scenario {
 
@@ -110,8 +110,8 @@ struct modello {
   // none. Written only by registra_errore.
   int32_t n_errore = 0;
   int32_t pos_errore = 0;
-  // Every error recorded, in order: the last is n_errore.
-  std::vector<errore_registrato> errori;
+  // Every error and warning recorded, in order: the last error is n_errore.
+  std::vector<diagnostica> diagnostiche;
   int32_t risposta = 0;  // the button code of the last message shown
 
   // The grid exists only once the line compiler has read the route length.
@@ -123,12 +123,21 @@ void inizializza_elementi(modello& m);
 
 // Records error `numero`: it becomes n_errore and, when the step gives a
 // position, `posizione` becomes pos_errore (the last recorded wins both), and
-// it joins m.errori with its place in a description and, for a run-time
+// it joins m.diagnostiche with its place in a description and, for a run-time
 // failure, its reason. The one way that an error is recorded.
 void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione = std::nullopt,
                      luogo_sorgente luogo = {}, std::string motivo = {});
 
-// Forgets every error recorded: n_errore 0, the list empty; pos_errore stays.
+// Records warning `codice` with its place and what it is about; n_errore and
+// pos_errore stay as they are.
+void registra_avviso(modello& m, int32_t codice, luogo_sorgente luogo, std::string motivo = {},
+                     std::optional<int32_t> posizione = std::nullopt);
+
+// The errors of m.diagnostiche, without the warnings.
+size_t conta_errori(const modello& m);
+
+// Forgets every error and warning recorded: n_errore 0, the list empty;
+// pos_errore stays.
 void azzera_errori(modello& m);
 
 // Sizes the grid (and the plan when scrivi_planimetria is set) for a route of

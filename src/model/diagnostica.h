@@ -18,16 +18,19 @@ struct luogo_sorgente {
   bool vuoto() const { return file.empty(); }
 };
 
-// One error as a step of the compile or the finishing pass recorded it. Every
-// record is an error today; a severity and a warning code would sit beside
-// `numero`.
-struct errore_registrato {
+enum class gravita { errore, avviso };
+
+// One problem as a step of the compile or the finishing pass recorded it: an
+// error, whose `numero` is an error number, or a warning, whose `numero` is a
+// warning code. Warnings never change a compiled byte nor n_errore.
+struct diagnostica {
   int32_t numero = 0;
+  gravita livello = gravita::errore;
   // Metres along the route, for the steps that record one.
   std::optional<int32_t> posizione;
   // The field of the row that the error is about.
   luogo_sorgente luogo;
-  // What failed, for a run-time failure (25).
+  // What failed, for a run-time failure (25), or what a warning is about.
   std::string motivo;
 };
 
