@@ -58,6 +58,17 @@ constexpr voce_errore voci[] = {
 
 std::span<const voce_errore> tabella_errori() { return voci; }
 
+std::span<const voce_errore> tabella_avvisi() { return {}; }
+
+const voce_errore* cerca_voce(int32_t numero) {
+  for (std::span<const voce_errore> t : {tabella_errori(), tabella_avvisi()}) {
+    for (const voce_errore& v : t) {
+      if (v.numero == numero) return &v;
+    }
+  }
+  return nullptr;
+}
+
 const char* significato_errore(int32_t numero) {
   for (const voce_errore& v : voci) {
     if (v.numero == numero) return v.significato;
