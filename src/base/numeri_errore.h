@@ -49,9 +49,7 @@ constexpr int32_t codici_controllo_occupati = 1251;
 // The codes of the warnings: what the compile reads, drops, clips or ignores
 // without an error. They share the numbering of the errors (an author looks
 // either up by its number), from 201 on; never renumber them.
-namespace numero_avviso {
-constexpr int32_t primo = 201;
-}  // namespace numero_avviso
+namespace numero_avviso {}  // namespace numero_avviso
 
 struct voce_errore {
   int32_t numero;
