@@ -98,8 +98,8 @@ void BM_PavimentoPredefinito(benchmark::State& stato) {
   modello m;
   m.linea = linea_predefinita;
   m.treno = treno_predefinito;
-  dati_linea(m, descrizioni.percorso);
-  dati_treno(m, descrizioni.percorso);
+  dati_linea(descrizioni.percorso / nome_descrizione_linea(m.linea));
+  dati_treno(descrizioni.percorso / nome_descrizione_treno(m.linea, m.treno));
   file.merge(raccogli(descrizioni.percorso));
   for (auto _ : stato) scrivi_pavimento(cartella.percorso, file);
 }
@@ -113,7 +113,7 @@ void compila_sintetico(const std::filesystem::path& cartella, const descrizione_
   scrivi(cartella / nome_descrizione_linea(m.linea), d.linea);
   scrivi(cartella / nome_descrizione_treno(m.linea, m.treno), d.treno);
   int32_t j = 1;
-  memorizza_percorso(m, cartella, finestra_muta, j);
+  memorizza_percorso(m, percorsi_in(cartella, m.linea, m.treno), finestra_muta, j);
   if (m.n_errore != 0) {
     std::cerr << "the synthetic route records error " << m.n_errore << " at " << m.pos_errore
               << std::endl;
@@ -133,7 +133,7 @@ void BM_PercorsoSintetico(benchmark::State& stato) {
     scrivi(cartella.percorso / nome_descrizione_treno(m.linea, m.treno), d.treno);
     stato.ResumeTiming();
     int32_t j = 1;
-    memorizza_percorso(m, cartella.percorso, finestra_muta, j);
+    memorizza_percorso(m, percorsi_in(cartella.percorso, m.linea, m.treno), finestra_muta, j);
     if (m.n_errore != 0) stato.SkipWithError("the synthetic route records an error");
   }
 }
@@ -184,7 +184,7 @@ std::optional<memoria_percorso> misura_memoria() {
         scrivi(cartella.percorso / nome_descrizione_treno(m.linea, m.treno), d.treno);
       }
       int32_t j = 1;
-      memorizza_percorso(m, cartella.percorso, finestra_muta, j);
+      memorizza_percorso(m, percorsi_in(cartella.percorso, m.linea, m.treno), finestra_muta, j);
       misura.modello_mib = static_cast<double>(byte_del_modello(m)) / (1 << 20);
     }
     rusage uso{};

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
-#include "run/errore.h"
+#include "base/numeri_errore.h"
 
 namespace scenario {
 namespace {
@@ -23,15 +22,12 @@ modello compilato(const std::string& treno, const std::string& linea) {
 
 TEST(CodiciControllo, BuiltInIdentifiersFillTheFourReservedValues) {
   modello m = compilato("27364", "Lorvento-Basalto");
-  std::ostringstream uscita, errori;
-  finestra_console f(uscita, errori);
-  codici_controllo(m, f);
+  EXPECT_EQ(codici_controllo(m), numero_errore::nessuno);
   EXPECT_EQ(m.elementi[elemento_testata_percorso].dato_d, 610);
   EXPECT_EQ(m.celle[1].val1, 5121);
   EXPECT_EQ(m.elementi[elemento_testata_percorso].orario, 32466);
   EXPECT_EQ(m.celle[1].val2, 2328);
   EXPECT_EQ(m.riga, "27364lorvento-basaltoaabbccddeeffgghhiillmmnnoo");
-  EXPECT_EQ(errori.str(), "");
   // The rest of the grid and of the header records is not touched.
   EXPECT_EQ(m.celle[1].tipo, 0);
   EXPECT_EQ(m.celle[0].val1, 0);
@@ -70,40 +66,32 @@ TEST(CodiciControllo, CodesOfTheFirst25CharactersOfTheLowerCasedString) {
   }
 }
 
-TEST(CodiciControllo, FilledPlacesEndTheRunWithTheirError) {
+TEST(CodiciControllo, FilledPlacesAreReturnedAsTheirError) {
   const struct {
     const char* nome;
     void (*riempi)(modello&);
-    const char* messaggio;
+    int32_t errore;
     int16_t dato_d_dopo;
   } casi[] = {
       {"dato_d", [](modello& m) { m.elementi[elemento_testata_percorso].dato_d = 1; },
-       " Errore n. 1250\n", 1},
-      {"val1", [](modello& m) { m.celle[1].val1 = -1; }, " Errore n. 1250\n", 0},
+       numero_errore::valori_riservati_occupati, 1},
+      {"val1", [](modello& m) { m.celle[1].val1 = -1; }, numero_errore::valori_riservati_occupati, 0},
       {"orario", [](modello& m) { m.elementi[elemento_testata_percorso].orario = 7; },
-       " Errore n. 1251\n", 610},
-      {"val2", [](modello& m) { m.celle[1].val2 = 1; }, " Errore n. 1251\n", 610},
+       numero_errore::codici_controllo_occupati, 610},
+      {"val2", [](modello& m) { m.celle[1].val2 = 1; }, numero_errore::codici_controllo_occupati, 610},
       {"dato_d and orario: 1251 is not looked at",
        [](modello& m) {
          m.elementi[elemento_testata_percorso].dato_d = 1;
          m.elementi[elemento_testata_percorso].orario = 7;
        },
-       " Errore n. 1250\n", 1},
+       numero_errore::valori_riservati_occupati, 1},
   };
   for (const auto& c : casi) {
     modello m = compilato("27364", "Lorvento-Basalto");
     m.n_errore = 16;
     c.riempi(m);
     modello prima = m;
-    std::ostringstream uscita, errori;
-    finestra_console f(uscita, errori);
-    try {
-      codici_controllo(m, f);
-      ADD_FAILURE() << c.nome << ": the run went on";
-    } catch (const fine_programma& fine) {
-      EXPECT_EQ(fine.stato, stato_uscita::errore_mostrato) << c.nome;
-    }
-    EXPECT_EQ(errori.str(), c.messaggio) << c.nome;
+    EXPECT_EQ(codici_controllo(m), c.errore) << c.nome;
     EXPECT_EQ(m.n_errore, 16) << c.nome;
     EXPECT_EQ(m.elementi[elemento_testata_percorso].dato_d, c.dato_d_dopo) << c.nome;
     // No code was computed.

@@ -1,4 +1,4 @@
-#include "output/codifica.h"
+#include "base/codifica.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "compiler/memorizza_dati.h"
+#include "compiler/progressive.h"
+#include "run/nomi_file.h"
 #include "linea_di_prova.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
 
 namespace scenario {
 namespace {
@@ -31,7 +33,7 @@ TEST(CompilatoreLinea, RouteLength) {
     EXPECT_EQ(r->m->n_errore, c.errore) << c.riga;
     EXPECT_EQ(r->m->n_celle, c.n_celle) << c.riga;
     EXPECT_EQ(r->prosegue, c.errore == 0) << c.riga;
-    EXPECT_TRUE(r->file_cancellato()) << c.riga;
+    EXPECT_TRUE(r->lettura_chiusa()) << c.riga;
     if (c.errore == 0) {
       EXPECT_EQ(r->m->celle.size(), static_cast<size_t>(c.n_celle) + 1) << c.riga;
     } else {
@@ -85,7 +87,7 @@ TEST(CompilatoreLinea, RepeatedSignalZone) {
     EXPECT_EQ(r->m->n_errore, c.errore) << c.riga;
     EXPECT_EQ(r->m->elementi[elemento_testata_treno].posizione, c.posizione) << c.riga;
     EXPECT_EQ(r->prosegue, c.errore == 0) << c.riga;
-    EXPECT_TRUE(r->file_cancellato()) << c.riga;
+    EXPECT_TRUE(r->lettura_chiusa()) << c.riga;
   }
 }
 
@@ -102,36 +104,10 @@ TEST(CompilatoreLinea, StartOfTheFile) {
   for (const auto& c : casi) {
     auto r = compila_testo_linea(c.testo);
     EXPECT_EQ(r->m->n_errore, c.errore) << c.testo;
-    EXPECT_TRUE(r->file_cancellato()) << c.testo;
+    EXPECT_TRUE(r->lettura_chiusa()) << c.testo;
     if (c.errore == 0) {
       EXPECT_EQ(r->m->n_celle, 180) << c.testo;
     }
-  }
-}
-
-TEST(CompilatoreLinea, AMissingFileIsRecordedAndNothingIsCreated) {
-  prova::cartella_temporanea cartella;
-  modello m;
-  int32_t indice_testo = primo_elemento_testo;
-  EXPECT_FALSE(compila_linea(m, cartella / "manca_linea.txt", {}, indice_testo));
-  EXPECT_EQ(m.n_errore, numero_errore::file_linea_mancante);
-  EXPECT_TRUE(cartella.contenuto().empty());
-}
-
-// Authors and tests may keep the description: every way out leaves it.
-TEST(CompilatoreLinea, TheFileCanBeKept) {
-  for (const char* lunghezza : {"2000", "1000001"}) {
-    prova::cartella_temporanea cartella;
-    modello m;
-    m.scrivi_planimetria = 1;
-    std::filesystem::path file = cartella / "linea.txt";
-    prova::scrivi_file(
-        file, std::string("[generale]\r\nlunghezza percorso, ") + lunghezza + "\r\n[fine]\r\n");
-    int32_t indice_testo = primo_elemento_testo;
-    opzioni_compilazione opzioni;
-    opzioni.cancella_descrizioni = false;
-    compila_linea(m, file, opzioni, indice_testo);
-    EXPECT_TRUE(std::filesystem::exists(file)) << lunghezza;
   }
 }
 
@@ -172,7 +148,8 @@ TEST(CompilatoreLinea, AFailureBecomesError25AtTheBoundary) {
   prova::scrivi_file(cartella / nome_descrizione_linea(m.linea), "[generale]\r\n[fine]\r\n");
   prova::scrivi_file(cartella / nome_descrizione_treno(m.linea, m.treno),
                      "[generale]\r\n[fine]\r\n");
-  memorizza_dati(m, cartella.percorso());
+  memorizza_dati(m, cartella / nome_descrizione_linea(m.linea),
+                 cartella / nome_descrizione_treno(m.linea, m.treno));
   EXPECT_EQ(m.n_errore, numero_errore::errore_esecuzione);
   EXPECT_TRUE(cartella.contenuto().empty());
 }
@@ -244,7 +221,7 @@ TEST(CompilatoreLinea, AnItemBeyondTheGrid) {
     EXPECT_EQ(r->m->n_errore, c.errore) << c.riga;
     EXPECT_EQ(r->m->pos_errore, c.posizione) << c.riga;
     EXPECT_TRUE(r->prosegue) << c.riga;
-    EXPECT_TRUE(r->file_cancellato()) << c.riga;
+    EXPECT_TRUE(r->lettura_chiusa()) << c.riga;
     // The rows after the fault are not read.
     EXPECT_EQ(r->m->n_gallerie, c.errore == 0 ? 1 : 0) << c.riga;
     EXPECT_EQ(r->m->celle[2196].pendenza, 93) << c.riga;
@@ -279,7 +256,7 @@ TEST(CompilatoreLinea, CurvesWithoutTrackPlan) {
       {"[generale]", "lunghezza percorso,    3000", "[curve]", "curvad,  100,  700", "[fine]"});
   EXPECT_EQ(con->m->n_errore, numero_errore::curva_errata);
   EXPECT_FALSE(con->prosegue);
-  EXPECT_TRUE(con->file_cancellato());
+  EXPECT_TRUE(con->lettura_chiusa());
 }
 
 TEST(CompilatoreLinea, RefusedItemsEndTheCompileWithTheirPosition) {
@@ -302,7 +279,7 @@ TEST(CompilatoreLinea, RefusedItemsEndTheCompileWithTheirPosition) {
     EXPECT_EQ(r->m->n_errore, c.errore) << c.riga;
     EXPECT_EQ(r->m->pos_errore, c.posizione) << c.riga;
     EXPECT_FALSE(r->prosegue) << c.riga;
-    EXPECT_TRUE(r->file_cancellato()) << c.riga;
+    EXPECT_TRUE(r->lettura_chiusa()) << c.riga;
     // No gradient tail after a stop.
     EXPECT_EQ(r->m->celle[0].pendenza, 0) << c.riga;
   }
@@ -323,7 +300,7 @@ TEST(CompilatoreLinea, NoRoomLeft) {
   EXPECT_EQ(g->m->pos_errore, 80000);
   EXPECT_EQ(g->m->n_gallerie, 80);
   EXPECT_FALSE(g->prosegue);
-  EXPECT_TRUE(g->file_cancellato());
+  EXPECT_TRUE(g->lettura_chiusa());
   auto c = compila_linea_di_prova(cartelli);
   EXPECT_EQ(c->m->n_errore, numero_errore::testi_esauriti);
   EXPECT_EQ(c->m->pos_errore, 80000);

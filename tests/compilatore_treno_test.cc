@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
+#include "compiler/lettore_campi.h"
 #include "compiler/memorizza_dati.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
 #include "run/nomi_file.h"
 
 namespace scenario {
@@ -18,20 +21,38 @@ constexpr const char* stazione_prima =
     "stazione,       0,   8,   500,   1, 1, 0,   4, 1, 0,   2, 1, 1,     1,    18, 30,   0, "
     "Lorvento Centrale\r\n";
 
-// Compiles a train description on a grid sized for a route of `lunghezza` metres.
+// Compiles a train description, given as text, on a grid sized for a route of
+// `lunghezza` metres, with sign texts from record `indice_testo` + 1 up.
 class CompilatoreTreno : public testing::Test {
  protected:
   void compila(const std::string& testo, int32_t lunghezza = 103000,
                int32_t indice_testo = primo_elemento_testo) {
-    if (!m.griglia_dimensionata()) dimensiona(m, lunghezza);
-    scrivi_file(file(), testo);
-    compila_treno(m, file(), {}, indice_testo);
+    compila_in(m, testo, lunghezza, indice_testo);
   }
 
-  std::filesystem::path file() const { return cartella / "treno-.txt"; }
+  // The same into a model of a table's case.
+  void compila_in(modello& g, const std::string& testo, int32_t lunghezza = 103000,
+                  int32_t indice_testo = primo_elemento_testo) {
+    if (!g.griglia_dimensionata()) dimensiona(g, lunghezza);
+    g.primo_testo_cartello = indice_testo + 1;
+    letta = false;
+    lettore_campi file(testo, "treno.txt");
+    compila_treno(g, file, [this] { letta = true; });
+  }
+
+  // A fresh model on the grid of a 103000 m route, compiled from `testo`.
+  std::unique_ptr<modello> compilato(const std::string& testo,
+                                     int32_t indice_testo = primo_elemento_testo,
+                                     void (*prepara)(modello&) = nullptr) {
+    auto g = std::make_unique<modello>();
+    dimensiona(*g, 103000);
+    if (prepara != nullptr) prepara(*g);
+    compila_in(*g, testo, 103000, indice_testo);
+    return g;
+  }
 
   modello m;
-  cartella_temporanea cartella;
+  bool letta = false;  // whether the reading ended (where a file is deleted)
 };
 
 TEST_F(CompilatoreTreno, GeneralValues) {
@@ -46,7 +67,7 @@ TEST_F(CompilatoreTreno, GeneralValues) {
   EXPECT_EQ(e.dato_g, 18);
   EXPECT_EQ(e.dato_h, 29);
   EXPECT_EQ(e.dato_i, 50);
-  EXPECT_FALSE(std::filesystem::exists(file()));
+  EXPECT_TRUE(letta);
 }
 
 TEST_F(CompilatoreTreno, SpeedAndAdhesionProfiles) {
@@ -86,7 +107,7 @@ TEST_F(CompilatoreTreno, ARowBeyondTheGridEndsTheReadingButTheTailsRun) {
   EXPECT_EQ(m.celle[197].vel_max, 21);
   EXPECT_EQ(m.celle[198].vel_max, 12);
   EXPECT_EQ(m.celle[199].vel_max, 0);
-  EXPECT_FALSE(std::filesystem::exists(file()));
+  EXPECT_TRUE(letta);
 }
 
 TEST_F(CompilatoreTreno, AdhesionRowsNeverWritePastTheLastCell) {
@@ -145,8 +166,7 @@ TEST_F(CompilatoreTreno, StationZonesAndMarksByType) {
     std::string riga = "[generale]\r\n" + std::string(stazione_prima) + "stazione, 10000, " +
                        std::to_string(c.tipo) + ", 400, 1, 1, " + std::to_string(c.c) +
                        ", 1, 1, 0, 2, 1, 1, 7, 0, 0, 0, Sosta\r\n[fine]\r\n";
-    scrivi_file(file(), riga);
-    compila_treno(g, file(), {}, primo_elemento_testo);
+    compila_in(g, riga, 103000, primo_elemento_testo);
     ASSERT_EQ(g.n_errore, 0);
     const elemento& e = g.elementi[2];
     EXPECT_EQ(e.inizio, c.inizio);
@@ -161,10 +181,27 @@ TEST_F(CompilatoreTreno, StationZonesAndMarksByType) {
   }
 }
 
+// dato_b is kept from a length of 600 m up, after the first station.
 TEST_F(CompilatoreTreno, ALongStationKeepsB) {
-  compila(std::string("[generale]\r\n") + stazione_prima +
-          "stazione, 5750, 4, 700, 1, 1, 0, 3, 1, 0, 2, 1, 1, 99, 18, 42, 0, Valcandida\r\n");
-  EXPECT_EQ(m.elementi[2].dato_b, 1);
+  for (int32_t lunghezza : {500, 600, 700}) {
+    auto g = compilato(std::string("[generale]\r\n") + stazione_prima + "stazione, 5750, 4, " +
+                       std::to_string(lunghezza) +
+                       ", 1, 1, 0, 3, 1, 0, 2, 1, 1, 99, 18, 42, 0, Valcandida\r\n");
+    EXPECT_EQ(g->n_errore, 0) << lunghezza;
+    EXPECT_EQ(g->elementi[2].dato_b, lunghezza >= 600 ? 1 : 0) << lunghezza;
+    EXPECT_EQ(g->n_stazioni, 2) << lunghezza;
+  }
+}
+
+// The approach marks stop where one would fall on cell 1 or before: a stop
+// mark in cell 5 gets marks in cells 4, 3 and 2 only.
+TEST_F(CompilatoreTreno, TheApproachMarkGuardAtExactlyOne) {
+  compila("[generale]\r\nstazione, 200, 12, 200, 0,0,0,0,0,0,0,0,0,0,0,0,0, X\r\n");
+  EXPECT_EQ(m.n_errore, 0);
+  EXPECT_EQ(m.celle[5].tipo, tipo_cella::fermata);
+  EXPECT_EQ(m.celle[4].avviso, 81);
+  EXPECT_EQ(m.celle[2].avviso, 83);
+  EXPECT_EQ(m.celle[1].avviso, 0);
 }
 
 TEST_F(CompilatoreTreno, StationErrors) {
@@ -191,11 +228,10 @@ TEST_F(CompilatoreTreno, StationErrors) {
     modello g;
     dimensiona(g, 103000);
     g.pos_errore = -1;
-    scrivi_file(file(), prima + c.righe);
-    compila_treno(g, file(), {}, primo_elemento_testo);
+    compila_in(g, prima + c.righe, 103000, primo_elemento_testo);
     EXPECT_EQ(g.n_errore, c.errore) << c.righe;
     EXPECT_EQ(g.pos_errore, c.errore ? c.posizione : -1) << c.righe;
-    EXPECT_FALSE(std::filesystem::exists(file()));
+    EXPECT_TRUE(letta);
   }
 }
 
@@ -224,9 +260,7 @@ TEST_F(CompilatoreTreno, StationsStayBelowTheSignTexts) {
 
   // With no record left at all, the first station is refused unwritten.
   modello g;
-  dimensiona(g, 103000);
-  scrivi_file(file(), testo);
-  compila_treno(g, file(), {}, 1);
+  compila_in(g, testo, 103000, 1);
   EXPECT_EQ(g.n_errore, numero_errore::troppe_stazioni);
   EXPECT_EQ(g.elementi[1].testo, "");
 }
@@ -245,8 +279,7 @@ TEST_F(CompilatoreTreno, CodePoints) {
     modello g;
     dimensiona(g, 103000);
     g.celle[c.cella].tipo = tipo_cella::marca_galleria;
-    scrivi_file(file(), "[generale]\r\n" + c.riga + "\r\n[fine]\r\n");
-    compila_treno(g, file(), {}, primo_elemento_testo);
+    compila_in(g, "[generale]\r\n" + c.riga + "\r\n[fine]\r\n", 103000, primo_elemento_testo);
     EXPECT_EQ(g.n_errore, 0) << c.riga;
     EXPECT_EQ(g.celle[c.cella].tipo, c.tipo) << c.riga;
     EXPECT_EQ(g.celle[c.cella].val1, c.val1) << c.riga;
@@ -295,7 +328,7 @@ TEST_F(CompilatoreTreno, AnEarlierErrorEndsTheCompileAtTheFirstSignal) {
   EXPECT_EQ(m.celle[40].tipo, 0);
   EXPECT_EQ(m.celle[19].vel_max, 20);
   EXPECT_EQ(m.celle[20].vel_max, 0);  // no tails after an abort
-  EXPECT_FALSE(std::filesystem::exists(file()));
+  EXPECT_TRUE(letta);
 }
 
 TEST_F(CompilatoreTreno, AProgressiveOffTheFiftyMetreStepIsReportedAfterTheFile) {
@@ -305,8 +338,7 @@ TEST_F(CompilatoreTreno, AProgressiveOffTheFiftyMetreStepIsReportedAfterTheFile)
     g.elementi[elemento_progressiva_due].fine = 1025;
     std::string testo = "[generale]\r\nvelocita, 0, 100\r\n";
     if (oltre) testo += "velocita, 200000, 50\r\n";
-    scrivi_file(file(), testo + "[fine]\r\n");
-    compila_treno(g, file(), {}, primo_elemento_testo);
+    compila_in(g, testo + "[fine]\r\n", 103000, primo_elemento_testo);
     EXPECT_EQ(g.n_errore, numero_errore::progressiva_non_multipla) << oltre;
     EXPECT_EQ(g.pos_errore, oltre ? 200000 : 0);
     EXPECT_EQ(g.celle[2197].vel_max, 20) << oltre;
@@ -337,8 +369,7 @@ TEST_F(CompilatoreTreno, WhichFieldsAreExamined) {
   for (const auto& c : casi) {
     modello g;
     dimensiona(g, 103000);
-    scrivi_file(file(), c.testo);
-    compila_treno(g, file(), {}, primo_elemento_testo);
+    compila_in(g, c.testo, 103000, primo_elemento_testo);
     EXPECT_EQ(g.n_errore, 0) << c.testo;
     EXPECT_EQ(g.celle[18].tipo, c.posto ? tipo_cella::segnale : 0) << c.testo;
   }
@@ -357,12 +388,10 @@ TEST_F(CompilatoreTreno, AFieldMatchingTwoKeywordsRunsBoth) {
 TEST_F(CompilatoreTreno, ABlankLastValueAtTheEndOfTheFile) {
   for (const char* ultimo : {"   ", " ", "\t", " \r\n", "\r\n", "\n", "\r", "0", " 0 "}) {
     modello g;
-    dimensiona(g, 20000);
-    scrivi_file(
-        file(),
-        std::string("[generale]\r\naderenza, 0, 30\r\nvelocita, 0, 100\r\nvelocita,   14500,") +
-            ultimo);
-    compila_treno(g, file(), {}, primo_elemento_testo);
+    compila_in(g,
+               std::string("[generale]\r\naderenza, 0, 30\r\nvelocita, 0, 100\r\nvelocita,   14500,") +
+                   ultimo,
+               20000);
     EXPECT_EQ(g.n_errore, 0) << ultimo;
     EXPECT_EQ(g.celle[289].vel_max, 20) << ultimo;
     EXPECT_EQ(g.celle[290].vel_max, 0) << ultimo;
@@ -374,7 +403,7 @@ TEST_F(CompilatoreTreno, AFileWithoutGeneraleIsReadToItsEnd) {
   compila("velocita, 0, 100\r\nvelocita, 1000, 50\r\n", 3000);
   EXPECT_EQ(m.n_errore, 0);
   for (const cella& c : m.celle) ASSERT_EQ(c.vel_max, 0);
-  EXPECT_FALSE(std::filesystem::exists(file()));
+  EXPECT_TRUE(letta);
 }
 
 TEST_F(CompilatoreTreno, RunTimeFailures) {
@@ -388,32 +417,22 @@ TEST_F(CompilatoreTreno, RunTimeFailures) {
   for (const char* testo : casi) {
     modello g;
     dimensiona(g, 103000);
-    scrivi_file(file(), testo);
-    EXPECT_THROW(compila_treno(g, file(), {}, primo_elemento_testo), errore_esecuzione) << testo;
+    EXPECT_THROW(compila_in(g, testo), errore_esecuzione) << testo;
   }
-  EXPECT_THROW(compila_treno(m, cartella / "manca.txt", {}, primo_elemento_testo),
-               errore_esecuzione);
 }
 
 // Through the compile boundary: 25, and both description files are gone.
 TEST_F(CompilatoreTreno, AnEmptyTrainFileIsError25) {
+  cartella_temporanea cartella;
   m.linea = "L";
   m.treno = "1";
   scrivi_file(cartella / nome_descrizione_linea(m.linea),
               "[generale]\r\nlunghezza percorso,    3000\r\n[fine]\r\n");
   scrivi_file(cartella / nome_descrizione_treno(m.linea, m.treno), "");
-  memorizza_dati(m, cartella.percorso());
+  memorizza_dati(m, cartella / nome_descrizione_linea(m.linea),
+                 cartella / nome_descrizione_treno(m.linea, m.treno));
   EXPECT_EQ(m.n_errore, numero_errore::errore_esecuzione);
   EXPECT_TRUE(cartella.contenuto().empty());
-}
-
-TEST_F(CompilatoreTreno, TheFileCanBeKept) {
-  dimensiona(m, 3000);
-  scrivi_file(file(), "[generale]\r\n[fine]\r\n");
-  opzioni_compilazione opzioni;
-  opzioni.cancella_descrizioni = false;
-  compila_treno(m, file(), opzioni, primo_elemento_testo);
-  EXPECT_TRUE(std::filesystem::exists(file()));
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 #include <regex>
 #include <sstream>
 
+#include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "compiler/memorizza_dati.h"
-#include "model/numeri_errore.h"
 #include "output/file_compilati.h"
 #include "run/generazione.h"
 #include "run/nomi_file.h"
@@ -26,7 +26,7 @@ std::vector<std::string> righe_scritte() {
   cartella_temporanea cartella;
   modello m;
   m.linea = linea_predefinita;
-  dati_linea(m, cartella.percorso());
+  dati_linea(cartella / nome_descrizione_linea(m.linea));
   EXPECT_EQ(cartella.contenuto(), std::vector<std::string>{"Lorvento-Basalto_linea.txt"});
   std::string testo = leggi_file(cartella / "Lorvento-Basalto_linea.txt");
   EXPECT_EQ(testo.substr(testo.size() - 2), "\r\n");
@@ -208,10 +208,11 @@ TEST(DatiLinea, TheBuiltInLineCompilesWithoutError) {
   m.treno = treno_predefinito;
   m.scrivi_planimetria = 1;
   inizializza_elementi(m);
-  dati_linea(m, cartella.percorso());
+  dati_linea(cartella / nome_descrizione_linea(m.linea));
   prova::scrivi_file(cartella / nome_descrizione_treno(m.linea, m.treno),
                      "[generale]\r\n[fine]\r\n");
-  memorizza_dati(m, cartella.percorso());
+  memorizza_dati(m, cartella / nome_descrizione_linea(m.linea),
+                 cartella / nome_descrizione_treno(m.linea, m.treno));
 
   EXPECT_EQ(m.n_errore, 0);
   EXPECT_FALSE(std::filesystem::exists(cartella / nome_descrizione_linea(m.linea)));

@@ -8,6 +8,7 @@
 
 #include "cartella_temporanea.h"
 #include "compiler/compilatore_treno.h"
+#include "compiler/lettore_campi.h"
 #include "model/arrotonda.h"
 #include "run/nomi_file.h"
 #include "sources/luoghi.h"
@@ -23,7 +24,7 @@ class DatiTreno : public testing::Test {
   DatiTreno() {
     m.linea = "Lorvento-Basalto";
     m.treno = "27364";
-    dati_treno(m, cartella.percorso());
+    dati_treno(cartella / nome_descrizione_treno(m.linea, m.treno));
     contenuto = prova::leggi_file(file());
     for (size_t inizio = 0, fine; (fine = contenuto.find("\r\n", inizio)) != std::string::npos;
          inizio = fine + 2) {
@@ -213,9 +214,11 @@ TEST_F(DatiTreno, TheBuiltInDescriptionCompilesWithoutError) {
   for (int32_t p : {16250, 17900, 42250, 94650, 94900, 99150}) {
     m.celle[arrotonda_a<size_t>(p / 50.0 + 1)].tipo = tipo_cella::cartello;
   }
-  compila_treno(m, file(), {}, primo_elemento_testo - 56);
+  m.primo_testo_cartello = primo_elemento_testo - 56 + 1;
+  lettore_campi descrizione = lettore_campi::da_file(file());
+  compila_treno(m, descrizione);
   EXPECT_EQ(m.n_errore, 0);
-  EXPECT_FALSE(std::filesystem::exists(file()));
+  EXPECT_EQ(m.n_stazioni, 21);
 
   for (size_t r = 1; r <= 21; ++r) {
     EXPECT_EQ(m.elementi[r].testo, luoghi::stazioni[r - 1].nome) << r;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cartella_temporanea.h"
-#include "model/numeri_errore.h"
+#include "base/numeri_errore.h"
 #include "run/generazione.h"
 #include "run/nomi_file.h"
 #include "sources/dati_linea.h"
@@ -29,8 +29,8 @@ coppia predefinita() {
   modello m;
   m.linea = linea_predefinita;
   m.treno = treno_predefinito;
-  dati_linea(m, cartella.percorso());
-  dati_treno(m, cartella.percorso());
+  dati_linea(cartella / nome_descrizione_linea(m.linea));
+  dati_treno(cartella / nome_descrizione_treno(m.linea, m.treno));
   return {"built-in", prova::leggi_file(cartella / nome_descrizione_linea(m.linea)),
           prova::leggi_file(cartella / nome_descrizione_treno(m.linea, m.treno)), 0};
 }

@@ -59,9 +59,8 @@ TEST(Documenti, FixedLinesEndedByCrLfWithoutTheMarker) {
 TEST(Documenti, AnotherTrainNumberChangesTheFileNameOnly) {
   for (const documento& d : documenti) {
     cartella_temporanea cartella;
-    modello m = prova::modello_con_treno("99001");
-    d.scrivi(m, cartella.percorso());
     const std::string nome = d.nome_file("Lorvento-Basalto", "99001");
+    d.scrivi(cartella / nome);
     EXPECT_EQ(cartella.contenuto(), std::vector<std::string>{nome}) << d.nome;
     EXPECT_EQ(leggi_file(cartella / nome), prova::testo_documento(d.scrivi, d.nome_file)) << d.nome;
   }

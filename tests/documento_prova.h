@@ -14,7 +14,7 @@
 
 namespace scenario::prova {
 
-using scrittore_documento = void (*)(const modello&, const std::filesystem::path&);
+using scrittore_documento = void (*)(const std::filesystem::path&);
 using nome_documento = std::string (*)(const std::string&, const std::string&);
 
 inline modello modello_con_treno(const std::string& treno) {
@@ -48,7 +48,7 @@ inline std::vector<std::string> righe_crlf(const std::string& contenuto) {
 inline std::string testo_documento(scrittore_documento scrivi, nome_documento nome) {
   cartella_temporanea cartella;
   modello m = modello_con_treno("27364");
-  scrivi(m, cartella.percorso());
+  scrivi(cartella / nome(m.linea, m.treno));
   return leggi_file(cartella / nome(m.linea, m.treno));
 }
 

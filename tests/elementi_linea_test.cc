@@ -7,8 +7,8 @@
 #include <iterator>
 #include <vector>
 
+#include "base/numeri_errore.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
 
 namespace scenario {
 namespace {

@@ -99,6 +99,8 @@ TEST(FileCompilati, PlanIsCoordinateZeroThenCoordinateOne) {
                         "\x02\x00\x00\x00\x02\x00\x01\x00\x00\x00",
                         28));
   EXPECT_EQ(leggi_file(cartella / "c.dat").size(), 45u);
+  EXPECT_EQ(leggi_file(cartella / "c.dat"), codifica_file_celle(m));
+  EXPECT_EQ(leggi_file(cartella / "p.dat"), codifica_file_planimetria(m));
 }
 
 // A plan of every shape: integers, a run of doubles longer than the write
@@ -132,6 +134,8 @@ TEST(FileCompilati, PlanFileIsEveryMetreEncodedInOrder) {
             (8 + 11997 * 10 + 4 + 8000 * 2) + (8 + 11998 * 10 + 3000 * 2 + 10 + 4999 * 2));
   scrivi_file_planimetria(cartella / "p.dat", m);
   EXPECT_TRUE(leggi_file(cartella / "p.dat") == atteso);
+  // The whole file in memory holds the same bytes.
+  EXPECT_TRUE(codifica_file_planimetria(m) == atteso);
 }
 
 }  // namespace

@@ -1,21 +1,18 @@
 #pragma once
 
-// Test support: compiles a line description given as text, in a fresh
-// directory, with the line half alone.
+// Test support: compiles a line description given as text, in memory, with
+// the line half alone.
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "cartella_temporanea.h"
 #include "compiler/compilatore_linea.h"
 #include "model/modello.h"
-#include "run/nomi_file.h"
 
 namespace scenario::prova {
 
-inline const char* const linea_di_prova = "Prova";
+inline const char* const linea_di_prova = "Prova_linea.txt";
 
 // The rows joined into a file, each ended by CR LF.
 inline std::string testo_di(const std::vector<std::string>& righe) {
@@ -25,26 +22,23 @@ inline std::string testo_di(const std::vector<std::string>& righe) {
 }
 
 struct compilazione_di_prova {
-  cartella_temporanea cartella;
   std::unique_ptr<modello> m = std::make_unique<modello>();
   bool prosegue = false;  // what compila_linea returned
-  int32_t indice_testo = primo_elemento_testo;
+  bool letta = false;     // whether it ended the reading (where a file is deleted)
+  int32_t indice_testo = primo_elemento_testo;  // the next free sign-text record
 
-  std::filesystem::path file_linea() const {
-    return cartella / nome_descrizione_linea(linea_di_prova);
-  }
-  bool file_cancellato() const { return !std::filesystem::exists(file_linea()); }
+  bool lettura_chiusa() const { return letta; }
 };
 
-// Writes `testo` as the line description and compiles it; a run-time failure
+// Compiles `testo` as the line description, in memory; a run-time failure
 // propagates as errore_esecuzione.
 inline std::unique_ptr<compilazione_di_prova> compila_testo_linea(const std::string& testo,
                                                                   int32_t scrivi_planimetria = 1) {
   auto c = std::make_unique<compilazione_di_prova>();
-  c->m->linea = linea_di_prova;
   c->m->scrivi_planimetria = scrivi_planimetria;
-  scrivi_file(c->file_linea(), testo);
-  c->prosegue = compila_linea(*c->m, c->file_linea(), {}, c->indice_testo);
+  lettore_campi file(testo, linea_di_prova);
+  c->prosegue = compila_linea(*c->m, file, {}, [&c] { c->letta = true; });
+  c->indice_testo = c->m->primo_testo_cartello - 1;
   return c;
 }
 

@@ -8,9 +8,9 @@
 #include <map>
 #include <sstream>
 
+#include "base/numeri_errore.h"
 #include "base/scrittore_file.h"
 #include "cartella_temporanea.h"
-#include "model/numeri_errore.h"
 #include "output/file_compilati.h"
 #include "run/errore.h"
 #include "run/generazione.h"
@@ -44,6 +44,10 @@ modello compilato(int32_t j) {
   return m;
 }
 
+percorsi_scenario percorsi(const cartella_temporanea& cartella) {
+  return percorsi_in(cartella.percorso(), linea_predefinita, treno_predefinito);
+}
+
 struct finestra_prova {
   std::ostringstream uscita, errori;
   finestra_console f{uscita, errori};
@@ -61,18 +65,18 @@ TEST(MemorizzaPercorso, ACompileThatLeftNoGridGetsNoCompiledFile) {
   m.linea = linea_predefinita;
   m.treno = treno_predefinito;
   int32_t j = 1;
-  memorizza_percorso(m, cartella.percorso(), p.f, j);
+  memorizza_percorso(m, percorsi(cartella), p.f, j);
   EXPECT_EQ(m.n_errore, numero_errore::file_linea_mancante);
 
   // A compile that sized nothing and recorded nothing gets a number of its own.
   modello senza_lunghezza;
-  completa_percorso(senza_lunghezza, cartella.percorso(), p.f);
+  completa_percorso(senza_lunghezza, percorsi(cartella), p.f);
   EXPECT_EQ(senza_lunghezza.n_errore, numero_errore::griglia_mancante);
 
   // A compile that stopped on an error of its own keeps that number.
   modello fermato;
   fermato.n_errore = numero_errore::generale_mancante;
-  completa_percorso(fermato, cartella.percorso(), p.f);
+  completa_percorso(fermato, percorsi(cartella), p.f);
   EXPECT_EQ(fermato.n_errore, numero_errore::generale_mancante);
   EXPECT_FALSE(fermato.griglia_dimensionata());
 
@@ -89,7 +93,7 @@ TEST(MemorizzaPercorso, TheFilesCarryTheFinishedGridAndTheCheckCodes) {
   modello m = compilato(1);
   // An error recorded by the compile does not keep the files from being written.
   m.n_errore = numero_errore::segnale_su_cella_occupata;
-  completa_percorso(m, cartella.percorso(), p.f);
+  completa_percorso(m, percorsi(cartella), p.f);
   EXPECT_EQ(m.n_errore, numero_errore::segnale_su_cella_occupata);
 
   std::string celle = leggi_file(cartella / file_celle);
@@ -118,7 +122,7 @@ TEST(MemorizzaPercorso, WithoutTrackPlanAnOlderPlanStaysUntouched) {
   scrivi_file(cartella / file_planimetria, "vecchia");
   finestra_prova p;
   modello m = compilato(0);
-  completa_percorso(m, cartella.percorso(), p.f);
+  completa_percorso(m, percorsi(cartella), p.f);
   EXPECT_EQ(leggi_file(cartella / file_planimetria), "vecchia");
   EXPECT_TRUE(std::filesystem::exists(cartella / file_elementi));
   EXPECT_TRUE(std::filesystem::exists(cartella / file_celle));
@@ -147,7 +151,7 @@ TEST(MemorizzaPercorso, FilledCheckPlacesEndTheRunBeforeAnyCompiledFile) {
     modello m = compilato(1);
     c.prepara(m);
     try {
-      completa_percorso(m, cartella.percorso(), p.f);
+      completa_percorso(m, percorsi(cartella), p.f);
       ADD_FAILURE() << c.nome << ": the run went on";
     } catch (const fine_programma& fine) {
       EXPECT_EQ(fine.stato, stato_uscita::errore_mostrato) << c.nome;
@@ -161,7 +165,7 @@ TEST(MemorizzaPercorso, ASecondRunLeavesFilesOfExactlyTheNewLength) {
   cartella_temporanea cartella;
   finestra_prova p;
   modello primo = compilato(1);
-  completa_percorso(primo, cartella.percorso(), p.f);
+  completa_percorso(primo, percorsi(cartella), p.f);
   std::vector<std::string> nomi = cartella.contenuto();
   ASSERT_EQ(nomi.size(), 3u);
   std::map<std::string, std::string> prima;
@@ -170,7 +174,7 @@ TEST(MemorizzaPercorso, ASecondRunLeavesFilesOfExactlyTheNewLength) {
     scrivi_file(cartella / nome, prima[nome] + std::string(70000, 'x'));
   }
   modello secondo = compilato(1);
-  completa_percorso(secondo, cartella.percorso(), p.f);
+  completa_percorso(secondo, percorsi(cartella), p.f);
   EXPECT_EQ(cartella.contenuto(), nomi);
   for (const std::string& nome : nomi) EXPECT_EQ(leggi_file(cartella / nome), prima[nome]) << nome;
 }
@@ -181,7 +185,7 @@ TEST(MemorizzaPercorso, AFailedFileOperationNamesTheFileAndKeepsWhatWasWritten) 
   finestra_prova p;
   modello m = compilato(1);
   try {
-    completa_percorso(m, cartella.percorso(), p.f);
+    completa_percorso(m, percorsi(cartella), p.f);
     ADD_FAILURE() << "the cell grid was written over a directory";
   } catch (const errore_file& e) {
     EXPECT_TRUE(prova::messaggio_su_cartella(e.what(), cartella / file_celle)) << e.what();

@@ -1,11 +1,14 @@
-#include "model/numeri_errore.h"
+#include "base/numeri_errore.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <regex>
 #include <set>
+#include <string>
 
 #include "cartella_temporanea.h"
+#include "run/errore.h"
 
 namespace scenario {
 namespace {
@@ -18,10 +21,13 @@ TEST(NumeriErrore, TheReadmeListsExactlyTheNumbersOfTheTable) {
   ASSERT_NE(inizio, std::string::npos);
   readme = readme.substr(inizio, readme.find("\n## ", inizio + 1) - inizio);
   std::set<int32_t> nel_readme, con_posizione_nel_readme;
-  std::regex voce(R"(\n\| (\d+) \|[^|\n]*\|([^|\n]*)\|)");
+  std::regex voce(R"(\n\| (\d+) \| ([^|\n]*) \|([^|\n]*)\|)");
   for (std::sregex_iterator i(readme.begin(), readme.end(), voce), fine; i != fine; ++i) {
-    nel_readme.insert(std::stoi((*i)[1]));
-    if ((*i)[2] == " yes ") con_posizione_nel_readme.insert(std::stoi((*i)[1]));
+    int32_t numero = std::stoi((*i)[1]);
+    nel_readme.insert(numero);
+    if ((*i)[3] == " yes ") con_posizione_nel_readme.insert(numero);
+    const char* significato = significato_errore(numero);
+    EXPECT_EQ(significato != nullptr ? std::string(significato) : "", (*i)[2].str()) << numero;
   }
   std::set<int32_t> in_tabella, con_posizione;
   for (const voce_errore& v : tabella_errori()) {
@@ -35,6 +41,43 @@ TEST(NumeriErrore, TheReadmeListsExactlyTheNumbersOfTheTable) {
   EXPECT_TRUE(errore_con_posizione(16));
   EXPECT_FALSE(errore_con_posizione(25));
   EXPECT_FALSE(errore_con_posizione(14));
+}
+
+// Every named number has its entry in the table: a number added to the list of
+// constants without a meaning fails here.
+TEST(NumeriErrore, EveryNamedNumberHasAMeaning) {
+  std::string intestazione =
+      prova::leggi_file(std::filesystem::path(CARTELLA_PROGETTO) / "src/base/numeri_errore.h");
+  std::regex costante(R"(constexpr int32_t (\w+) = (\d+);)");
+  int nominati = 0;
+  for (std::sregex_iterator i(intestazione.begin(), intestazione.end(), costante), fine; i != fine;
+       ++i) {
+    int32_t numero = std::stoi((*i)[2]);
+    if (numero == numero_errore::nessuno) continue;
+    ++nominati;
+    EXPECT_NE(cerca_voce(numero), nullptr) << (*i)[1] << " = " << numero;
+  }
+  EXPECT_EQ(static_cast<size_t>(nominati), tabella_errori().size() + tabella_avvisi().size());
+}
+
+// The README's table of exit statuses lists the statuses of the program.
+TEST(NumeriErrore, TheReadmeListsTheExitStatuses) {
+  std::string readme = prova::leggi_file(std::filesystem::path(CARTELLA_PROGETTO) / "README.md");
+  size_t inizio = readme.find("## Exit statuses");
+  ASSERT_NE(inizio, std::string::npos);
+  readme = readme.substr(inizio, readme.find("\n## ", inizio + 1) - inizio);
+  std::set<int> nel_readme;
+  std::regex voce(R"(\n\| (\d+) \|)");
+  for (std::sregex_iterator i(readme.begin(), readme.end(), voce), fine; i != fine; ++i) {
+    nel_readme.insert(std::stoi((*i)[1]));
+  }
+  EXPECT_EQ(nel_readme, (std::set<int>{stato_uscita::successo, stato_uscita::errore_file,
+                                       stato_uscita::errore_mostrato,
+                                       stato_uscita::errore_registrato,
+                                       stato_uscita::base_segnale + SIGINT,
+                                       stato_uscita::base_segnale + SIGTERM}));
+  EXPECT_NE(readme.find("` Errore n. 1250`"), std::string::npos);
+  EXPECT_NE(readme.find("` Errore n. 1251`"), std::string::npos);
 }
 
 }  // namespace

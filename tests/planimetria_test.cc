@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "model/numeri_errore.h"
+#include "base/numeri_errore.h"
 
 namespace scenario {
 namespace {

@@ -9,6 +9,7 @@
 #include "model/modello.h"
 #include "output/passata_finale.h"
 #include "run/generazione.h"
+#include "run/nomi_file.h"
 #include "sources/dati_linea.h"
 #include "sources/dati_treno.h"
 #include "sources/luoghi.h"
@@ -22,9 +23,10 @@ modello compila_predefinito(const prova::cartella_temporanea& cartella) {
   m.linea = linea_predefinita;
   m.treno = treno_predefinito;
   inizializza_elementi(m);
-  dati_linea(m, cartella.percorso());
-  dati_treno(m, cartella.percorso());
-  memorizza_dati(m, cartella.percorso());
+  dati_linea(cartella / nome_descrizione_linea(m.linea));
+  dati_treno(cartella / nome_descrizione_treno(m.linea, m.treno));
+  memorizza_dati(m, cartella / nome_descrizione_linea(m.linea),
+                 cartella / nome_descrizione_treno(m.linea, m.treno));
   return m;
 }
 

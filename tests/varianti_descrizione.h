@@ -484,7 +484,7 @@ inline compilato compila_coppia(const std::string& linea, const std::string& tre
   std::ostringstream scarto;
   finestra_console finestra(scarto, scarto);
   try {
-    memorizza_percorso(*m, cartella.percorso(), finestra, j);
+    memorizza_percorso(*m, percorsi_in(cartella.percorso(), m->linea, m->treno), finestra, j);
   } catch (const fine_programma&) {
     // 1250 or 1251: no compiled file is written.
   }

@@ -1,59 +1,39 @@
 #include "compiler/compilatore_treno.h"
 
 #include <algorithm>
-#include <limits>
 #include <string>
 #include <string_view>
-#include <system_error>
 
-#include "compiler/lettore_campi.h"
-#include "compiler/parole_chiave.h"
+#include "base/numeri_errore.h"
+#include "compiler/grammatica.h"
 #include "compiler/segnali_rallentamenti.h"
+#include "compiler/sezioni.h"
+#include "compiler/stazioni.h"
 #include "model/arrotonda.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
 
 namespace scenario {
 
 namespace {
 
-// How a row leaves the main loop: on to the next field, out to the end steps
-// (error 15), or out of the compile at once (every other error).
-enum class esito { continua, fine_lettura, interrotto };
-
-// Every test of the train half ignores case.
-bool contiene(std::string_view campo, std::string_view parola) {
-  return contiene_senza_maiuscole(campo, parola);
-}
-
-int32_t in_campo_32(int64_t v) {
-  if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max()) {
-    throw errore_esecuzione("valore fuori campo: " + std::to_string(v));
-  }
-  return static_cast<int32_t>(v);
-}
-
 class compilatore_treno {
  public:
-  compilatore_treno(modello& m, lettore_campi& file, int32_t indice_testo)
-      : m_(m), file_(file), limite_stazioni_(std::min(indice_testo, primo_elemento_testo + 1)) {}
+  compilatore_treno(modello& m, lettore_campi& file)
+      : m_(m),
+        file_(file),
+        limite_stazioni_(std::min(m.primo_testo_cartello - 1, primo_elemento_testo + 1)) {}
 
   // Reads the file to its end, or to the row that stops the reading.
-  esito leggi() {
-    do {
-      m_.riga = file_.leggi_testo();
-    } while (!contiene(m_.riga, "[generale]") && !file_.fine());
-    for (;;) {
-      if (file_.fine()) return esito::fine_lettura;
-      m_.riga = file_.leggi_testo();
-      if (file_.fine()) return esito::fine_lettura;
-      for (int salti = 0; salti < 2 && contiene(m_.riga, "-"); ++salti) {
-        m_.riga = file_.leggi_testo();
-        if (file_.fine()) return esito::fine_lettura;
-      }
-      esito e = esamina();
-      if (e != esito::continua) return e;
+  esito_riga leggi() {
+    // An empty train description is a read past its end.
+    file_.richiedi_campo();
+    cerca_generale(file_);
+    while (std::optional<std::string> campo = prossima_voce(file_, trattini_elementi)) {
+      voce_ = campo_letto::ultimo(file_);
+      esito_riga e = esamina(*campo);
+      if (e != esito_riga::continua) return e;
     }
+    return esito_riga::fine_lettura;
   }
 
   // The speed and adhesion tails and the check of the kilometric progressives.
@@ -64,52 +44,40 @@ class compilatore_treno {
     do {
       scrivi_aderenza(cella_aderenza_++);
     } while (cella_aderenza_ < m_.n_celle - 2);
+    // The progressives come from the line description, sorted since: the
+    // error names that file as a whole.
     for (int r : {elemento_progressiva_tre, elemento_progressiva_due, elemento_progressiva_uno}) {
       if (m_.elementi[r].inizio % 50 != 0 || m_.elementi[r].fine % 50 != 0) {
-        m_.n_errore = numero_errore::progressiva_non_multipla;
+        registra_errore(m_, numero_errore::progressiva_non_multipla);
       }
     }
   }
 
  private:
-  // Every test runs on the same field, one after the other.
-  esito esamina() {
-    const std::string riga = m_.riga;
-    esito e = esito::continua;
-    auto prova = [&](bool vale, esito (compilatore_treno::*azione)()) {
-      if (e == esito::continua && vale) e = (this->*azione)();
+  // Every test runs on the same field, one after the other; every test of
+  // the train half ignores case.
+  esito_riga esamina(const std::string& riga) {
+    esito_riga e = esito_riga::continua;
+    auto prova = [&](const grammatica::voce& v, esito_riga (compilatore_treno::*azione)()) {
+      if (e == esito_riga::continua && grammatica::corrisponde(v, riga)) e = (this->*azione)();
     };
-    prova(contiene(riga, "frenata") && contiene(riga, "massa"), &compilatore_treno::massa_frenata);
-    prova(contiene(riga, "vetture"), &compilatore_treno::vetture);
-    prova(contiene(riga, "velocit"), &compilatore_treno::velocita);
-    prova(contiene(riga, "aderenza"), &compilatore_treno::aderenza);
-    prova(contiene(riga, "orologio"), &compilatore_treno::orologio);
-    prova(contiene(riga, "sabbia"), &compilatore_treno::sabbia);
-    prova(contiene(riga, "segnale"), &compilatore_treno::segnale);
-    prova(contiene(riga, "rallentamento"), &compilatore_treno::rallentamento);
-    prova(contiene(riga, "abbattimento"), &compilatore_treno::abbattimento);
-    prova(contiene(riga, "stazione"), &compilatore_treno::stazione);
+    prova(grammatica::massa_frenata, &compilatore_treno::massa_frenata);
+    prova(grammatica::vetture, &compilatore_treno::vetture);
+    prova(grammatica::velocita, &compilatore_treno::velocita);
+    prova(grammatica::aderenza, &compilatore_treno::aderenza);
+    prova(grammatica::orologio, &compilatore_treno::orologio);
+    prova(grammatica::sabbia, &compilatore_treno::sabbia);
+    prova(grammatica::segnale, &compilatore_treno::segnale);
+    prova(grammatica::rallentamento, &compilatore_treno::rallentamento);
+    prova(grammatica::abbattimento, &compilatore_treno::abbattimento);
+    prova(grammatica::stazione, &compilatore_treno::stazione);
     return e;
   }
 
-  bool oltre_la_griglia(int32_t p, int32_t margine) const {
-    return int64_t{p} + margine > int64_t{metri_per_cella} * m_.n_celle;
-  }
-
-  esito ferma_lettura(int32_t p) {
-    m_.n_errore = numero_errore::oltre_la_griglia;
-    m_.pos_errore = p;
-    return esito::fine_lettura;
-  }
-
-  esito interrompi(int32_t numero) {
-    m_.n_errore = numero;
-    return esito::interrotto;
-  }
-
-  esito interrompi(int32_t numero, int32_t p) {
-    m_.pos_errore = p;
-    return interrompi(numero);
+  int32_t leggi_i32(campo_letto& campo) {
+    int32_t valore = file_.leggi_i32();
+    campo = campo_letto::ultimo(file_);
+    return valore;
   }
 
   void scrivi_velocita(int32_t k) {
@@ -124,27 +92,27 @@ class compilatore_treno {
     }
   }
 
-  esito massa_frenata() {
+  esito_riga massa_frenata() {
     m_.elementi[elemento_linea].inizio = file_.leggi_i32();
-    return esito::continua;
+    return esito_riga::continua;
   }
 
-  esito vetture() {
+  esito_riga vetture() {
     m_.elementi[elemento_linea].posizione = file_.leggi_i32();
-    return esito::continua;
+    return esito_riga::continua;
   }
 
-  esito orologio() {
+  esito_riga orologio() {
     elemento& e = m_.elementi[elemento_testata_treno];
     e.dato_g = file_.leggi_i16();
     e.dato_h = file_.leggi_i16();
     e.dato_i = file_.leggi_i16();
-    return esito::continua;
+    return esito_riga::continua;
   }
 
-  esito sabbia() {
+  esito_riga sabbia() {
     m_.elementi[elemento_testata_treno].dato_d = file_.leggi_i16();
-    return esito::continua;
+    return esito_riga::continua;
   }
 
   // A row's value holds from its cell to the cell before the next row's; a
@@ -160,139 +128,70 @@ class compilatore_treno {
     } while (prossima < k);
   }
 
-  esito velocita() {
-    int32_t p = file_.leggi_i32();
+  esito_riga velocita() {
+    campo_letto campo;
+    int32_t p = leggi_i32(campo);
     int32_t s = file_.leggi_i32();
-    if (oltre_la_griglia(p, 100)) return ferma_lettura(p);
+    if (oltre_la_griglia(m_, p, 100)) return ferma_lettura(m_, p, campo);
     riempi(cella_velocita_, p, m_.n_celle - 1, &compilatore_treno::scrivi_velocita);
     velocita_attuale_ = s;
-    return esito::continua;
+    return esito_riga::continua;
   }
 
   // Unlike the speed, the adhesion fill may reach the last cell; it stops
   // there, since a long run of rows that each write one cell would otherwise
   // carry it off the grid.
-  esito aderenza() {
-    int32_t p = file_.leggi_i32();
+  esito_riga aderenza() {
+    campo_letto campo;
+    int32_t p = leggi_i32(campo);
     int32_t a = file_.leggi_i32();
-    if (oltre_la_griglia(p, 100)) return ferma_lettura(p);
+    if (oltre_la_griglia(m_, p, 100)) return ferma_lettura(m_, p, campo);
     riempi(cella_aderenza_, p, m_.n_celle, &compilatore_treno::scrivi_aderenza);
     aderenza_attuale_ = a;
-    return esito::continua;
+    return esito_riga::continua;
   }
 
-  esito segnale() {
+  // An error recorded before this row (a 15 of the line half) stops the
+  // compile here: it is recorded again with this row's position.
+  esito_riga errore_precedente(int32_t p, const campo_letto& campo) {
+    if (m_.n_errore <= 0) return esito_riga::continua;
+    registra_errore(m_, m_.n_errore, p, campo.luogo());
+    return esito_riga::interrotto;
+  }
+
+  esito_riga segnale() {
+    campo_letto campo;
     int32_t v[11];
-    for (int32_t& valore : v) valore = file_.leggi_i32();
-    if (oltre_la_griglia(v[0], 100)) return ferma_lettura(v[0]);
-    memo_segnale(m_, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
-    // Also an error recorded before this row (a 15 of the line half) stops here.
-    if (m_.n_errore > 0) return interrompi(m_.n_errore, v[0]);
-    return esito::continua;
+    v[0] = leggi_i32(campo);
+    for (int i = 1; i < 11; ++i) v[i] = file_.leggi_i32();
+    if (oltre_la_griglia(m_, v[0], 100)) return ferma_lettura(m_, v[0], campo);
+    if (!memo_segnale(m_, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10],
+                      campo)) {
+      return esito_riga::interrotto;
+    }
+    return errore_precedente(v[0], campo);
   }
 
-  esito rallentamento() {
+  esito_riga rallentamento() {
+    campo_letto campo;
     int32_t v[6];
-    for (int32_t& valore : v) valore = file_.leggi_i32();
-    if (oltre_la_griglia(v[0], 100)) return ferma_lettura(v[0]);
-    memo_rallentamento(m_, v[0], v[1], v[2], v[3], v[4], v[5]);
-    if (m_.n_errore > 0) return interrompi(m_.n_errore, v[0]);
-    return esito::continua;
+    v[0] = leggi_i32(campo);
+    for (int i = 1; i < 6; ++i) v[i] = file_.leggi_i32();
+    if (oltre_la_griglia(m_, v[0], 100)) return ferma_lettura(m_, v[0], campo);
+    if (!memo_rallentamento(m_, v[0], v[1], v[2], v[3], v[4], v[5], campo)) {
+      return esito_riga::interrotto;
+    }
+    return errore_precedente(v[0], campo);
   }
 
-  esito abbattimento() {
-    int32_t p = file_.leggi_i32();
+  esito_riga abbattimento() {
+    campo_letto campo;
+    int32_t p = leggi_i32(campo);
     int32_t codice = file_.leggi_i32();
-    if (oltre_la_griglia(p, 100)) return ferma_lettura(p);
-    int32_t k = arrotonda_a<int32_t>(p / 50.0);
-    if (!cella_nella_griglia(m_, k)) return interrompi(numero_errore::cella_fuori_griglia, p);
-    cella& c = m_.celle[k];
-    if (!cella_libera(c)) return interrompi(numero_errore::abbattimento_su_cella_occupata, p);
-    if (codice > 0) {
-      c.tipo = tipo_cella::punto_codice;
-      c.val1 = static_cast<int16_t>(static_cast<uint16_t>(codice & 0xFFFF));
-    } else {
-      c.tipo = tipo_cella::punto_senza_codice;
-    }
-    return esito::continua;
+    return memo_abbattimento(m_, p, codice, campo);
   }
 
-  esito stazione() {
-    int32_t r = n_stazione_;
-    // Only reachable when the sign texts leave no record at all for stations.
-    if (r >= limite_stazioni_) return interrompi(numero_errore::troppe_stazioni);
-    elemento& e = m_.elementi[r];
-    e.posizione = file_.leggi_i32();
-    if (oltre_la_griglia(e.posizione, 800)) return ferma_lettura(e.posizione);
-    if (e.posizione % 50 != 0) {
-      return interrompi(numero_errore::stazione_non_multipla, e.posizione);
-    }
-    e.tipo = file_.leggi_u8();
-    int32_t lunghezza = file_.leggi_i32();
-    if (lunghezza % 100 != 0) {
-      return interrompi(numero_errore::lunghezza_stazione_non_multipla, e.posizione);
-    }
-    e.dato_a = file_.leggi_u8();
-    e.dato_b = file_.leggi_u8();
-    e.dato_c = file_.leggi_u8();
-    e.dato_d = file_.leggi_i16();
-    e.dato_e = file_.leggi_i16();
-    e.dato_f = file_.leggi_u8();
-    e.dato_g = file_.leggi_i16();
-    e.dato_h = file_.leggi_i16();
-    e.dato_i = file_.leggi_i16();
-    e.dato_l = file_.leggi_u8();
-    int64_t ore = file_.leggi_i32();
-    int64_t minuti = file_.leggi_i32();
-    int64_t secondi = file_.leggi_i32();
-    e.testo = file_.leggi_testo();
-    e.orario = in_campo_32((ore * 60 + minuti) * 60 + secondi);
-
-    if (e.tipo == 5 || e.tipo == 6) {
-      e.inizio = in_campo_32(int64_t{e.posizione} - lunghezza);
-      e.fine = in_campo_32(int64_t{e.posizione} + 150);
-      e.dato_c = 0;
-    } else if (e.tipo == 7 || e.tipo == 8) {
-      e.inizio = in_campo_32(int64_t{e.posizione} - lunghezza);
-      e.fine = in_campo_32(int64_t{e.posizione} + lunghezza);
-      e.dato_c = 0;
-    } else {
-      double meta = lunghezza / 2.0;
-      e.inizio = arrotonda_a<int32_t>(e.posizione - meta);
-      e.fine = arrotonda_a<int32_t>(e.posizione + meta + (e.dato_c != 0 ? 50 : 0));
-    }
-    if (lunghezza < 600) e.dato_b = 0;
-    if (r == 1) {
-      e.dato_b = 0;
-      e.dato_c = 0;
-    }
-
-    if (e.tipo < 25) {
-      double t = e.fine / 50.0 - 1;
-      if (t <= 1) return interrompi(numero_errore::stazione_troppo_corta);
-      int64_t fermata = static_cast<int64_t>(arrotonda(t));
-      // Checked before any mark is written; the approach marks lie before it.
-      if (!cella_nella_griglia(m_, fermata)) {
-        return interrompi(numero_errore::cella_fuori_griglia, e.posizione);
-      }
-      if (e.tipo != 5 && e.tipo != 6) {
-        for (int n = 1; n <= 4; ++n) {
-          double marca = t - n;
-          if (marca > 1)
-            m_.celle[static_cast<size_t>(arrotonda(marca))].avviso = static_cast<uint8_t>(80 + n);
-        }
-      }
-      m_.celle[static_cast<size_t>(fermata)].tipo = tipo_cella::fermata;
-      m_.celle[static_cast<size_t>(fermata)].val1 = static_cast<int16_t>(r);
-    }
-
-    if (r > 1 && int64_t{e.inizio} - 350 < m_.elementi[r - 1].fine) {
-      return interrompi(numero_errore::stazioni_troppo_vicine, e.posizione);
-    }
-    n_stazione_ = r + 1;
-    if (n_stazione_ >= limite_stazioni_) return interrompi(numero_errore::troppe_stazioni);
-    return esito::continua;
-  }
+  esito_riga stazione() { return memo_stazione(m_, file_, limite_stazioni_, voce_); }
 
   modello& m_;
   lettore_campi& file_;
@@ -301,20 +200,18 @@ class compilatore_treno {
   int32_t velocita_attuale_ = 0;
   int32_t cella_aderenza_ = 0;
   int32_t aderenza_attuale_ = 0;
-  int32_t n_stazione_ = 1;
+  campo_letto voce_;  // the keyword field of the row being examined
 };
-
 
 }  // namespace
 
-void compila_treno(modello& m, const std::filesystem::path& file_treno,
-                   const opzioni_compilazione& opzioni, int32_t indice_testo) {
+void compila_treno(modello& m, lettore_campi& file, const std::function<void()>& letta) {
   if (!m.griglia_dimensionata()) throw errore_esecuzione("griglia non dimensionata");
-  lettore_campi file = lettore_campi::da_file(file_treno);
-  compilatore_treno compilatore(m, file, indice_testo);
-  esito e = compilatore.leggi();
-  cancella_descrizione(file_treno, opzioni);
-  if (e == esito::interrotto) return;
+  m.n_stazioni = 0;
+  compilatore_treno compilatore(m, file);
+  esito_riga e = compilatore.leggi();
+  if (letta) letta();
+  if (e == esito_riga::interrotto) return;
   compilatore.passi_finali();
 }
 

@@ -4,9 +4,9 @@
 #include <limits>
 #include <string>
 
+#include "base/numeri_errore.h"
 #include "model/arrotonda.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
 
 namespace scenario {
 
@@ -54,7 +54,8 @@ void coda_pendenze(modello& m, lavoro_linea& w) {
   } while (w.cella_pendenza < m.n_celle - 2);
 }
 
-bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo) {
+bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo,
+                   const campo_letto& campo) {
   bool marche = false;
   if (tipo > 10) {
     tipo -= 10;
@@ -62,7 +63,7 @@ bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo) {
   }
   // The lists hold 80 tunnels, from index 1.
   if (m.n_gallerie >= massimo_gallerie) {
-    m.n_errore = numero_errore::troppe_gallerie;
+    registra_errore(m, numero_errore::troppe_gallerie, inizio, campo.luogo());
     return false;
   }
   ++m.n_gallerie;
@@ -90,10 +91,10 @@ bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo) {
 
 bool memo_indicatori_v_max(modello& m, int32_t posizione, int32_t vas, int32_t vbs, int32_t vcs,
                            int16_t strisces, int32_t vad, int32_t vbd, int32_t vcd,
-                           int16_t strisced) {
+                           int16_t strisced, const campo_letto& campo) {
   cella& c = cella_della_griglia(m, cella_cartello(posizione));
   if (!cella_libera(c)) {
-    m.n_errore = numero_errore::indicatore_su_cella_occupata;
+    registra_errore(m, numero_errore::indicatore_su_cella_occupata, posizione, campo.luogo());
     return false;
   }
   // The speed of one side times 20 is a 32-bit product: one that overflows
@@ -117,18 +118,17 @@ bool memo_indicatori_v_max(modello& m, int32_t posizione, int32_t vas, int32_t v
   return true;
 }
 
-bool memo_cartello_indicatore(modello& m, lavoro_linea& w, int32_t p, const std::string& t) {
+bool memo_cartello_indicatore(modello& m, lavoro_linea& w, int32_t p, const std::string& t,
+                              const campo_letto& campo) {
   cella& c = cella_della_griglia(m, cella_cartello(p));
   if (!cella_libera(c)) {
-    m.n_errore = numero_errore::cartello_su_cella_occupata;
-    m.pos_errore = p;
+    registra_errore(m, numero_errore::cartello_su_cella_occupata, p, campo.luogo());
     return false;
   }
   // Records 1 to 80 hold the sign texts from the top and the stations from
   // the bottom; below record 1 there is no room for a text.
   if (w.indice_testo < 1) {
-    m.n_errore = numero_errore::testi_esauriti;
-    m.pos_errore = p;
+    registra_errore(m, numero_errore::testi_esauriti, p, campo.luogo());
     return false;
   }
   c.tipo = tipo_cella::cartello;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "compiler/lavoro_linea.h"
+#include "compiler/lettore_campi.h"
 #include "model/modello.h"
 
 namespace scenario {
@@ -26,18 +27,23 @@ void coda_pendenze(modello& m, lavoro_linea& w);
 // A tunnel from `inizio` to `fine` metres. A type above 10 loses 10 and asks
 // for a marker (kind 11) in every fourth empty cell; a tunnel beginning at
 // most 150 m after the previous one ended takes type 3. Returns false after
-// recording error 26 when the 80 tunnel places are taken.
-bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo);
+// recording error 26 (position `inizio`, place `campo`) when the 80 tunnel
+// places are taken.
+bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo,
+                   const campo_letto& campo = {});
 
 // A speed indicator board (kind 6) with a group of speeds and stripes for
-// each side. Returns false after recording error 21 when its cell is taken.
+// each side. Returns false after recording error 21 (position `posizione`,
+// place `campo`) when its cell is taken.
 bool memo_indicatori_v_max(modello& m, int32_t posizione, int32_t vas, int32_t vbs, int32_t vcs,
                            int16_t strisces, int32_t vad, int32_t vbd, int32_t vcd,
-                           int16_t strisced);
+                           int16_t strisced, const campo_letto& campo = {});
 
 // A sign board (kind 14) whose text goes into the next text record, counting
 // down from 80. Returns false after recording error 6 (cell taken) or 27 (no
-// text record left), with `p` as the position of the error.
-bool memo_cartello_indicatore(modello& m, lavoro_linea& w, int32_t p, const std::string& t);
+// text record left), with `p` as the position of the error and `campo` as its
+// place.
+bool memo_cartello_indicatore(modello& m, lavoro_linea& w, int32_t p, const std::string& t,
+                              const campo_letto& campo = {});
 
 }  // namespace scenario

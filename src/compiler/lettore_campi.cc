@@ -1,11 +1,12 @@
 #include "compiler/lettore_campi.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <limits>
 
+#include "base/testo_windows_1252.h"
 #include "model/errore_esecuzione.h"
-#include "sources/testo_windows_1252.h"
 
 namespace scenario {
 
@@ -17,19 +18,48 @@ bool cifra(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-lettore_campi::lettore_campi(std::string contenuto) : contenuto_(std::move(contenuto)) {}
+lettore_campi::lettore_campi(std::string contenuto, std::string nome)
+    : contenuto_(std::move(contenuto)), nome_(std::move(nome)) {}
 
 lettore_campi lettore_campi::da_file(const std::filesystem::path& percorso) {
-  std::ifstream file(percorso, std::ios::binary);
-  if (!file) throw errore_esecuzione("impossibile aprire " + percorso.string());
+  return lettore_campi(leggi_file(percorso), percorso.string());
+}
+
+std::string lettore_campi::leggi_file(const std::filesystem::path& percorso) {
+  luogo_sorgente file{percorso.string()};
+  std::ifstream ingresso(percorso, std::ios::binary);
+  if (!ingresso) throw errore_esecuzione("impossibile aprire " + percorso.string(), file);
   // Read a block at a time, not a character at a time.
   std::string contenuto;
   char blocco[1 << 14];
-  while (file.read(blocco, sizeof blocco), file.gcount() > 0) {
-    contenuto.append(blocco, static_cast<size_t>(file.gcount()));
+  while (ingresso.read(blocco, sizeof blocco), ingresso.gcount() > 0) {
+    contenuto.append(blocco, static_cast<size_t>(ingresso.gcount()));
   }
-  if (file.bad()) throw errore_esecuzione("impossibile leggere " + percorso.string());
-  return lettore_campi(std::move(contenuto));
+  if (ingresso.bad()) throw errore_esecuzione("impossibile leggere " + percorso.string(), file);
+  return contenuto;
+}
+
+luogo_sorgente lettore_campi::luogo(size_t offset) const {
+  offset = std::min(offset, contenuto_.size());
+  if (offset < offset_contato_) {
+    offset_contato_ = 0;
+    riga_contata_ = 1;
+    inizio_riga_contata_ = 0;
+  }
+  for (size_t i = offset_contato_; i < offset; ++i) {
+    char c = contenuto_[i];
+    // CR LF ends one line, at its LF.
+    if (c == '\n' || (c == '\r' && (i + 1 >= contenuto_.size() || contenuto_[i + 1] != '\n'))) {
+      ++riga_contata_;
+      inizio_riga_contata_ = i + 1;
+    }
+  }
+  offset_contato_ = offset;
+  return {nome_, riga_contata_, static_cast<int32_t>(offset - inizio_riga_contata_ + 1)};
+}
+
+void lettore_campi::fallisci(const std::string& motivo) const {
+  throw errore_esecuzione(motivo, luogo(inizio_campo_));
 }
 
 void lettore_campi::salta_spazi() {
@@ -58,7 +88,7 @@ bool lettore_campi::consuma_separatore() {
 }
 
 void lettore_campi::richiedi_campo() const {
-  if (fine()) throw errore_esecuzione("lettura oltre la fine del file");
+  if (fine()) throw errore_esecuzione("lettura oltre la fine del file", luogo(contenuto_.size()));
 }
 
 std::string lettore_campi::leggi_testo() {
@@ -70,6 +100,7 @@ std::string lettore_campi::leggi_testo() {
 // the file are a field of their own, an empty one.
 std::string lettore_campi::testo_del_campo() {
   salta_spazi();
+  inizio_campo_ = posizione_;
   std::string_view resto(contenuto_);
   if (posizione_ < contenuto_.size() && contenuto_[posizione_] == '"') {
     size_t chiusura = contenuto_.find('"', posizione_ + 1);
@@ -95,6 +126,7 @@ std::string lettore_campi::testo_del_campo() {
 int64_t lettore_campi::leggi_numero(int64_t minimo, int64_t massimo) {
   richiedi_campo();
   salta_spazi();
+  inizio_campo_ = posizione_;
   size_t inizio = posizione_;
   size_t cursore = posizione_;
   if (cursore < contenuto_.size() && contenuto_[cursore] == '-') ++cursore;
@@ -113,7 +145,7 @@ int64_t lettore_campi::leggi_numero(int64_t minimo, int64_t massimo) {
       std::from_chars(contenuto_.data() + inizio, contenuto_.data() + cursore, valore);
   (void)fine_numero;
   if (esito != std::errc() || valore < minimo || valore > massimo) {
-    throw errore_esecuzione("numero fuori campo: " + contenuto_.substr(inizio, cursore - inizio));
+    fallisci("numero fuori campo: " + contenuto_.substr(inizio, cursore - inizio));
   }
   posizione_ = cursore;
   salta_spazi();

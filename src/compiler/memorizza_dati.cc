@@ -1,12 +1,13 @@
 #include "compiler/memorizza_dati.h"
 
+#include <functional>
 #include <system_error>
 
+#include "base/numeri_errore.h"
 #include "compiler/compilatore_linea.h"
 #include "compiler/compilatore_treno.h"
+#include "compiler/lettore_campi.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
-#include "run/nomi_file.h"
 
 namespace scenario {
 
@@ -19,6 +20,37 @@ void cancella_se_esiste(const std::filesystem::path& percorso, const opzioni_com
   std::filesystem::remove(percorso, ignorato);
 }
 
+void intesta(modello& m) {
+  m.elementi[elemento_testata_percorso].testo = m.linea;
+  m.elementi[elemento_testata_treno].testo = m.treno;
+}
+
+// A failure that did not know its place gets the field that `file` read last.
+template <typename F>
+auto con_luogo(const lettore_campi& file, F passo) {
+  try {
+    return passo();
+  } catch (errore_esecuzione& e) {
+    if (e.luogo.vuoto()) e.luogo = file.luogo_campo();
+    throw;
+  }
+}
+
+// The two halves, the train description opened only when the line half lets
+// the train half run; `linea_letta` and `treno_letto` run once each file's
+// rows are read.
+void compila_meta(modello& m, lettore_campi linea, const std::function<lettore_campi()>& treno,
+                  const opzioni_compilazione& opzioni, const std::function<void()>& linea_letta,
+                  const std::function<void()>& treno_letto) {
+  if (!con_luogo(linea, [&] { return compila_linea(m, linea, opzioni, linea_letta); })) return;
+  lettore_campi file_treno = treno();
+  con_luogo(file_treno, [&] { compila_treno(m, file_treno, treno_letto); });
+}
+
+void registra_fallimento(modello& m, const errore_esecuzione& e) {
+  registra_errore(m, numero_errore::errore_esecuzione, std::nullopt, e.luogo, e.what());
+}
+
 }  // namespace
 
 void cancella_descrizione(const std::filesystem::path& percorso,
@@ -27,25 +59,51 @@ void cancella_descrizione(const std::filesystem::path& percorso,
   std::error_code errore;
   std::filesystem::remove(percorso, errore);
   if (errore) {
-    throw errore_esecuzione("impossibile cancellare " + percorso.string() + ": " +
-                            errore.message());
+    throw errore_esecuzione("impossibile cancellare " + percorso.string() + ": " + errore.message(),
+                            luogo_sorgente{percorso.string()});
   }
 }
 
-void memorizza_dati(modello& m, const std::filesystem::path& cartella,
-                    const opzioni_compilazione& opzioni) {
-  m.elementi[elemento_testata_percorso].testo = m.linea;
-  m.elementi[elemento_testata_treno].testo = m.treno;
-  std::filesystem::path file_linea = cartella / nome_descrizione_linea(m.linea);
-  std::filesystem::path file_treno = cartella / nome_descrizione_treno(m.linea, m.treno);
+void compila_descrizioni(modello& m, const descrizione& linea, const descrizione& treno,
+                         const opzioni_compilazione& opzioni) {
+  intesta(m);
   try {
-    int32_t indice_testo = primo_elemento_testo;
-    if (!compila_linea(m, file_linea, opzioni, indice_testo)) return;
-    compila_treno(m, file_treno, opzioni, indice_testo);
-  } catch (const errore_esecuzione&) {
+    compila_meta(m, lettore_campi(linea.testo, linea.nome),
+                 [&] { return lettore_campi(treno.testo, treno.nome); }, opzioni, {}, {});
+  } catch (const errore_esecuzione& e) {
+    registra_fallimento(m, e);
+  }
+}
+
+void memorizza_dati(modello& m, const std::filesystem::path& file_linea,
+                    const std::filesystem::path& file_treno, const opzioni_compilazione& opzioni) {
+  intesta(m);
+  // Nothing sized by an earlier compile survives a file that is missing or
+  // cannot be read, as none survives the line half.
+  m.celle.clear();
+  for (auto& coordinata : m.planimetria) coordinata.dimensiona(0);
+  m.n_celle = 0;
+  m.metri_totali = 0;
+  try {
+    std::error_code errore;
+    bool esiste = std::filesystem::exists(file_linea, errore);
+    if (errore) {
+      throw errore_esecuzione("impossibile leggere " + file_linea.string(),
+                              luogo_sorgente{file_linea.string()});
+    }
+    if (!esiste) {
+      registra_errore(m, numero_errore::file_linea_mancante, std::nullopt,
+                      luogo_sorgente{file_linea.string()});
+      return;
+    }
+    compila_meta(
+        m, lettore_campi::da_file(file_linea), [&] { return lettore_campi::da_file(file_treno); },
+        opzioni, [&] { cancella_descrizione(file_linea, opzioni); },
+        [&] { cancella_descrizione(file_treno, opzioni); });
+  } catch (const errore_esecuzione& e) {
     cancella_se_esiste(file_linea, opzioni);
     cancella_se_esiste(file_treno, opzioni);
-    m.n_errore = numero_errore::errore_esecuzione;
+    registra_fallimento(m, e);
   }
 }
 

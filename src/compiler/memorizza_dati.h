@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "model/modello.h"
 
@@ -10,6 +12,17 @@ struct opzioni_compilazione {
   // The generator deletes the description files once read; authors and tests
   // compiling descriptions of their own may keep them.
   bool cancella_descrizioni = true;
+  // A route longer than this is refused with error 1, as one above 1000000 m
+  // always is. The generator keeps the full length; the compile fuzz target
+  // lowers it to keep most of its inputs cheap.
+  int32_t lunghezza_massima = lunghezza_massima_percorso;
+};
+
+// A description given as text: its name, which the places of errors carry,
+// and its bytes, Windows-1252 as in a file.
+struct descrizione {
+  std::string nome;
+  std::string testo;
 };
 
 // Deletes a description file once read, unless `opzioni` keep it. A file that
@@ -17,10 +30,19 @@ struct opzioni_compilazione {
 void cancella_descrizione(const std::filesystem::path& percorso,
                           const opzioni_compilazione& opzioni);
 
-// Compiles the line description and then the train description found in
-// `cartella` into `m`, recording problems in n_errore and pos_errore. Any
-// run-time failure of the compile becomes error 25 here, and only here.
-void memorizza_dati(modello& m, const std::filesystem::path& cartella,
+// Compiles the line description and then, when the line half lets it, the
+// train description into `m`, recording every problem through
+// registra_errore. Any run-time failure of the compile becomes error 25 here,
+// and only here, with its reason and the place of the field being read.
+void compila_descrizioni(modello& m, const descrizione& linea, const descrizione& treno,
+                         const opzioni_compilazione& opzioni = {});
+
+// The same from the files at `file_linea` and `file_treno`: a missing line
+// description is error 101. Each file is deleted (as `opzioni` ask) once its
+// rows are read; the train description is read only when the line half lets
+// the train half run. On a run-time failure both are deleted.
+void memorizza_dati(modello& m, const std::filesystem::path& file_linea,
+                    const std::filesystem::path& file_treno,
                     const opzioni_compilazione& opzioni = {});
 
 }  // namespace scenario

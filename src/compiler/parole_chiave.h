@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "sources/testo_windows_1252.h"
+#include "base/testo_windows_1252.h"
 
 namespace scenario {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <variant>
 
+#include "base/numeri_errore.h"
+#include "base/testo_windows_1252.h"
 #include "model/errore_esecuzione.h"
-#include "model/numeri_errore.h"
-#include "sources/testo_windows_1252.h"
 
 namespace scenario {
 
@@ -142,10 +142,11 @@ void semina_planimetria(modello& m) {
   m.planimetria[1].metti(1, int16_t{1});
 }
 
-bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_view parola) {
+bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_view parola,
+                const campo_letto& campo_parola, const campo_letto& campo_lunghezza) {
   std::optional<double> k = curvatura(parola);
   if (!k) {
-    m.n_errore = numero_errore::curva_errata;
+    registra_errore(m, numero_errore::curva_errata, std::nullopt, campo_parola.luogo());
     return false;
   }
   penna p(m, metro);
@@ -165,7 +166,7 @@ bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_vi
     return true;
   };
   if (!tratto(s, std::nullopt) || !tratto(int64_t{s} + l, k)) {
-    m.n_errore = numero_errore::curva_errata;
+    registra_errore(m, numero_errore::curva_errata, std::nullopt, campo_lunghezza.luogo());
     return false;
   }
   return true;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "compiler/lettore_campi.h"
 #include "model/modello.h"
 
 namespace scenario {
@@ -21,10 +22,12 @@ std::optional<double> curvatura(std::string_view parola);
 void semina_planimetria(modello& m);
 
 // A curve row: straight from `metro` up to metre s, then turning up to
-// metre s + l. Returns false after recording error 103 (no class digit, or
-// the plan running past metre 1000000 or past its last metre); the points
+// metre s + l. Returns false after recording error 103, without a position:
+// at `campo_parola` for a keyword without class digit, at `campo_lunghezza`
+// for the plan running past metre 1000000 or past its last metre; the points
 // computed until then stay.
-bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_view parola);
+bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_view parola,
+                const campo_letto& campo_parola = {}, const campo_letto& campo_lunghezza = {});
 
 // Straight from `metro` up to metre metri_totali - 2.
 void coda_planimetria(modello& m, int32_t& metro);

@@ -1,7 +1,7 @@
 #include "compiler/segnali_rallentamenti.h"
 
+#include "base/numeri_errore.h"
 #include "model/arrotonda.h"
-#include "model/numeri_errore.h"
 
 namespace scenario {
 
@@ -16,14 +16,16 @@ int64_t cella_di(double metri_su_50) { return static_cast<int64_t>(arrotonda(met
 
 cella& in(modello& m, int64_t k) { return m.celle[static_cast<size_t>(k)]; }
 
-// Records the refusal of a cell that is outside the grid or taken.
-bool rifiutata(modello& m, int64_t k, int32_t numero_se_occupata) {
+// Records the refusal of a cell that is outside the grid or taken, with the
+// row's position `p`.
+bool rifiutata(modello& m, int64_t k, int32_t numero_se_occupata, int32_t p,
+               const campo_letto& campo) {
   if (!cella_nella_griglia(m, k)) {
-    m.n_errore = numero_errore::cella_fuori_griglia;
+    registra_errore(m, numero_errore::cella_fuori_griglia, p, campo.luogo());
     return true;
   }
   if (!cella_libera(in(m, k))) {
-    m.n_errore = numero_se_occupata;
+    registra_errore(m, numero_se_occupata, p, campo.luogo());
     return true;
   }
   return false;
@@ -31,10 +33,11 @@ bool rifiutata(modello& m, int64_t k, int32_t numero_se_occupata) {
 
 }  // namespace
 
-void memo_segnale(modello& m, int32_t posizione, int32_t sx, int32_t s1, int32_t s2, int32_t s3,
-                  int32_t rapp, int32_t dx, int32_t d1, int32_t d2, int32_t d3, int32_t tempo) {
+bool memo_segnale(modello& m, int32_t posizione, int32_t sx, int32_t s1, int32_t s2, int32_t s3,
+                  int32_t rapp, int32_t dx, int32_t d1, int32_t d2, int32_t d3, int32_t tempo,
+                  const campo_letto& campo) {
   int64_t k = cella_di(posizione / 50.0 + 1);
-  if (rifiutata(m, k, numero_errore::segnale_su_cella_occupata)) return;
+  if (rifiutata(m, k, numero_errore::segnale_su_cella_occupata, posizione, campo)) return false;
   cella& c = in(m, k);
   c.tipo = tipo_cella::segnale;
   c.val4 = basso16(int64_t{rapp} * 10 + int64_t{sx} * 3 + dx);
@@ -43,27 +46,28 @@ void memo_segnale(modello& m, int32_t posizione, int32_t sx, int32_t s1, int32_t
   c.val3 = basso16(int64_t{s3} * 10 + d3);
   if (tempo >= 1 && tempo <= 100) tempo = 101;
   c.tempo = sx == 2 ? basso8(tempo) : 0;
-  for (m.n_avviso = 1; m.n_avviso <= 4; ++m.n_avviso) {
-    int64_t marca = k - 2 * m.n_avviso;
+  for (int n = 1; n <= 4; ++n) {
+    int64_t marca = k - 2 * n;
     if (!cella_nella_griglia(m, marca)) continue;  // before the start of the line
-    in(m, marca).avviso = basso8((int64_t{sx} * 3 + dx) * 10 + m.n_avviso);
+    in(m, marca).avviso = basso8((int64_t{sx} * 3 + dx) * 10 + n);
   }
+  return true;
 }
 
-void memo_rallentamento(modello& m, int32_t x, int32_t v, int32_t l, int32_t f_tt, int32_t f_ta,
-                        int32_t d_v) {
+bool memo_rallentamento(modello& m, int32_t x, int32_t v, int32_t l, int32_t f_tt, int32_t f_ta,
+                        int32_t d_v, const campo_letto& campo) {
   bool con_avviso = x > 1500;
   int64_t w = 0;
   if (con_avviso) {
     w = cella_di((x - 1200.0) / 50 + 1);
-    if (rifiutata(m, w, numero_errore::avviso_su_cella_occupata)) return;
+    if (rifiutata(m, w, numero_errore::avviso_su_cella_occupata, x, campo)) return false;
   } else {
     f_ta = 0;
   }
   int64_t s = cella_di(x / 50.0 + 1);
-  if (rifiutata(m, s, numero_errore::inizio_rallentamento_occupato)) return;
+  if (rifiutata(m, s, numero_errore::inizio_rallentamento_occupato, x, campo)) return false;
   int64_t e = cella_di((static_cast<double>(x) + l) / 50 + 1);
-  if (rifiutata(m, e, numero_errore::fine_rallentamento_occupata)) return;
+  if (rifiutata(m, e, numero_errore::fine_rallentamento_occupata, x, campo)) return false;
 
   // The start is written after the end: a slow-down of length 0 keeps its start.
   in(m, e).tipo = tipo_cella::fine_rallentamento;
@@ -82,22 +86,21 @@ void memo_rallentamento(modello& m, int32_t x, int32_t v, int32_t l, int32_t f_t
 
   // Beyond 1500 m the board cells lie between cell 3 and the warning cell,
   // which is inside the grid.
-  m.contatore3 = static_cast<int32_t>(cella_di((x - 1200.0) / 50));
-  if (f_ta == 0) return;
-  m.occupato = 0;
+  int64_t prima_tabella = cella_di((x - 1200.0) / 50);
+  if (f_ta == 0) return true;
   for (int i = 0; i < 4; ++i) {
-    if (!cella_libera(in(m, m.contatore3 - i))) m.occupato = 1;
-  }
-  if (m.occupato == 1) {
-    m.n_errore = numero_errore::tabelle_distanziometriche_occupate;
-    return;
+    if (!cella_libera(in(m, prima_tabella - i))) {
+      registra_errore(m, numero_errore::tabelle_distanziometriche_occupate, x, campo.luogo());
+      return false;
+    }
   }
   for (int i = 0; i < 4; ++i) {
-    cella& tabella = in(m, m.contatore3 - i);
+    cella& tabella = in(m, prima_tabella - i);
     tabella.tipo = tipo_cella::tabella_distanziometrica;
     tabella.val1 = static_cast<int16_t>(i + 1);
     if (d_v != 0) tabella.val2 = static_cast<int16_t>(i + 1);
   }
+  return true;
 }
 
 }  // namespace scenario

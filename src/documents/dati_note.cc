@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "documents/tabella_documento.h"
-#include "run/nomi_file.h"
 
 namespace scenario {
 
@@ -18,7 +17,7 @@ std::string autore(const char* nome_e_recapito) { return std::string(18, ' ') + 
 // The prose is UTF-8 here; the writer turns every accented vowel into its one
 // Windows-1252 byte. A sentence that runs over two lines is broken by the text
 // itself, since lines are never wrapped.
-void dati_note(const modello& m, const std::filesystem::path& cartella) {
+void dati_note(const std::filesystem::path& percorso) {
   const std::vector<std::string> righe = {
       // The credits.
       "Autori dello scenario:  Alessandro Bellincioni - a.bellincioni1974@example.org",
@@ -85,7 +84,7 @@ void dati_note(const modello& m, const std::filesystem::path& cartella) {
       "tratto, fino a Bivio Fontescura, è inferiore a quella del resto della linea, dato che i "
       "documenti disponibili per questa parte sono più antichi e assai meno dettagliati.",
   };
-  scrivi_documento(cartella / nome_note(m.linea, m.treno), righe);
+  scrivi_documento(percorso, righe);
 }
 
 }  // namespace scenario

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "documents/tabella_documento.h"
-#include "run/nomi_file.h"
 #include "sources/luoghi.h"
 
 namespace scenario {
@@ -61,7 +60,7 @@ std::string riga_rallentamento(const rallentamento& r) {
 
 }  // namespace
 
-void dati_rallentamenti(const modello& m, const std::filesystem::path& cartella) {
+void dati_rallentamenti(const std::filesystem::path& percorso) {
   std::vector<std::string> righe = {
       "",
       "                               Modulo M. 3",
@@ -95,7 +94,7 @@ void dati_rallentamenti(const modello& m, const std::filesystem::path& cartella)
                                 " G - Con pilotaggio e fermata anche dopo il rallentamento",
                             });
 
-  scrivi_documento(cartella / nome_rallentamenti(m.linea, m.treno), righe);
+  scrivi_documento(percorso, righe);
 }
 
 }  // namespace scenario

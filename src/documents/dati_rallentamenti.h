@@ -2,12 +2,9 @@
 
 #include <filesystem>
 
-#include "model/modello.h"
-
 namespace scenario {
 
-// Writes the slow-down order form into `cartella`. Its content is fixed: only
-// the file name comes from the route name and the train number.
-void dati_rallentamenti(const modello& m, const std::filesystem::path& cartella);
+// Writes the slow-down order form to `percorso`. Its content is fixed.
+void dati_rallentamenti(const std::filesystem::path& percorso);
 
 }  // namespace scenario

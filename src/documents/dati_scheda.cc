@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "documents/tabella_documento.h"
-#include "run/nomi_file.h"
 #include "sources/luoghi.h"
 
 namespace scenario {
@@ -181,7 +180,7 @@ std::string campo_centrale(std::string_view testo) { return a_sinistra(testo, 45
 
 }  // namespace
 
-void dati_scheda(const modello& m, const std::filesystem::path& cartella) {
+void dati_scheda(const std::filesystem::path& percorso) {
   const std::string da = std::string(19, ' ') + "da: " + std::string(luoghi::origine_breve);
   const std::string a = std::string(20, ' ') + "a: " + std::string(luoghi::stazioni.back().nome);
 
@@ -209,7 +208,7 @@ void dati_scheda(const modello& m, const std::filesystem::path& cartella) {
   righe.push_back(riga_filetto(larghezze));
   righe.push_back("");
 
-  scrivi_documento(cartella / nome_scheda_treno(m.linea, m.treno), righe);
+  scrivi_documento(percorso, righe);
 }
 
 }  // namespace scenario

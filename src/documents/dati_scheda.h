@@ -2,12 +2,9 @@
 
 #include <filesystem>
 
-#include "model/modello.h"
-
 namespace scenario {
 
-// Writes the driver's timetable sheet into `cartella`. Its content is fixed:
-// only the file name comes from the route name and the train number.
-void dati_scheda(const modello& m, const std::filesystem::path& cartella);
+// Writes the driver's timetable sheet to `percorso`. Its content is fixed.
+void dati_scheda(const std::filesystem::path& percorso);
 
 }  // namespace scenario

@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "base/codifica.h"
 #include "piattaforma/pagine_grandi.h"
-#include "output/codifica.h"
 
 namespace scenario {
 

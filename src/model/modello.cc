@@ -8,6 +8,31 @@ void inizializza_elementi(modello& m) {
   for (elemento& e : m.elementi) e = elemento{};
 }
 
+void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione,
+                     luogo_sorgente luogo, std::string motivo) {
+  m.n_errore = numero;
+  if (posizione) m.pos_errore = *posizione;
+  m.diagnostiche.push_back(
+      {numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)});
+}
+
+void registra_avviso(modello& m, int32_t codice, luogo_sorgente luogo, std::string motivo,
+                     std::optional<int32_t> posizione) {
+  m.diagnostiche.push_back(
+      {codice, gravita::avviso, posizione, std::move(luogo), std::move(motivo)});
+}
+
+size_t conta_errori(const modello& m) {
+  size_t n = 0;
+  for (const diagnostica& d : m.diagnostiche) n += d.livello == gravita::errore;
+  return n;
+}
+
+void azzera_errori(modello& m) {
+  m.n_errore = 0;
+  m.diagnostiche.clear();
+}
+
 void dimensiona(modello& m, int32_t lunghezza) {
   m.metri_totali = lunghezza + coda_percorso;
   m.n_celle = arrotonda_a<int32_t>(static_cast<double>(m.metri_totali) / metri_per_cella);

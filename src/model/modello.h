@@ -5,10 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/coordinata_planimetria.h"
+#include "model/diagnostica.h"
 
 namespace scenario {
 
@@ -95,18 +97,22 @@ struct modello {
   int32_t scrivi_planimetria = 0;
   int32_t metri_totali = 0;
   int32_t n_celle = 0;
+  // Records 1 to n_stazioni hold the stations the train compile placed, and
+  // primo_testo_cartello to 80 the sign texts of the line compile (none when
+  // it is 81); a station refused after its record was filled leaves it in
+  // record n_stazioni + 1.
+  int32_t n_stazioni = 0;
+  int32_t primo_testo_cartello = primo_elemento_testo + 1;
   std::string linea;
   std::string treno;
-  std::string riga;
+  std::string riga;  // the check string, once the check codes are filled
+  // The last error recorded and the last position recorded with one; 0 for
+  // none. Written only by registra_errore.
   int32_t n_errore = 0;
   int32_t pos_errore = 0;
-  int32_t risposta = 0;
-  int32_t contatore = 0;
-  int32_t contatore2 = 0;
-  int32_t contatore3 = 0;
-  int32_t passo = 0;
-  int32_t occupato = 0;
-  int32_t n_avviso = 0;
+  // Every error and warning recorded, in order: the last error is n_errore.
+  std::vector<diagnostica> diagnostiche;
+  int32_t risposta = 0;  // the button code of the last message shown
 
   // The grid exists only once the line compiler has read the route length.
   bool griglia_dimensionata() const { return !celle.empty(); }
@@ -114,6 +120,25 @@ struct modello {
 
 // Every numeric field 0 and every text empty, in all 87 records.
 void inizializza_elementi(modello& m);
+
+// Records error `numero`: it becomes n_errore and, when the step gives a
+// position, `posizione` becomes pos_errore (the last recorded wins both), and
+// it joins m.diagnostiche with its place in a description and, for a run-time
+// failure, its reason. The one way that an error is recorded.
+void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione = std::nullopt,
+                     luogo_sorgente luogo = {}, std::string motivo = {});
+
+// Records warning `codice` with its place and what it is about; n_errore and
+// pos_errore stay as they are.
+void registra_avviso(modello& m, int32_t codice, luogo_sorgente luogo, std::string motivo = {},
+                     std::optional<int32_t> posizione = std::nullopt);
+
+// The errors of m.diagnostiche, without the warnings.
+size_t conta_errori(const modello& m);
+
+// Forgets every error and warning recorded: n_errore 0, the list empty;
+// pos_errore stays.
+void azzera_errori(modello& m);
 
 // Sizes the grid (and the plan when scrivi_planimetria is set) for a route of
 // `lunghezza` metres, discarding what they held. The caller has already

@@ -3,9 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/numeri_errore.h"
-#include "run/errore.h"
-#include "sources/testo_windows_1252.h"
+#include "base/numeri_errore.h"
+#include "base/testo_windows_1252.h"
 
 namespace scenario {
 
@@ -43,20 +42,21 @@ int32_t codice_gara_og(modello& m) {
   return somma;
 }
 
-void codici_controllo(modello& m, finestra& f) {
+int32_t codici_controllo(modello& m) {
   elemento& testata = m.elementi[elemento_testata_percorso];
   cella& riservata = m.celle.at(cella_riservata);
   if (testata.dato_d != 0 || riservata.val1 != 0) {
-    errore(m, f, std::to_string(numero_errore::valori_riservati_occupati));
+    return numero_errore::valori_riservati_occupati;
   }
   testata.dato_d = valore_riservato_percorso;
   riservata.val1 = valore_riservato_cella;
   if (testata.orario != 0 || riservata.val2 != 0) {
-    errore(m, f, std::to_string(numero_errore::codici_controllo_occupati));
+    return numero_errore::codici_controllo_occupati;
   }
   testata.orario = codice_gara_st(m);
   // At most 25 x 255: the sum fits the 16-bit field.
   riservata.val2 = static_cast<int16_t>(codice_gara_og(m));
+  return numero_errore::nessuno;
 }
 
 }  // namespace scenario

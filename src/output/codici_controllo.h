@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "model/modello.h"
-#include "run/finestra.h"
 
 namespace scenario {
 
@@ -17,9 +16,10 @@ int32_t codice_gara_og(modello& m);  // plain sum of the codes
 
 // Fills the four reserved values: 610 in the route header's dato_d, 5121 in
 // cell 1's val1, codice_gara_st in the route header's orario and
-// codice_gara_og in cell 1's val2. A compile that already wrote into the first
-// two ends the run with error 1250, into the last two with 1251, before any
-// compiled file is written. Needs a sized grid.
-void codici_controllo(modello& m, finestra& f);
+// codice_gara_og in cell 1's val2. Returns 1250 when a compile already wrote
+// into the first two (nothing filled), 1251 when into the last two (the first
+// two filled), and 0 otherwise; the caller ends the run on either error,
+// before any compiled file is written. Records nothing. Needs a sized grid.
+int32_t codici_controllo(modello& m);
 
 }  // namespace scenario

@@ -1,11 +1,11 @@
 #include "output/file_compilati.h"
 
-#include <cassert>
 #include <limits>
+#include <stdexcept>
 
+#include "base/codifica.h"
 #include "base/scrittore_file.h"
-#include "output/codifica.h"
-#include "sources/testo_windows_1252.h"
+#include "base/testo_windows_1252.h"
 
 namespace scenario {
 
@@ -42,8 +42,9 @@ void codifica_elemento(std::string& uscita, const elemento& e) {
   metti_u8(uscita, e.dato_c);
   metti_u8(uscita, e.dato_b);
   metti_i32(uscita, e.orario);
-  assert(uscita.size() - inizio_record == lunghezza_record_elemento_senza_testo + testo.size());
-  (void)inizio_record;
+  if (uscita.size() - inizio_record != lunghezza_record_elemento_senza_testo + testo.size()) {
+    throw std::logic_error("record di elemento di lunghezza errata");
+  }
 }
 
 void codifica_cella(std::string& uscita, const cella& c) {
@@ -61,7 +62,38 @@ void codifica_cella(std::string& uscita, const cella& c) {
   r[12] = static_cast<char>(c.vel_max);
   r[13] = static_cast<char>(c.pendenza);
   r[14] = static_cast<char>(c.aderenza);
+  static_assert(sizeof r == lunghezza_record_cella);
   uscita.append(r, sizeof r);
+}
+
+std::string codifica_file_planimetria(const modello& m) {
+  std::string uscita;
+  for (const coordinata_planimetria& coordinata : m.planimetria) {
+    for (size_t metro = 0; metro < coordinata.inizio_reali(); ++metro) {
+      uscita.append(coordinata.codifica(metro));
+    }
+    uscita.append(coordinata.reali());
+    for (size_t metro = coordinata.riempiti(); metro < coordinata.size(); ++metro) {
+      uscita.append(coordinata.codifica(metro));
+    }
+  }
+  return uscita;
+}
+
+std::string codifica_file_elementi(const modello& m) {
+  std::string uscita;
+  for (const elemento& e : m.elementi) codifica_elemento(uscita, e);
+  return uscita;
+}
+
+std::string codifica_file_celle(const modello& m) {
+  std::string uscita;
+  uscita.reserve(m.celle.size() * lunghezza_record_cella);
+  for (const cella& c : m.celle) codifica_cella(uscita, c);
+  if (uscita.size() != m.celle.size() * lunghezza_record_cella) {
+    throw std::logic_error("griglia di lunghezza errata");
+  }
+  return uscita;
 }
 
 void scrivi_file_planimetria(const std::filesystem::path& percorso, const modello& m) {
@@ -84,21 +116,11 @@ void scrivi_file_planimetria(const std::filesystem::path& percorso, const modell
 }
 
 void scrivi_file_elementi(const std::filesystem::path& percorso, const modello& m) {
-  scrittore_file file(percorso);
-  for (const elemento& e : m.elementi) {
-    codifica_elemento(file.buffer(), e);
-    file.scarica_se_pieno();
-  }
-  file.chiudi();
+  sostituisci_file(percorso, codifica_file_elementi(m));
 }
 
 void scrivi_file_celle(const std::filesystem::path& percorso, const modello& m) {
-  scrittore_file file(percorso);
-  for (const cella& c : m.celle) {
-    codifica_cella(file.buffer(), c);
-    file.scarica_se_pieno();
-  }
-  file.chiudi();
+  sostituisci_file(percorso, codifica_file_celle(m));
 }
 
 }  // namespace scenario

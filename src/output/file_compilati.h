@@ -32,12 +32,21 @@ namespace scenario {
 constexpr size_t lunghezza_record_cella = 15;
 constexpr size_t lunghezza_record_elemento_senza_testo = 34;
 
-// Encoders of one record, appended to `uscita`.
+// Encoders of one record, appended to `uscita`. A record whose length is not
+// the layout's is a fault of the encoder: std::logic_error, in every build.
 void codifica_valore_planimetria(std::string& uscita, const valore_planimetria& v);
 void codifica_metro(std::string& uscita, const coordinata_planimetria& coordinata, size_t metro);
 void codifica_elemento(std::string& uscita, const elemento& e);
 void codifica_cella(std::string& uscita, const cella& c);
 
+// Each compiled file whole, as its bytes.
+std::string codifica_file_planimetria(const modello& m);
+std::string codifica_file_elementi(const modello& m);
+std::string codifica_file_celle(const modello& m);
+
+// Replace the file at `percorso` with the same bytes. The track plan, millions
+// of doubles, goes to the file straight from the model rather than through a
+// copy of its own; the other two are written from their whole encoding.
 void scrivi_file_planimetria(const std::filesystem::path& percorso, const modello& m);
 void scrivi_file_elementi(const std::filesystem::path& percorso, const modello& m);
 void scrivi_file_celle(const std::filesystem::path& percorso, const modello& m);

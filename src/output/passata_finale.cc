@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "model/numeri_errore.h"
+#include "base/numeri_errore.h"
 
 namespace scenario {
 
@@ -48,8 +48,7 @@ class passata {
   }
 
   void registra(int32_t numero, int32_t indice) {
-    m_.n_errore = numero;
-    m_.pos_errore = indice * metri_per_cella;
+    registra_errore(m_, numero, indice * metri_per_cella);
   }
 
   // Rule A: every signal up to 20 cells before a warning point gets a code

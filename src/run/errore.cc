@@ -1,6 +1,6 @@
 #include "run/errore.h"
 
-#include "model/numeri_errore.h"
+#include "base/numeri_errore.h"
 
 namespace scenario {
 

@@ -5,12 +5,12 @@
 
 #include "base/blocco_cartella.h"
 #include "base/interruzione.h"
+#include "base/numeri_errore.h"
 #include "base/scrittore_file.h"
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
 #include "model/modello.h"
-#include "model/numeri_errore.h"
 #include "run/errore.h"
 #include "run/memorizza_percorso.h"
 #include "run/nomi_file.h"
@@ -43,20 +43,21 @@ class descrizione_scritta {
 };
 
 int esegui(modello& m, const std::filesystem::path& cartella, finestra& f, std::ostream& errori) {
+  const percorsi_scenario percorsi = percorsi_in(cartella, m.linea, m.treno);
   f.mostra("Attendere");
   blocco_cartella blocco(cartella, errori);
   rimuovi_temporanei_rimasti(cartella, nomi_file_esecuzione(m.linea, m.treno));
   descrizione_scritta linea, treno;
-  dati_linea(m, cartella);
-  linea.scritta(cartella / nome_descrizione_linea(m.linea));
-  dati_treno(m, cartella);
-  treno.scritta(cartella / nome_descrizione_treno(m.linea, m.treno));
-  dati_note(m, cartella);
-  dati_rallentamenti(m, cartella);
-  dati_scheda(m, cartella);
+  dati_linea(percorsi.descrizione_linea);
+  linea.scritta(percorsi.descrizione_linea);
+  dati_treno(percorsi.descrizione_treno);
+  treno.scritta(percorsi.descrizione_treno);
+  dati_note(percorsi.note);
+  dati_rallentamenti(percorsi.rallentamenti);
+  dati_scheda(percorsi.scheda_treno);
 
   int32_t j = 1;
-  memorizza_percorso(m, cartella, f, j);
+  memorizza_percorso(m, percorsi, f, j);
   // The compiled files are written all the same (there are none without a
   // grid); the run must not end as a success.
   if (m.n_errore != numero_errore::nessuno) {

@@ -37,4 +37,12 @@ std::vector<std::string> nomi_file_esecuzione(const std::string& linea, const st
           nome_elementi(linea, treno),     nome_celle(linea, treno)};
 }
 
+percorsi_scenario percorsi_in(const std::filesystem::path& cartella, const std::string& linea,
+                              const std::string& treno) {
+  return {cartella / nome_descrizione_linea(linea),  cartella / nome_descrizione_treno(linea, treno),
+          cartella / nome_scheda_treno(linea, treno), cartella / nome_rallentamenti(linea, treno),
+          cartella / nome_note(linea, treno),         cartella / nome_planimetria(linea),
+          cartella / nome_elementi(linea, treno),     cartella / nome_celle(linea, treno)};
+}
+
 }  // namespace scenario

@@ -22,4 +22,20 @@ std::string nome_celle(const std::string& linea, const std::string& treno);
 // The eight names above: every file that a run writes.
 std::vector<std::string> nomi_file_esecuzione(const std::string& linea, const std::string& treno);
 
+// Every file of one run, built once by the run and handed whole to the steps
+// that write or read them.
+struct percorsi_scenario {
+  std::filesystem::path descrizione_linea;
+  std::filesystem::path descrizione_treno;
+  std::filesystem::path scheda_treno;
+  std::filesystem::path rallentamenti;
+  std::filesystem::path note;
+  std::filesystem::path planimetria;
+  std::filesystem::path elementi;
+  std::filesystem::path celle;
+};
+
+percorsi_scenario percorsi_in(const std::filesystem::path& cartella, const std::string& linea,
+                              const std::string& treno);
+
 }  // namespace scenario

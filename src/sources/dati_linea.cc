@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "run/nomi_file.h"
 #include "sources/luoghi.h"
 #include "sources/scrivi_righe.h"
 
@@ -26,7 +25,7 @@ static_assert(acquafonda.posizione == 61250 && marazzone.posizione == 74300,
 // shows. Each speed board shows the speeds that hold after it; the two runs
 // with stripes 2, 1, 0 announce the drop to 105 km/h at 11900 m and to
 // 60 km/h at 98150 m.
-void dati_linea(const modello& m, const std::filesystem::path& cartella) {
+void dati_linea(const std::filesystem::path& percorso) {
   const std::string righe_linea[] = {
       "[generale]",
       "lunghezza percorso,    103000",
@@ -212,7 +211,7 @@ void dati_linea(const modello& m, const std::filesystem::path& cartella) {
   size_t n = 0;
   for (const std::string& riga : righe_linea) righe[n++] = riga;
   righe[n] = marcatore_fine;
-  scrivi_righe(cartella / nome_descrizione_linea(m.linea), righe);
+  scrivi_righe(percorso, righe);
 }
 
 }  // namespace scenario

@@ -2,12 +2,10 @@
 
 #include <filesystem>
 
-#include "model/modello.h"
-
 namespace scenario {
 
-// Writes the built-in line description, 178 lines, into `cartella` under the
-// route's name + "_linea.txt", replacing any file of that name.
-void dati_linea(const modello& m, const std::filesystem::path& cartella);
+// Writes the built-in line description, 178 lines, to `percorso`, replacing
+// any file of that name.
+void dati_linea(const std::filesystem::path& percorso);
 
 }  // namespace scenario

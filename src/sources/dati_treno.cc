@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 
-#include "run/nomi_file.h"
 #include "sources/luoghi.h"
 #include "sources/scrivi_righe.h"
 
@@ -121,7 +120,7 @@ std::string riga_segnale(const segnale_predefinito& s) {
 
 }  // namespace
 
-void dati_treno(const modello& m, const std::filesystem::path& cartella) {
+void dati_treno(const std::filesystem::path& percorso) {
   auto righe = std::make_unique<lista_righe>();
   size_t n = 0;
   auto aggiungi = [&](std::string riga) { (*righe)[n++] = std::move(riga); };
@@ -154,7 +153,7 @@ void dati_treno(const modello& m, const std::filesystem::path& cartella) {
   aggiungi("[fine]");
   (*righe)[n] = marcatore_fine;
 
-  scrivi_righe(cartella / nome_descrizione_treno(m.linea, m.treno), *righe);
+  scrivi_righe(percorso, *righe);
 }
 
 }  // namespace scenario

@@ -2,12 +2,10 @@
 
 #include <filesystem>
 
-#include "model/modello.h"
-
 namespace scenario {
 
-// Writes the built-in train description (103 lines) into `cartella`, under the
-// name formed from the route name and the train number of `m`.
-void dati_treno(const modello& m, const std::filesystem::path& cartella);
+// Writes the built-in train description, 103 lines, to `percorso`, replacing
+// any file of that name.
+void dati_treno(const std::filesystem::path& percorso);
 
 }  // namespace scenario

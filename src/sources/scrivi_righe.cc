@@ -1,7 +1,7 @@
 #include "sources/scrivi_righe.h"
 
 #include "base/scrittore_file.h"
-#include "sources/testo_windows_1252.h"
+#include "base/testo_windows_1252.h"
 
 namespace scenario {
 

@@ -15,6 +15,7 @@
 #include "run/finestra_programma.h"
 #include "run/generazione.h"
 #include "run/memorizza_percorso.h"
+#include "run/nomi_file.h"
 #include "sources/dati_linea.h"
 #include "sources/dati_treno.h"
 
@@ -26,17 +27,18 @@ int main(int, char** argv) {
     modello m;
     m.linea = linea_predefinita;
     m.treno = treno_predefinito;
+    const percorsi_scenario percorsi = percorsi_in(cartella, m.linea, m.treno);
     f->mostra("Attendere");
-    dati_linea(m, cartella);
-    dati_treno(m, cartella);
-    dati_note(m, cartella);
-    dati_rallentamenti(m, cartella);
-    dati_scheda(m, cartella);
+    dati_linea(percorsi.descrizione_linea);
+    dati_treno(percorsi.descrizione_treno);
+    dati_note(percorsi.note);
+    dati_rallentamenti(percorsi.rallentamenti);
+    dati_scheda(percorsi.scheda_treno);
     inizializza_elementi(m);
     m.scrivi_planimetria = 1;
-    memorizza_dati(m, cartella);
+    memorizza_dati(m, percorsi.descrizione_linea, percorsi.descrizione_treno);
     m.elementi[elemento_testata_percorso].dato_d = 1;
-    completa_percorso(m, cartella, *f);
+    completa_percorso(m, percorsi, *f);
     return stato_uscita::successo;
   } catch (const fine_programma& fine) {
     return fine.stato;

@@ -46,15 +46,28 @@ constexpr int32_t valori_riservati_occupati = 1250;
 constexpr int32_t codici_controllo_occupati = 1251;
 }  // namespace numero_errore
 
+// The codes of the warnings: what the compile reads, drops, clips or ignores
+// without an error. They share the numbering of the errors (an author looks
+// either up by its number), from 201 on; never renumber them.
+namespace numero_avviso {}  // namespace numero_avviso
+
 struct voce_errore {
   int32_t numero;
   const char* significato;
   // Set where the step that records the number also records pos_errore.
   bool con_posizione = false;
+  // What causes it and how an author mends it: a short paragraph.
+  const char* spiegazione = "";
 };
 
 // The meanings, in the words a scenario author needs.
 std::span<const voce_errore> tabella_errori();
+
+// The warnings, with their meanings, in the same form.
+std::span<const voce_errore> tabella_avvisi();
+
+// The entry of an error number or a warning code, or nullptr.
+const voce_errore* cerca_voce(int32_t numero);
 
 // The meaning of `numero`, or nullptr for a number that is not in the table.
 const char* significato_errore(int32_t numero);

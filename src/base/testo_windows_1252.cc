@@ -1,4 +1,4 @@
-#include "sources/testo_windows_1252.h"
+#include "base/testo_windows_1252.h"
 
 #include <array>
 #include <cstdint>

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace scenario {
+
+// Where a field begins in a description file. Lines and columns count from 1;
+// a column counts the characters of its line before the field, a tab as one.
+// Line 0 is the file as a whole; an empty `file` is no place in a description
+// (an error of the whole compile or of the finishing pass).
+struct luogo_sorgente {
+  std::string file;
+  int32_t riga = 0;
+  int32_t colonna = 0;
+
+  bool vuoto() const { return file.empty(); }
+};
+
+enum class gravita { errore, avviso };
+
+// One problem as a step of the compile or the finishing pass recorded it: an
+// error, whose `numero` is an error number, or a warning, whose `numero` is a
+// warning code. Warnings never change a compiled byte nor n_errore.
+struct diagnostica {
+  int32_t numero = 0;
+  gravita livello = gravita::errore;
+  // Metres along the route, for the steps that record one.
+  std::optional<int32_t> posizione;
+  // The field of the row that the error is about.
+  luogo_sorgente luogo;
+  // What failed, for a run-time failure (25), or what a warning is about.
+  std::string motivo;
+};
+
+}  // namespace scenario
