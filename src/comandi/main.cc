@@ -4,13 +4,13 @@
 #include <system_error>
 
 #include "base/interruzione.h"
+#include "comandi/riga_di_comando.h"
 #include "run/errore.h"
-#include "run/finestra.h"
-#include "run/generazione.h"
 
 namespace {
 
-// Every file of the run lies in the directory that holds the program.
+// Every file of the run without arguments lies in the directory that holds
+// the program.
 std::filesystem::path cartella_del_programma(const char* argv0) {
   std::error_code errore;
   std::filesystem::path eseguibile = std::filesystem::read_symlink("/proc/self/exe", errore);
@@ -20,11 +20,11 @@ std::filesystem::path cartella_del_programma(const char* argv0) {
 
 }  // namespace
 
-int main(int, char** argv) {
+int main(int argc, char** argv) {
   scenario::installa_gestori_interruzione();
   try {
-    scenario::finestra_console finestra(std::cout, std::cerr);
-    return scenario::esegui_generazione(cartella_del_programma(argv[0]), finestra, std::cerr);
+    scenario::contesto_comando c{std::cout, std::cerr, cartella_del_programma(argv[0]), {}};
+    return scenario::esegui_riga_di_comando(argc, argv, c);
   } catch (const std::exception& e) {
     std::cerr << "Errore imprevisto: " << e.what() << std::endl;
   } catch (...) {
