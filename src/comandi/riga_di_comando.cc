@@ -36,7 +36,9 @@ int esegui_riga_di_comando(int argc, const char* const* argv, contesto_comando& 
   CLI::App app("Scenario generator: without arguments, writes the built-in scenario next to "
                "the program.",
                "generatore");
-  app.require_subcommand(1);
+  // At most one; none is reported after the parse, so that an unknown option
+  // is named rather than hidden behind "a subcommand is required".
+  app.require_subcommand(0, 1);
   app.set_version_flag("--version", versione);
   aggiungi_comando_descrizioni(app, c);
   aggiungi_comando_compila(app, c);
