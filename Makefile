@@ -6,9 +6,14 @@ FUZZ_SECONDI ?= 60
 # The machines are shared: five repetitions, and the ratios taken from medians.
 ARGOMENTI_BENCHMARK ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-.PHONY: run test build configura test-sanitizzato fuzz benchmark clean windows test-windows pacchetti
+.PHONY: run test build dipendenze configura test-sanitizzato fuzz benchmark clean windows test-windows pacchetti
 
-configura:
+# The Debian packages of the command line (CLI11, nlohmann-json): installed
+# when missing and run as root, otherwise the command to install them.
+dipendenze:
+	tools/dipendenze
+
+configura: dipendenze
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DAVVISI_COME_ERRORI=ON
 
 build: configura
@@ -23,14 +28,14 @@ test: build
 
 # Every test again, built by clang with AddressSanitizer and
 # UndefinedBehaviorSanitizer; any report fails the test that caused it.
-test-sanitizzato:
+test-sanitizzato: dipendenze
 	cmake -S . -B build-sanitizzato -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
 	  -DAVVISI_COME_ERRORI=ON -DSANITIZZATORI=ON
 	cmake --build build-sanitizzato -j $(JOBS)
 	ctest --test-dir build-sanitizzato --output-on-failure -j $(JOBS)
 
 # Runs each fuzz target for FUZZ_SECONDI seconds on its corpus.
-fuzz:
+fuzz: dipendenze
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DAVVISI_COME_ERRORI=ON -DFUZZ=ON -DBUILD_TESTING=OFF
 	cmake --build build-fuzz -j $(JOBS)

@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cartella_temporanea.h"
 
@@ -56,6 +57,28 @@ inline esito_processo esegui_copia(const cartella_temporanea& cartella) {
   cartella_temporanea altrove;
   int stato = attendi(avvia(eseguibile, altrove / "out", altrove / "err"));
   return {stato, leggi_file(altrove / "out"), leggi_file(altrove / "err")};
+}
+
+// Runs the generator with `argomenti` from the directory `lavoro`, its
+// standard output and standard error kept apart from it, and waits for it.
+inline esito_processo esegui_con_argomenti(const std::vector<std::string>& argomenti,
+                                           const std::filesystem::path& lavoro) {
+  cartella_temporanea flussi;
+  pid_t figlio = fork();
+  if (figlio == 0) {
+    int u = open((flussi / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int e = open((flussi / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (u < 0 || e < 0 || dup2(u, 1) < 0 || dup2(e, 2) < 0 || chdir(lavoro.c_str()) != 0) {
+      _exit(127);
+    }
+    std::vector<char*> argv{const_cast<char*>(PERCORSO_GENERATORE)};
+    for (const std::string& a : argomenti) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(PERCORSO_GENERATORE, argv.data());
+    _exit(127);
+  }
+  int stato = attendi(figlio);
+  return {stato, leggi_file(flussi / "out"), leggi_file(flussi / "err")};
 }
 
 }  // namespace scenario::prova

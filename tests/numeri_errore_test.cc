@@ -74,6 +74,7 @@ TEST(NumeriErrore, TheReadmeListsTheExitStatuses) {
   EXPECT_EQ(nel_readme, (std::set<int>{stato_uscita::successo, stato_uscita::errore_file,
                                        stato_uscita::errore_mostrato,
                                        stato_uscita::errore_registrato,
+                                       stato_uscita::uso_errato,
                                        stato_uscita::base_segnale + SIGINT,
                                        stato_uscita::base_segnale + SIGTERM}));
   EXPECT_NE(readme.find("` Errore n. 1250`"), std::string::npos);

@@ -15,6 +15,9 @@ constexpr int successo = 0;
 constexpr int errore_file = 1;        // a file operation failed, or an unexpected failure
 constexpr int errore_mostrato = 2;    // `errore` ended the run (1250, 1251)
 constexpr int errore_registrato = 3;  // an error recorded, or no grid to finish
+// A command line that names no known command, option or value: the usage
+// error of the BSD sysexits, which shells and scripts already know.
+constexpr int uso_errato = 64;
 // Ended by SIGINT (130) or SIGTERM (143): 128 + the signal's number.
 constexpr int base_segnale = 128;
 }  // namespace stato_uscita

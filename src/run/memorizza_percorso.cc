@@ -1,7 +1,6 @@
 #include "run/memorizza_percorso.h"
 
 #include "base/numeri_errore.h"
-#include "compiler/memorizza_dati.h"
 #include "output/codici_controllo.h"
 #include "output/file_compilati.h"
 #include "output/passata_finale.h"
@@ -9,25 +8,49 @@
 
 namespace scenario {
 
-void memorizza_percorso(modello& m, const percorsi_scenario& percorsi, finestra& f, int32_t& j) {
+namespace {
+
+void prepara_compilazione(modello& m, int32_t j) {
   inizializza_elementi(m);
   m.scrivi_planimetria = j;
   azzera_errori(m);
+}
+
+}  // namespace
+
+void memorizza_percorso(modello& m, const percorsi_scenario& percorsi, finestra& f, int32_t& j) {
+  prepara_compilazione(m, j);
   memorizza_dati(m, percorsi.descrizione_linea, percorsi.descrizione_treno);
   completa_percorso(m, percorsi, f);
 }
 
+bool compila_percorso(modello& m, const descrizione& linea, const descrizione& treno, finestra& f,
+                      int32_t j) {
+  prepara_compilazione(m, j);
+  opzioni_compilazione opzioni;
+  opzioni.cancella_descrizioni = false;
+  compila_descrizioni(m, linea, treno, opzioni);
+  return rifinisci_percorso(m, f);
+}
+
 void completa_percorso(modello& m, const percorsi_scenario& percorsi, finestra& f) {
+  if (rifinisci_percorso(m, f)) scrivi_percorso(m, percorsi);
+}
+
+bool rifinisci_percorso(modello& m, finestra& f) {
   // Without a route length there is nothing to finish, and a cell grid file
   // of no cells would load as a route without track.
   if (!m.griglia_dimensionata()) {
     if (m.n_errore == numero_errore::nessuno) registra_errore(m, numero_errore::griglia_mancante);
-    return;
+    return false;
   }
   passata_finale(m);
   int32_t occupati = codici_controllo(m);
   if (occupati != numero_errore::nessuno) errore(m, f, std::to_string(occupati));
+  return true;
+}
 
+void scrivi_percorso(const modello& m, const percorsi_scenario& percorsi) {
   if (m.scrivi_planimetria != 0) scrivi_file_planimetria(percorsi.planimetria, m);
   scrivi_file_elementi(percorsi.elementi, m);
   scrivi_file_celle(percorsi.celle, m);

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "base/interruzione.h"
+#include "comandi/riga_di_comando.h"
 #include "piattaforma/cartella_programma.h"
 #include "piattaforma/console.h"
 #include "run/errore.h"
 #include "run/finestra_programma.h"
-#include "run/generazione.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ void mostra_se_senza_console(bool console, const std::string& messaggi, scenario
 
 }  // namespace
 
-int main(int, char** argv) {
+int main(int argc, char** argv) {
   scenario::installa_gestori_interruzione();
   const bool console = scenario::console_collegata();
   std::ostringstream raccolti;
@@ -33,8 +33,9 @@ int main(int, char** argv) {
   int stato = scenario::stato_uscita::errore_file;
   try {
     finestra = scenario::crea_finestra_programma(std::cout, errori);
-    stato =
-        scenario::esegui_generazione(scenario::cartella_del_programma(argv[0]), *finestra, errori);
+    scenario::contesto_comando c{std::cout, errori, scenario::cartella_del_programma(argv[0]), {},
+                                 finestra.get()};
+    stato = scenario::esegui_riga_di_comando(argc, argv, c);
   } catch (const std::exception& e) {
     errori << "Errore imprevisto: " << e.what() << std::endl;
   } catch (...) {

@@ -1,0 +1,153 @@
+#include "comandi/comando_compila.h"
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "base/blocco_cartella.h"
+#include "base/numeri_errore.h"
+#include "base/scrittore_file.h"
+#include "comandi/file_utente.h"
+#include "comandi/stampa_diagnostiche.h"
+#include "run/errore.h"
+#include "run/finestra.h"
+#include "run/memorizza_percorso.h"
+#include "run/nomi_file.h"
+
+namespace scenario {
+
+namespace {
+
+struct opzioni_compila {
+  std::string file_linea;
+  std::string file_treno;
+  std::string cartella = ".";
+  std::string linea;
+  std::string treno;
+  bool senza_planimetria = false;
+  std::string formato = "testo";
+  bool scrivi_con_errori = false;
+};
+
+bool termina_con(const std::string& s, const std::string& fine) {
+  return s.size() > fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
+}
+
+std::string nome_file(const std::string& percorso) {
+  return std::filesystem::path(percorso).filename().string();
+}
+
+// "<route>_linea.txt": the route.
+std::string linea_da_descrizione_linea(const std::string& percorso) {
+  const std::string nome = nome_file(percorso);
+  const std::string fine = "_linea.txt";
+  return termina_con(nome, fine) ? nome.substr(0, nome.size() - fine.size()) : "";
+}
+
+// "<route>_<train>-.txt": the route and the train, split at the last "_".
+std::pair<std::string, std::string> da_descrizione_treno(const std::string& percorso) {
+  const std::string nome = nome_file(percorso);
+  const std::string fine = "-.txt";
+  if (!termina_con(nome, fine)) return {};
+  const std::string radice = nome.substr(0, nome.size() - fine.size());
+  const size_t separatore = radice.rfind('_');
+  if (separatore == std::string::npos || separatore == 0 || separatore + 1 == radice.size()) {
+    return {};
+  }
+  return {radice.substr(0, separatore), radice.substr(separatore + 1)};
+}
+
+// The compiled files are named after the route and the train: a name that
+// would lead out of the output directory is refused.
+void controlla_nome(const std::string& nome, const char* cosa) {
+  if (nome.find('/') != std::string::npos) {
+    throw CLI::ValidationError(std::string(cosa) + " '" + nome + "' must not contain '/'");
+  }
+}
+
+int compila(const opzioni_compila& o, const std::string& linea, const std::string& treno,
+            contesto_comando& c) {
+  const descrizione descrizione_linea{o.file_linea, leggi_file_utente(o.file_linea)};
+  const descrizione descrizione_treno{o.file_treno, leggi_file_utente(o.file_treno)};
+  const testi_sorgente testi{{descrizione_linea.nome, descrizione_linea.testo},
+                             {descrizione_treno.nome, descrizione_treno.testo}};
+  const auto riporta = [&](const modello& m) {
+    if (o.formato == "json") {
+      c.uscita << diagnostiche_json(m.diagnostiche) << std::flush;
+    } else {
+      stampa_diagnostiche(c.errori, m.diagnostiche, testi);
+      c.errori.flush();
+    }
+  };
+
+  modello m;
+  m.linea = linea;
+  m.treno = treno;
+  // No window for a command: only 1250 and 1251 show a message, on standard
+  // error, and standard output stays for the JSON form.
+  finestra_console finestra(c.errori, c.errori);
+  bool griglia = false;
+  try {
+    griglia = compila_percorso(m, descrizione_linea, descrizione_treno, finestra,
+                               o.senza_planimetria ? 0 : 1);
+  } catch (const fine_programma& fine) {
+    riporta(m);
+    return fine.stato;
+  }
+  riporta(m);
+
+  const bool con_errori = m.n_errore != numero_errore::nessuno || conta_errori(m) > 0;
+  if (griglia && (!con_errori || o.scrivi_con_errori)) {
+    crea_cartella_uscita(o.cartella);
+    blocco_cartella blocco(o.cartella, c.errori);
+    rimuovi_temporanei_rimasti(o.cartella, {nome_planimetria(linea), nome_elementi(linea, treno),
+                                            nome_celle(linea, treno)});
+    scrivi_percorso(m, percorsi_in(o.cartella, linea, treno));
+  }
+  return con_errori ? stato_uscita::errore_registrato : stato_uscita::successo;
+}
+
+}  // namespace
+
+void aggiungi_comando_compila(CLI::App& app, contesto_comando& c) {
+  CLI::App* comando = app.add_subcommand(
+      "compila", "Compile a line description and a train description into the simulator's files");
+  auto o = std::make_shared<opzioni_compila>();
+  comando->add_option("LINEA", o->file_linea, "The line description file")->required();
+  comando->add_option("TRENO", o->file_treno, "The train description file")->required();
+  comando->add_option("-o,--cartella", o->cartella,
+                      "Directory for the compiled files, created when missing (default: the "
+                      "current one)");
+  comando->add_option("--linea", o->linea,
+                      "Route name (default: <route> of the file name <route>_linea.txt)");
+  comando->add_option("--treno", o->treno,
+                      "Train number (default: <train> of the file name <route>_<train>-.txt)");
+  comando->add_flag("--senza-planimetria", o->senza_planimetria,
+                    "Compile without the track plan, and do not write its file");
+  comando->add_option("--formato", o->formato,
+                      "Diagnostics as text on standard error, or as JSON on standard output")
+      ->check(CLI::IsMember({"testo", "json"}));
+  comando->add_flag("--scrivi-con-errori", o->scrivi_con_errori,
+                    "Write the compiled files even when the compile recorded an error");
+  comando->callback([o, &c] {
+    std::string linea = o->linea;
+    if (linea.empty()) linea = linea_da_descrizione_linea(o->file_linea);
+    if (linea.empty()) linea = da_descrizione_treno(o->file_treno).first;
+    std::string treno = o->treno.empty() ? da_descrizione_treno(o->file_treno).second : o->treno;
+    if (linea.empty()) {
+      throw CLI::ValidationError(
+          "the route name is missing: name the line description <route>_linea.txt or give "
+          "--linea");
+    }
+    if (treno.empty()) {
+      throw CLI::ValidationError(
+          "the train number is missing: name the train description <route>_<train>-.txt or "
+          "give --treno");
+    }
+    controlla_nome(linea, "the route name");
+    controlla_nome(treno, "the train number");
+    c.azione = [o, linea, treno, &c] { return compila(*o, linea, treno, c); };
+  });
+}
+
+}  // namespace scenario

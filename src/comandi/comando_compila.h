@@ -1,0 +1,17 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include "comandi/contesto_comando.h"
+
+namespace scenario {
+
+// `compila LINEA TRENO [-o DIR] [--linea NOME] [--treno NUMERO]
+// [--senza-planimetria] [--formato testo|json] [--scrivi-con-errori]`:
+// compiles an author's two description files, which it never changes, with
+// the steps of the built-in run, reports every diagnostic (text on standard
+// error, or JSON on standard output) and writes the compiled files into DIR
+// when no error was recorded or --scrivi-con-errori asks for them.
+void aggiungi_comando_compila(CLI::App& app, contesto_comando& c);
+
+}  // namespace scenario

@@ -1,0 +1,257 @@
+// The command line end to end, through the real executable: the subcommands,
+// their statuses, what they write and what they leave alone.
+
+#include "comandi/riga_di_comando.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <nlohmann/json.hpp>
+
+#include "base/numeri_errore.h"
+#include "cartella_temporanea.h"
+#include "esegui_generatore.h"
+#include "run/errore.h"
+#include "run/generazione.h"
+#include "run/nomi_file.h"
+
+namespace scenario {
+namespace {
+
+using prova::cartella_temporanea;
+using prova::esegui_con_argomenti;
+using prova::esito_processo;
+using prova::leggi_file;
+using prova::scrivi_file;
+
+const std::string l = linea_predefinita, t = treno_predefinito;
+const std::string file_linea = nome_descrizione_linea(l), file_treno = nome_descrizione_treno(l, t);
+const std::vector<std::string> compilati = {nome_planimetria(l), nome_elementi(l, t),
+                                            nome_celle(l, t)};
+const std::vector<std::string> documenti = {nome_note(l, t), nome_rallentamenti(l, t),
+                                            nome_scheda_treno(l, t)};
+
+// The files of a directory, by name, a directory as its name and "/"; the
+// lock file left out.
+std::map<std::string, std::string> file_in(const cartella_temporanea& cartella,
+                                           const std::string& sotto = "") {
+  std::map<std::string, std::string> file;
+  std::filesystem::path base = cartella.percorso() / sotto;
+  for (const auto& voce : std::filesystem::directory_iterator(base)) {
+    std::string nome = voce.path().filename().string();
+    if (voce.is_directory()) {
+      file[nome + "/"] = "";
+    } else if (nome != ".generatore.blocco") {
+      file[nome] = leggi_file(voce.path());
+    }
+  }
+  return file;
+}
+
+// The two built-in descriptions exported into `cartella` by the command.
+void esporta(const cartella_temporanea& cartella) {
+  esito_processo esito = esegui_con_argomenti({"descrizioni"}, cartella.percorso());
+  ASSERT_EQ(esito.stato, stato_uscita::successo) << esito.errori;
+}
+
+// The built-in train description with the station of line 32 moved off the
+// 50 m grid.
+std::string treno_con_errore(const cartella_temporanea& cartella) {
+  std::string testo = leggi_file(cartella / file_treno);
+  size_t campo = testo.find("stazione,   21600,");
+  EXPECT_NE(campo, std::string::npos);
+  testo.replace(campo, 18, "stazione,   21630,");
+  return testo;
+}
+
+TEST(RigaDiComando, UsageErrorsEndWith64AndWriteNothing) {
+  cartella_temporanea cartella;
+  esporta(cartella);
+  const auto prima = file_in(cartella);
+  struct caso {
+    std::vector<std::string> argomenti;
+    std::string detto;  // what standard error says is wrong
+  };
+  const std::vector<caso> casi = {
+      {{"boh"}, "unknown command 'boh'"},
+      {{"--boh"}, "--boh"},
+      {{"compila"}, "LINEA is required"},
+      {{"compila", file_linea}, "TRENO is required"},
+      {{"compila", file_linea, file_treno, "--boh"}, "--boh"},
+      {{"compila", file_linea, file_treno, "--formato", "xml"}, "xml"},
+      {{"compila", "l.txt", "t.txt", "-o", "fuori"}, "the route name is missing"},
+      {{"compila", file_linea, "t.txt", "-o", "fuori"}, "the train number is missing"},
+      {{"compila", file_linea, file_treno, "--linea", "../x", "-o", "fuori"}, "'/'"},
+      {{"descrizioni", "-o", "fuori", "in-piu"}, "in-piu"},
+      {{"spiega"}, "N is required"},
+      {{"spiega", "otto"}, "otto"},
+      {{"spiega", "99999"}, "99999 is neither an error number nor a warning code"},
+  };
+  for (const caso& c : casi) {
+    std::string riga;
+    for (const std::string& a : c.argomenti) riga += a + " ";
+    esito_processo esito = esegui_con_argomenti(c.argomenti, cartella.percorso());
+    EXPECT_EQ(esito.stato, stato_uscita::uso_errato) << riga;
+    EXPECT_EQ(esito.uscita, "") << riga;
+    EXPECT_NE(esito.errori.find(c.detto), std::string::npos) << riga << "\n" << esito.errori;
+    // The usage follows, but not for a number the table does not know.
+    if (c.argomenti.front() != "spiega" || c.argomenti.size() == 1) {
+      EXPECT_NE(esito.errori.find("Usage: generatore"), std::string::npos) << riga;
+    }
+    EXPECT_EQ(file_in(cartella), prima) << riga;
+  }
+}
+
+TEST(RigaDiComando, HelpAndVersionOnTheProgramAndEveryCommand) {
+  cartella_temporanea cartella;
+  for (std::vector<std::string> prefisso :
+       {std::vector<std::string>{}, {"descrizioni"}, {"compila"}, {"spiega"}}) {
+    std::string nome = prefisso.empty() ? "generatore" : "generatore " + prefisso.front();
+    prefisso.push_back("--help");
+    esito_processo aiuto = esegui_con_argomenti(prefisso, cartella.percorso());
+    EXPECT_EQ(aiuto.stato, stato_uscita::successo) << nome;
+    EXPECT_NE(aiuto.uscita.find("Usage: " + nome + " [OPTIONS]"), std::string::npos) << nome;
+    EXPECT_EQ(aiuto.errori, "") << nome;
+    prefisso.back() = "--version";
+    esito_processo versione = esegui_con_argomenti(prefisso, cartella.percorso());
+    EXPECT_EQ(versione.stato, stato_uscita::successo) << nome;
+    EXPECT_EQ(versione.uscita, "generatore " VERSIONE_GENERATORE "\n") << nome;
+  }
+  EXPECT_TRUE(cartella.contenuto().empty());
+}
+
+// An author's round trip: the built-in descriptions exported, compiled
+// elsewhere into a directory that does not exist yet, give the very files of
+// the run without arguments; the descriptions stay as they were.
+TEST(RigaDiComando, TheExportedDescriptionsCompileToTheBuiltInRunsFiles) {
+  cartella_temporanea programma;
+  ASSERT_EQ(prova::esegui_copia(programma).stato, stato_uscita::successo);
+
+  cartella_temporanea autore;
+  esito_processo esportate =
+      esegui_con_argomenti({"descrizioni", "-o", "nuove/linee", "--documenti"}, autore.percorso());
+  ASSERT_EQ(esportate.stato, stato_uscita::successo) << esportate.errori;
+  EXPECT_EQ(esportate.uscita, "");
+  const auto descrizioni = file_in(autore, "nuove/linee");
+  std::vector<std::string> attesi = documenti;
+  attesi.insert(attesi.end(), {file_linea, file_treno});
+  ASSERT_EQ(descrizioni.size(), attesi.size());
+  for (const std::string& nome : documenti) {
+    EXPECT_EQ(descrizioni.at(nome), leggi_file(programma / nome)) << nome;
+  }
+
+  esito_processo compilato = esegui_con_argomenti(
+      {"compila", "nuove/linee/" + file_linea, "nuove/linee/" + file_treno, "-o", "a/b"},
+      autore.percorso());
+  EXPECT_EQ(compilato.stato, stato_uscita::successo) << compilato.errori;
+  EXPECT_EQ(compilato.uscita, "");
+  EXPECT_EQ(compilato.errori, "0 errors, 0 warnings\n");
+  const auto scritti = file_in(autore, "a/b");
+  EXPECT_EQ(scritti.size(), compilati.size());
+  for (const std::string& nome : compilati) {
+    EXPECT_EQ(scritti.at(nome), leggi_file(programma / nome)) << nome;
+  }
+  EXPECT_EQ(file_in(autore, "nuove/linee"), descrizioni);
+
+  // Without the track plan, and with the names given instead of taken from
+  // the files' names.
+  std::filesystem::copy_file(autore / ("nuove/linee/" + file_linea), autore / "l.txt");
+  std::filesystem::copy_file(autore / ("nuove/linee/" + file_treno), autore / "t.txt");
+  esito_processo senza = esegui_con_argomenti(
+      {"compila", "l.txt", "t.txt", "--linea", l, "--treno", t, "--senza-planimetria", "-o", "c"},
+      autore.percorso());
+  EXPECT_EQ(senza.stato, stato_uscita::successo) << senza.errori;
+  const auto senza_planimetria = file_in(autore, "c");
+  EXPECT_EQ(senza_planimetria.size(), 2u);
+  EXPECT_EQ(senza_planimetria.count(nome_planimetria(l)), 0u);
+  EXPECT_EQ(senza_planimetria.at(nome_celle(l, t)), leggi_file(programma / nome_celle(l, t)));
+}
+
+// An error: the diagnostic in text with its source line, no compiled file
+// (the older ones stay) unless --scrivi-con-errori asks for them, status 3
+// either way, and the descriptions untouched.
+TEST(RigaDiComando, AnErrorWritesNoCompiledFileUnlessAskedTo) {
+  cartella_temporanea cartella;
+  esporta(cartella);
+  std::filesystem::create_directory(cartella / "linee");
+  scrivi_file(cartella / ("linee/" + file_treno), treno_con_errore(cartella));
+  std::filesystem::rename(cartella / file_linea, cartella / ("linee/" + file_linea));
+  std::filesystem::remove(cartella / file_treno);
+  for (const std::string& nome : compilati) scrivi_file(cartella / nome, "vecchio");
+  const auto prima = file_in(cartella);
+  const auto descrizioni = file_in(cartella, "linee");
+
+  const std::vector<std::string> argomenti = {"compila", "linee/" + file_linea,
+                                              "linee/" + file_treno};
+  esito_processo esito = esegui_con_argomenti(argomenti, cartella.percorso());
+  EXPECT_EQ(esito.stato, stato_uscita::errore_registrato);
+  EXPECT_EQ(esito.uscita, "");
+  EXPECT_EQ(esito.errori.substr(0, esito.errori.find('\n', esito.errori.find('^')) + 1),
+            "linee/Lorvento-Basalto_27364-.txt:32:13: error: station position not a multiple "
+            "of 50, at 21630 m [8]\n"
+            "   32 | stazione,   21630,  23,   400,   1, 0, 0,   1, 1, 0,   2, 1, 1,    40,    "
+            "18, 59,   0, Borgo Tessaro\n"
+            "      |             ^\n");
+  EXPECT_NE(esito.errori.find("\n1 error, "), std::string::npos) << esito.errori;
+  EXPECT_EQ(file_in(cartella), prima);
+
+  std::vector<std::string> json = argomenti;
+  json.insert(json.end(), {"--formato", "json"});
+  esito_processo in_json = esegui_con_argomenti(json, cartella.percorso());
+  EXPECT_EQ(in_json.stato, stato_uscita::errore_registrato);
+  EXPECT_EQ(in_json.errori, "");
+  nlohmann::json letto = nlohmann::json::parse(in_json.uscita);
+  EXPECT_EQ(letto["errors"], 1);
+  EXPECT_EQ(letto["diagnostics"][0],
+            nlohmann::json::parse(R"({"file": "linee/Lorvento-Basalto_27364-.txt", "line": 32,
+              "column": 13, "severity": "error", "number": 8,
+              "message": "station position not a multiple of 50", "position_m": 21630})"));
+  EXPECT_EQ(file_in(cartella), prima);
+
+  std::vector<std::string> con_errori = argomenti;
+  con_errori.push_back("--scrivi-con-errori");
+  esito_processo scritti = esegui_con_argomenti(con_errori, cartella.percorso());
+  EXPECT_EQ(scritti.stato, stato_uscita::errore_registrato);
+  for (const std::string& nome : compilati) {
+    EXPECT_NE(leggi_file(cartella / nome), "vecchio") << nome;
+  }
+  EXPECT_EQ(file_in(cartella, "linee"), descrizioni);
+}
+
+// A description that cannot be read: status 1, its name and the reason on
+// standard error, nothing written.
+TEST(RigaDiComando, AMissingOrUnreadableDescriptionIsNamed) {
+  cartella_temporanea cartella;
+  esporta(cartella);
+  // A directory in place of a file: unreadable even for root.
+  std::filesystem::create_directory(cartella / "Altra_linea.txt");
+  const auto prima = file_in(cartella);
+  struct caso {
+    std::string linea, treno, detto;
+  };
+  for (const caso& c : {caso{"Manca_linea.txt", file_treno,
+                             "Manca_linea.txt: No such file or directory"},
+                        caso{file_linea, "Manca_1-.txt", "Manca_1-.txt: No such file or directory"},
+                        caso{"Altra_linea.txt", file_treno, "Altra_linea.txt: Is a directory"}}) {
+    esito_processo esito =
+        esegui_con_argomenti({"compila", c.linea, c.treno, "-o", "fuori"}, cartella.percorso());
+    EXPECT_EQ(esito.stato, stato_uscita::errore_file) << c.detto;
+    EXPECT_EQ(esito.uscita, "") << c.detto;
+    EXPECT_NE(esito.errori.find(c.detto), std::string::npos) << esito.errori;
+    EXPECT_EQ(file_in(cartella), prima) << c.detto;
+  }
+}
+
+TEST(RigaDiComando, SpiegaPrintsTheMeaningAndTheParagraph) {
+  cartella_temporanea cartella;
+  esito_processo esito = esegui_con_argomenti({"spiega", "8"}, cartella.percorso());
+  EXPECT_EQ(esito.stato, stato_uscita::successo);
+  const voce_errore* voce = cerca_voce(8);
+  std::string atteso = std::string("error 8: ") + voce->significato + "\n";
+  if (*voce->spiegazione != '\0') atteso += std::string("\n") + voce->spiegazione + "\n";
+  EXPECT_EQ(esito.uscita, atteso);
+  EXPECT_EQ(esito.errori, "");
+}
+
+}  // namespace
+}  // namespace scenario
