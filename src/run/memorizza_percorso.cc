@@ -21,7 +21,10 @@ void completa_percorso(modello& m, const percorsi_scenario& percorsi, finestra& 
   // Without a route length there is nothing to finish, and a cell grid file
   // of no cells would load as a route without track.
   if (!m.griglia_dimensionata()) {
-    if (m.n_errore == numero_errore::nessuno) registra_errore(m, numero_errore::griglia_mancante);
+    if (m.n_errore == numero_errore::nessuno) {
+      registra_errore(m, numero_errore::griglia_mancante, std::nullopt,
+                      luogo_sorgente{percorsi.descrizione_linea.string()});
+    }
     return;
   }
   passata_finale(m);
