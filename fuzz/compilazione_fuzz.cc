@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/numeri_errore.h"
 #include "compiler/memorizza_dati.h"
@@ -28,6 +29,42 @@ constexpr int32_t lunghezza_breve = 20000;
 bool piani_lunghi() {
   static const bool lunghi = std::getenv("FUZZ_PIANI_LUNGHI") != nullptr;
   return lunghi;
+}
+
+// The lengths of the lines of `testo`, counted here on their own: a CR LF,
+// an LF or a lone CR ends a line, and text after the last line end is a line.
+std::vector<size_t> lunghezze_righe(std::string_view testo) {
+  std::vector<size_t> righe;
+  size_t inizio = 0;
+  for (size_t i = 0; i < testo.size(); ++i) {
+    if (testo[i] != '\r' && testo[i] != '\n') continue;
+    righe.push_back(i - inizio);
+    if (testo[i] == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') ++i;
+    inizio = i + 1;
+  }
+  if (inizio < testo.size()) righe.push_back(testo.size() - inizio);
+  return righe;
+}
+
+// Every diagnostic names one of the two files, and either the file as a whole
+// (line 0, column 0) or a line that exists with a column within it: from 1
+// to one past its last character, where a missing value is pointed at.
+void controlla_luoghi(const scenario::modello& m, std::string_view linea, std::string_view treno) {
+  const std::vector<size_t> righe_linea = lunghezze_righe(linea);
+  const std::vector<size_t> righe_treno = lunghezze_righe(treno);
+  for (const scenario::diagnostica& d : m.diagnostiche) {
+    const std::vector<size_t>* righe = d.luogo.file == "linea"   ? &righe_linea
+                                       : d.luogo.file == "treno" ? &righe_treno
+                                                                 : nullptr;
+    if (righe == nullptr) std::abort();
+    if (d.luogo.riga == 0) {
+      if (d.luogo.colonna != 0) std::abort();
+      continue;
+    }
+    if (d.luogo.riga < 1 || static_cast<size_t>(d.luogo.riga) > righe->size()) std::abort();
+    size_t lunghezza = (*righe)[static_cast<size_t>(d.luogo.riga) - 1];
+    if (d.luogo.colonna < 1 || static_cast<size_t>(d.luogo.colonna) > lunghezza + 1) std::abort();
+  }
 }
 
 void controlla_errori(const scenario::modello& m) {
@@ -70,11 +107,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
   scenario::compila_descrizioni(m, {"linea", std::string(linea)}, {"treno", std::string(treno)},
                                 opzioni);
   controlla_errori(m);
+  controlla_luoghi(m, linea, treno);
   if (!m.griglia_dimensionata()) return 0;
   if (m.celle.size() != static_cast<size_t>(m.n_celle) + 1) std::abort();
 
   scenario::passata_finale(m);
   controlla_errori(m);
+  controlla_luoghi(m, linea, treno);
   // 1250 or 1251: nothing would be written.
   if (scenario::codici_controllo(m) != scenario::numero_errore::nessuno) return 0;
   if (scenario::codifica_file_celle(m).size() !=

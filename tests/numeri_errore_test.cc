@@ -43,6 +43,34 @@ TEST(NumeriErrore, TheReadmeListsExactlyTheNumbersOfTheTable) {
   EXPECT_FALSE(errore_con_posizione(14));
 }
 
+// The README lists every warning code of the table with its meaning, and no
+// other; every entry of both tables explains itself.
+TEST(NumeriErrore, TheReadmeListsExactlyTheWarningsOfTheTable) {
+  std::string readme = prova::leggi_file(std::filesystem::path(CARTELLA_PROGETTO) / "README.md");
+  size_t inizio = readme.find("## Warning codes");
+  ASSERT_NE(inizio, std::string::npos);
+  readme = readme.substr(inizio, readme.find("\n## ", inizio + 1) - inizio);
+  std::set<int32_t> nel_readme;
+  std::regex voce(R"(\n\| (\d+) \| ([^|\n]*) \|)");
+  for (std::sregex_iterator i(readme.begin(), readme.end(), voce), fine; i != fine; ++i) {
+    int32_t codice = std::stoi((*i)[1]);
+    nel_readme.insert(codice);
+    const voce_errore* v = cerca_voce(codice);
+    EXPECT_EQ(v != nullptr ? std::string(v->significato) : "", (*i)[2].str()) << codice;
+  }
+  std::set<int32_t> in_tabella;
+  for (const voce_errore& v : tabella_avvisi()) {
+    in_tabella.insert(v.numero);
+    EXPECT_GT(v.numero, 200) << v.numero;
+    EXPECT_EQ(significato_errore(v.numero), nullptr) << "a warning is no error: " << v.numero;
+  }
+  EXPECT_EQ(nel_readme, in_tabella);
+  for (auto tabella : {tabella_errori(), tabella_avvisi()}) {
+    for (const voce_errore& v : tabella)
+      EXPECT_GT(std::string(v.spiegazione).size(), 60u) << v.numero;
+  }
+}
+
 // Every named number has its entry in the table: a number added to the list of
 // constants without a meaning fails here.
 TEST(NumeriErrore, EveryNamedNumberHasAMeaning) {

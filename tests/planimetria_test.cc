@@ -131,10 +131,12 @@ TEST(Planimetria, CurvesThatCannotBeDrawn) {
     EXPECT_EQ(p.metro, 2);
   }
   {
-    // Past the last metre of the plan: drawn up to it.
+    // Past the last metre of the plan: drawn up to it, clipped there.
     piano p(0);
-    EXPECT_FALSE(memo_curva(p.m, p.metro, 6900, 500, "curvad1"));
-    EXPECT_EQ(p.m.n_errore, numero_errore::curva_errata);
+    EXPECT_TRUE(memo_curva(p.m, p.metro, 6900, 500, "curvad1"));
+    EXPECT_EQ(p.m.n_errore, 0);
+    ASSERT_EQ(p.m.diagnostiche.size(), 1u);
+    EXPECT_EQ(p.m.diagnostiche[0].numero, numero_avviso::curva_tagliata);
     EXPECT_EQ(p.metro, 7001);
     EXPECT_FALSE(p.vuoto(7000));
     EXPECT_EQ(p.m.planimetria[0].size(), 7001u);

@@ -53,9 +53,9 @@ TEST(StampaDiagnostiche, PlacesWithoutASourceLine) {
             "file: no length row [25]\n"
             "generatore: error: no route length read: the compile left no cell grid [104]\n"
             "Lorvento-Basalto_linea.txt:9:1: error: curve without class digit, or track plan past "
-            "metre 1000000 or past its last metre [103]\n"
+            "metre 1000000 [103]\n"
             "altro.txt:2:3: error: curve without class digit, or track plan past metre 1000000 "
-            "or past its last metre [103]\n"
+            "[103]\n"
             "Lorvento-Basalto_linea.txt: warning: line description file not found [101]\n"
             "4 errors, 1 warning\n");
 }
@@ -65,7 +65,7 @@ TEST(StampaDiagnostiche, TheGutterWidensForLongFiles) {
   lungo += "ab";
   EXPECT_EQ(testo({errore(numero_errore::curva_errata, {linea, 123457, 2})}, {{linea, lungo}}),
             "Lorvento-Basalto_linea.txt:123457:2: error: curve without class digit, or track "
-            "plan past metre 1000000 or past its last metre [103]\n"
+            "plan past metre 1000000 [103]\n"
             "123457 | ab\n"
             "       |  ^\n"
             "1 error, 0 warnings\n");
@@ -93,7 +93,7 @@ TEST(StampaDiagnostiche, TheJsonFormParsedBack) {
        "message": "no route length read: the compile left no cell grid", "position_m": null},
       {"file": "nome\u00e8.txt", "line": null, "column": null, "severity": "warning",
        "number": 103,
-       "message": "curve without class digit, or track plan past metre 1000000 or past its last metre: campo '\u20ac\u201c' e \u2192",
+       "message": "curve without class digit, or track plan past metre 1000000: campo '\u20ac\u201c' e \u2192",
        "position_m": null}
     ],
     "errors": 2, "warnings": 1})"));

@@ -49,7 +49,26 @@ constexpr int32_t codici_controllo_occupati = 1251;
 // The codes of the warnings: what the compile reads, drops, clips or ignores
 // without an error. They share the numbering of the errors (an author looks
 // either up by its number), from 201 on; never renumber them.
-namespace numero_avviso {}  // namespace numero_avviso
+namespace numero_avviso {
+constexpr int32_t non_numerico = 201;
+constexpr int32_t campo_vuoto = 202;
+constexpr int32_t parola_sconosciuta = 203;
+constexpr int32_t campi_in_piu = 204;
+constexpr int32_t prima_di_generale = 205;
+constexpr int32_t ultimo_campo = 206;
+constexpr int32_t campo_con_trattino = 207;
+constexpr int32_t marche_segnale_perse = 208;
+constexpr int32_t profilo_oltre_la_griglia = 209;
+constexpr int32_t pendenze_oltre_la_griglia = 210;
+constexpr int32_t galleria_fuori_griglia = 211;
+constexpr int32_t galleria_vuota = 212;
+constexpr int32_t galleria_tipo_3 = 213;
+constexpr int32_t curva_tagliata = 214;
+constexpr int32_t progressive_azzerate = 215;
+constexpr int32_t valore_troncato = 216;
+constexpr int32_t tabelle_senza_avviso = 217;
+constexpr int32_t fine_nella_cella_di_inizio = 218;
+}  // namespace numero_avviso
 
 struct voce_errore {
   int32_t numero;

@@ -44,7 +44,10 @@ class compilazione_linea {
     // read past its end.
     while (std::optional<std::string> campo = prossima_voce(file_, trattini_generale, false)) {
       voce_ = campo_letto::ultimo(file_);
-      if (!valori_generali(*campo)) return false;
+      bool riconosciuta = false;
+      if (!valori_generali(*campo, riconosciuta)) return false;
+      file_.chiudi_riga();
+      if (!riconosciuta) avvisa_se_sconosciuta(file_, *campo, grammatica::formato::linea, true);
       if (intestazione(*campo)) break;
     }
     return true;
@@ -53,8 +56,11 @@ class compilazione_linea {
   esito_elementi sezioni_elementi(lavoro_linea& w) {
     while (std::optional<std::string> campo = prossima_voce(file_, trattini_elementi)) {
       voce_ = campo_letto::ultimo(file_);
-      esito_elementi esito = esamina_voce(*campo, w);
+      bool riconosciuta = false;
+      esito_elementi esito = esamina_voce(*campo, w, riconosciuta);
       if (esito != esito_elementi::prosegui) return esito;
+      file_.chiudi_riga();
+      if (!riconosciuta) avvisa_se_sconosciuta(file_, *campo, grammatica::formato::linea, false);
     }
     return esito_elementi::fine_file;
   }
@@ -87,8 +93,14 @@ class compilazione_linea {
   // Every test of the general section looks at the same keyword; each that
   // matches reads its own values. Returns false after an error that ends
   // the compile.
-  bool valori_generali(const std::string& campo) {
-    if (grammatica::corrisponde(grammatica::lunghezza_percorso, campo)) {
+  bool valori_generali(const std::string& campo, bool& riconosciuta) {
+    auto prova = [&](const grammatica::voce& v) {
+      if (!grammatica::corrisponde(v, campo)) return false;
+      riconosciuta = true;
+      file_.inizia_riga(v);
+      return true;
+    };
+    if (prova(grammatica::lunghezza_percorso)) {
       campo_letto campo_lunghezza;
       int32_t lunghezza = leggi_i32(campo_lunghezza);
       m_.elementi[elemento_linea].fine = lunghezza;
@@ -100,21 +112,20 @@ class compilazione_linea {
       }
       dimensiona(m_, lunghezza);
     }
-    if (grammatica::corrisponde(grammatica::progressiva_tre, campo)) {
+    if (prova(grammatica::progressiva_tre)) {
       leggi_progressiva(elemento_progressiva_tre);
     }
-    if (grammatica::corrisponde(grammatica::progressiva_due, campo)) {
+    if (prova(grammatica::progressiva_due)) {
       leggi_progressiva(elemento_progressiva_due);
     }
-    if (grammatica::corrisponde(grammatica::progressiva_uno, campo)) {
+    if (prova(grammatica::progressiva_uno)) {
       leggi_progressiva(elemento_progressiva_uno);
     }
     elemento& sfondo = m_.elementi[elemento_testata_percorso];
-    if (grammatica::corrisponde(grammatica::sfondo_uno, campo)) sfondo.inizio = file_.leggi_i32();
-    if (grammatica::corrisponde(grammatica::sfondo_due, campo))
-      sfondo.posizione = file_.leggi_i32();
-    if (grammatica::corrisponde(grammatica::sfondo_tre, campo)) sfondo.fine = file_.leggi_i32();
-    if (grammatica::corrisponde(grammatica::ripetizione_segnali, campo)) {
+    if (prova(grammatica::sfondo_uno)) sfondo.inizio = file_.leggi_i32();
+    if (prova(grammatica::sfondo_due)) sfondo.posizione = file_.leggi_i32();
+    if (prova(grammatica::sfondo_tre)) sfondo.fine = file_.leggi_i32();
+    if (prova(grammatica::ripetizione_segnali)) {
       return ripetizione_segnali(campo);
     }
     return true;
@@ -151,7 +162,6 @@ class compilazione_linea {
   // A row at `p` lies beyond the grid when (p + 100) / 50 exceeds the last
   // cell. A board before the first cell lies outside it as well.
   bool fuori_griglia(int32_t p, const campo_letto& campo, bool cartello = false) {
-    if (!m_.griglia_dimensionata()) throw errore_esecuzione("manca la lunghezza del percorso");
     bool oltre = m_.n_celle < (static_cast<double>(p) + 100) / 50;
     if (cartello && cella_cartello(p) < 0) oltre = true;
     if (oltre) registra_errore(m_, numero_errore::oltre_la_griglia, p, campo.luogo());
@@ -166,29 +176,45 @@ class compilazione_linea {
 
   // Every test of the item sections looks at the same keyword; each that
   // matches reads its own values.
-  esito_elementi esamina_voce(const std::string& campo, lavoro_linea& w) {
+  esito_elementi esamina_voce(const std::string& campo, lavoro_linea& w, bool& riconosciuta) {
+    auto prova = [&](const grammatica::voce& v, bool letta = true) {
+      if (!grammatica::corrisponde(v, campo)) return false;
+      riconosciuta = true;
+      if (letta) file_.inizia_riga(v);
+      return letta;
+    };
+    const luoghi_riga riga{&file_};
     campo_letto primo;
-    if (grammatica::corrisponde(grammatica::pendenza, campo)) {
+    if (prova(grammatica::pendenza)) {
       int32_t p = leggi_i32(primo);
       int32_t g = file_.leggi_i32();
       if (fuori_griglia(p, primo)) return esito_elementi::oltre_la_griglia;
-      memo_pendenza(m_, w, p, g);
+      // The grid keeps gradient + 100 in one byte.
+      if (g < -100 || g > 155) {
+        registra_avviso(
+            m_, numero_avviso::valore_troncato, riga.campo(1).luogo(),
+            "gradient " + std::to_string(g) + " outside -100 to 155 reads as " +
+                std::to_string(static_cast<uint8_t>(static_cast<uint32_t>(g) + 100u) - 100));
+      }
+      memo_pendenza(m_, w, p, g, riga);
     }
-    if (grammatica::corrisponde(grammatica::curva, campo) && m_.scrivi_planimetria != 0) {
+    // Without the plan a curve row is not read: its numbers come back as
+    // fields that match nothing.
+    if (prova(grammatica::curva, m_.scrivi_planimetria != 0)) {
       int32_t s = leggi_i32(primo);
       campo_letto campo_l;
       int32_t l = leggi_i32(campo_l);
       if (fuori_griglia(s, primo)) return esito_elementi::oltre_la_griglia;
       if (!memo_curva(m_, w.metro, s, l, campo, voce_, campo_l)) return ferma_elementi();
     }
-    if (grammatica::corrisponde(grammatica::montagna, campo)) {
+    if (prova(grammatica::montagna)) {
       int32_t inizio = leggi_i32(primo);
       int32_t fine = file_.leggi_i32();
       int32_t tipo = file_.leggi_i32();
       if (fuori_griglia(inizio, primo)) return esito_elementi::oltre_la_griglia;
-      if (!memo_montagna(m_, inizio, fine, tipo, voce_)) return ferma_elementi();
+      if (!memo_montagna(m_, inizio, fine, tipo, riga)) return ferma_elementi();
     }
-    if (grammatica::corrisponde(grammatica::indicatori_v_max, campo)) {
+    if (prova(grammatica::indicatori_v_max)) {
       int32_t posizione = leggi_i32(primo);
       int32_t vas = file_.leggi_i32();
       int32_t vbs = file_.leggi_i32();
@@ -200,15 +226,15 @@ class compilazione_linea {
       int16_t strisced = file_.leggi_i16();
       if (fuori_griglia(posizione, primo, true)) return esito_elementi::oltre_la_griglia;
       if (!memo_indicatori_v_max(m_, posizione, vas, vbs, vcs, strisces, vad, vbd, vcd, strisced,
-                                 primo)) {
+                                 riga)) {
         return ferma_elementi();
       }
     }
-    if (grammatica::corrisponde(grammatica::cartello_indicatore, campo)) {
+    if (prova(grammatica::cartello_indicatore)) {
       int32_t p = leggi_i32(primo);
       std::string testo = file_.leggi_testo();
       if (fuori_griglia(p, primo, true)) return esito_elementi::oltre_la_griglia;
-      if (!memo_cartello_indicatore(m_, w, p, testo, primo)) return ferma_elementi();
+      if (!memo_cartello_indicatore(m_, w, p, testo, riga)) return ferma_elementi();
     }
     return esito_elementi::prosegui;
   }
@@ -233,11 +259,35 @@ bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& 
   m.metri_totali = 0;
   m.primo_testo_cartello = primo_elemento_testo + 1;
 
+  file.avvisa_in(m);
   compilazione_linea c(m, file, opzioni, letta);
   if (!c.cerca_generale()) return false;
   if (!c.sezione_generale()) return false;
+  // Every step after this one sizes nothing: without a length there is no
+  // grid for them, whatever rows follow.
+  if (!m.griglia_dimensionata()) {
+    throw errore_esecuzione("no 'lunghezza percorso' row in the general section",
+                            file.luogo_file());
+  }
 
-  progressive_ordina(m);
+  bool scritte = false;
+  for (int r : {elemento_progressiva_tre, elemento_progressiva_due, elemento_progressiva_uno}) {
+    const elemento& e = m.elementi[static_cast<size_t>(r)];
+    scritte = scritte || e.inizio != 0 || e.fine != 0 || e.posizione != 0;
+  }
+  bool azzerate = false;
+  try {
+    azzerate = progressive_ordina(m);
+  } catch (errore_esecuzione& e) {
+    // The rows are sorted by now: the file as a whole is at fault.
+    e.luogo = file.luogo_file();
+    throw;
+  }
+  if (azzerate && scritte) {
+    registra_avviso(m, numero_avviso::progressive_azzerate, file.luogo_file(),
+                    "two of them share the greatest start, or their starts add up to 0 and no "
+                    "chainage is above 0");
+  }
   m.n_gallerie = 0;
   lavoro_linea w;
   if (m.scrivi_planimetria != 0) semina_planimetria(m);

@@ -18,9 +18,10 @@ namespace {
 
 class compilatore_treno {
  public:
-  compilatore_treno(modello& m, lettore_campi& file)
+  compilatore_treno(modello& m, lettore_campi& file, const luogo_sorgente& progressive)
       : m_(m),
         file_(file),
+        progressive_(progressive),
         limite_stazioni_(std::min(m.primo_testo_cartello - 1, primo_elemento_testo + 1)) {}
 
   // Reads the file to its end, or to the row that stops the reading.
@@ -30,8 +31,11 @@ class compilatore_treno {
     cerca_generale(file_);
     while (std::optional<std::string> campo = prossima_voce(file_, trattini_elementi)) {
       voce_ = campo_letto::ultimo(file_);
-      esito_riga e = esamina(*campo);
+      bool riconosciuta = false;
+      esito_riga e = esamina(*campo, riconosciuta);
       if (e != esito_riga::continua) return e;
+      file_.chiudi_riga();
+      if (!riconosciuta) avvisa_se_sconosciuta(file_, *campo, grammatica::formato::treno, false);
     }
     return esito_riga::fine_lettura;
   }
@@ -48,7 +52,7 @@ class compilatore_treno {
     // error names that file as a whole.
     for (int r : {elemento_progressiva_tre, elemento_progressiva_due, elemento_progressiva_uno}) {
       if (m_.elementi[r].inizio % 50 != 0 || m_.elementi[r].fine % 50 != 0) {
-        registra_errore(m_, numero_errore::progressiva_non_multipla);
+        registra_errore(m_, numero_errore::progressiva_non_multipla, std::nullopt, progressive_);
       }
     }
   }
@@ -56,10 +60,14 @@ class compilatore_treno {
  private:
   // Every test runs on the same field, one after the other; every test of
   // the train half ignores case.
-  esito_riga esamina(const std::string& riga) {
+  esito_riga esamina(const std::string& riga, bool& riconosciuta) {
     esito_riga e = esito_riga::continua;
     auto prova = [&](const grammatica::voce& v, esito_riga (compilatore_treno::*azione)()) {
-      if (e == esito_riga::continua && grammatica::corrisponde(v, riga)) e = (this->*azione)();
+      if (e == esito_riga::continua && grammatica::corrisponde(v, riga)) {
+        riconosciuta = true;
+        file_.inizia_riga(v);
+        e = (this->*azione)();
+      }
     };
     prova(grammatica::massa_frenata, &compilatore_treno::massa_frenata);
     prova(grammatica::vetture, &compilatore_treno::vetture);
@@ -81,9 +89,17 @@ class compilatore_treno {
   }
 
   void scrivi_velocita(int32_t k) {
-    if (cella_nella_griglia(m_, k)) {
-      m_.celle[k].vel_max = arrotonda_a<uint8_t>(velocita_attuale_ / 5.0);
+    if (!cella_nella_griglia(m_, k)) return;
+    double quinto = arrotonda(velocita_attuale_ / 5.0);
+    if (quinto < 0 || quinto > 255) {
+      // Written when the next row comes, or by the tail: the place is the
+      // speed's own field.
+      throw errore_esecuzione("speed " + std::to_string(velocita_attuale_) +
+                                  " km/h is stored as its fifth, which does not fit an 8-bit "
+                                  "field (0 to 1277 km/h)",
+                              campo_velocita_.luogo());
     }
+    m_.celle[k].vel_max = static_cast<uint8_t>(quinto);
   }
 
   void scrivi_aderenza(int32_t k) {
@@ -119,11 +135,16 @@ class compilatore_treno {
   // row at or before the fill point still writes one cell. The fill stops
   // after `ultima`.
   void riempi(int32_t& prossima, int32_t p, int32_t ultima,
-              void (compilatore_treno::*scrivi)(int32_t)) {
+              void (compilatore_treno::*scrivi)(int32_t), const campo_letto& campo) {
     int32_t k = arrotonda_a<int32_t>(p / 50.0);
     if (k <= 0) return;
     do {
-      if (prossima > ultima) break;
+      if (prossima > ultima) {
+        registra_avviso(
+            m_, numero_avviso::profilo_oltre_la_griglia, campo.luogo(),
+            "the rows before it have filled every cell up to " + std::to_string(ultima));
+        break;
+      }
       (this->*scrivi)(prossima++);
     } while (prossima < k);
   }
@@ -132,9 +153,11 @@ class compilatore_treno {
     campo_letto campo;
     int32_t p = leggi_i32(campo);
     int32_t s = file_.leggi_i32();
+    campo_letto campo_s = campo_letto::ultimo(file_);
     if (oltre_la_griglia(m_, p, 100)) return ferma_lettura(m_, p, campo);
-    riempi(cella_velocita_, p, m_.n_celle - 1, &compilatore_treno::scrivi_velocita);
+    riempi(cella_velocita_, p, m_.n_celle - 1, &compilatore_treno::scrivi_velocita, campo);
     velocita_attuale_ = s;
+    campo_velocita_ = campo_s;
     return esito_riga::continua;
   }
 
@@ -146,7 +169,12 @@ class compilatore_treno {
     int32_t p = leggi_i32(campo);
     int32_t a = file_.leggi_i32();
     if (oltre_la_griglia(m_, p, 100)) return ferma_lettura(m_, p, campo);
-    riempi(cella_aderenza_, p, m_.n_celle, &compilatore_treno::scrivi_aderenza);
+    if (a < 0 || a > 255) {
+      registra_avviso(m_, numero_avviso::valore_troncato, campo_letto::ultimo(file_).luogo(),
+                      "adhesion " + std::to_string(a) + " outside 0 to 255, stored as " +
+                          std::to_string(a & 0xFF));
+    }
+    riempi(cella_aderenza_, p, m_.n_celle, &compilatore_treno::scrivi_aderenza, campo);
     aderenza_attuale_ = a;
     return esito_riga::continua;
   }
@@ -178,7 +206,7 @@ class compilatore_treno {
     v[0] = leggi_i32(campo);
     for (int i = 1; i < 6; ++i) v[i] = file_.leggi_i32();
     if (oltre_la_griglia(m_, v[0], 100)) return ferma_lettura(m_, v[0], campo);
-    if (!memo_rallentamento(m_, v[0], v[1], v[2], v[3], v[4], v[5], campo)) {
+    if (!memo_rallentamento(m_, v[0], v[1], v[2], v[3], v[4], v[5], luoghi_riga{&file_})) {
       return esito_riga::interrotto;
     }
     return errore_precedente(v[0], campo);
@@ -195,9 +223,11 @@ class compilatore_treno {
 
   modello& m_;
   lettore_campi& file_;
+  const luogo_sorgente& progressive_;
   int32_t limite_stazioni_;
   int32_t cella_velocita_ = 0;
   int32_t velocita_attuale_ = 0;
+  campo_letto campo_velocita_;  // where velocita_attuale_ was read
   int32_t cella_aderenza_ = 0;
   int32_t aderenza_attuale_ = 0;
   campo_letto voce_;  // the keyword field of the row being examined
@@ -205,10 +235,13 @@ class compilatore_treno {
 
 }  // namespace
 
-void compila_treno(modello& m, lettore_campi& file, const std::function<void()>& letta) {
-  if (!m.griglia_dimensionata()) throw errore_esecuzione("griglia non dimensionata");
+void compila_treno(modello& m, lettore_campi& file, const std::function<void()>& letta,
+                   const luogo_sorgente& progressive) {
+  if (!m.griglia_dimensionata()) throw errore_esecuzione("the cell grid is not sized");
   m.n_stazioni = 0;
-  compilatore_treno compilatore(m, file);
+  m.rallentamenti.clear();
+  file.avvisa_in(m);
+  compilatore_treno compilatore(m, file, progressive);
   esito_riga e = compilatore.leggi();
   if (letta) letta();
   if (e == esito_riga::interrotto) return;

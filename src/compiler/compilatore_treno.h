@@ -18,6 +18,9 @@ namespace scenario {
 // last cell are dropped (the speed profile already stops there); a code point
 // before cell 0 or a station stop mark past the last cell is refused with
 // error 29 and the row's position, as signals and slow-downs are.
-void compila_treno(modello& m, lettore_campi& file, const std::function<void()>& letta = {});
+// The check of the kilometric progressives, which the line half sorted, names
+// `progressive` (the line description as a whole).
+void compila_treno(modello& m, lettore_campi& file, const std::function<void()>& letta = {},
+                   const luogo_sorgente& progressive = {});
 
 }  // namespace scenario

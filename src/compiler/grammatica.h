@@ -24,17 +24,28 @@ struct campo {
   std::string_view nome;
   std::string_view unita;  // empty for a count, a code or a text
   larghezza tipo;
+  // The format lets this value be left blank: an empty field reads as 0 and
+  // is no cause for a warning (the second group of a speed board).
+  bool vuoto_ammesso = false;
+  // A text that is not a number is a documented way to write 0 here (the code
+  // of a code point without code): no warning either.
+  bool testo_ammesso = false;
 };
 
 struct voce {
   formato formato_;
-  // "generale" for the general section; "elementi" for the sections after it
-  // in a line description (any of them: the header is not looked at).
+  // The section header under which the row is written. The line compiler
+  // tells its general section from the sections after it (their headers are
+  // not looked at); the train compiler reads every row in any section.
   std::string_view sezione;
+  // The keyword as an author writes it; `parole` are what the test looks for.
+  std::string_view nome;
   std::array<std::string_view, 2> parole;  // the second may be empty
   bool maiuscole_contano;
   std::span<const campo> campi;
   std::string_view nota;
+  // A row of this kind as it stands in a description, for the reference.
+  std::string_view esempio;
 };
 
 // Whether the keyword field `campo_chiave` holds the row kind `v`.
@@ -44,6 +55,15 @@ inline bool corrisponde(const voce& v, std::string_view campo_chiave) {
     bool c = v.maiuscole_contano ? contiene(campo_chiave, parola)
                                  : contiene_senza_maiuscole(campo_chiave, parola);
     if (!c) return false;
+  }
+  return true;
+}
+
+// The same test with case ignored: tells an author that a case-sensitive
+// keyword was written with capitals.
+inline bool corrisponde_senza_maiuscole(const voce& v, std::string_view campo_chiave) {
+  for (std::string_view parola : v.parole) {
+    if (!parola.empty() && !contiene_senza_maiuscole(campo_chiave, parola)) return false;
   }
   return true;
 }
@@ -59,21 +79,21 @@ inline constexpr campo campi_curva[] = {{"inizio", "m", L::i32}, {"lunghezza", "
 inline constexpr campo campi_montagna[] = {
     {"inizio", "m", L::i32}, {"fine", "m", L::i32}, {"tipo", "", L::i32}};
 inline constexpr campo campi_indicatori[] = {{"posizione", "m", L::i32},
-                                             {"velocità a sinistra", "km/h", L::i32},
-                                             {"velocità b sinistra", "km/h", L::i32},
-                                             {"velocità c sinistra", "km/h", L::i32},
-                                             {"strisce sinistra", "", L::i16},
-                                             {"velocità a destra", "km/h", L::i32},
-                                             {"velocità b destra", "km/h", L::i32},
-                                             {"velocità c destra", "km/h", L::i32},
-                                             {"strisce destra", "", L::i16}};
+                                             {"velocità a sinistra", "km/h", L::i32, true},
+                                             {"velocità b sinistra", "km/h", L::i32, true},
+                                             {"velocità c sinistra", "km/h", L::i32, true},
+                                             {"strisce sinistra", "", L::i16, true},
+                                             {"velocità a destra", "km/h", L::i32, true},
+                                             {"velocità b destra", "km/h", L::i32, true},
+                                             {"velocità c destra", "km/h", L::i32, true},
+                                             {"strisce destra", "", L::i16, true}};
 inline constexpr campo campi_cartello[] = {{"posizione", "m", L::i32}, {"testo", "", L::testo}};
 
 inline constexpr campo campi_percentuale[] = {{"massa frenata", "%", L::i32}};
 inline constexpr campo campi_vetture[] = {{"vetture", "", L::i32}};
 inline constexpr campo campi_velocita[] = {{"posizione", "m", L::i32},
                                            {"velocità", "km/h", L::i32}};
-inline constexpr campo campi_aderenza[] = {{"posizione", "m", L::i32}, {"aderenza", "", L::i32}};
+inline constexpr campo campi_aderenza[] = {{"posizione", "m", L::i32}, {"aderenza", "%", L::i32}};
 inline constexpr campo campi_orologio[] = {
     {"ore", "h", L::i16}, {"minuti", "min", L::i16}, {"secondi", "s", L::i16}};
 inline constexpr campo campi_sabbia[] = {{"sabbia", "", L::i16}};
@@ -84,7 +104,8 @@ inline constexpr campo campi_segnale[] = {
 inline constexpr campo campi_rallentamento[] = {
     {"inizio", "m", L::i32}, {"velocità", "km/h", L::i32},   {"lunghezza", "m", L::i32},
     {"f_tt", "", L::i32},    {"tabelle (f_ta)", "", L::i32}, {"d_v", "", L::i32}};
-inline constexpr campo campi_abbattimento[] = {{"posizione", "m", L::i32}, {"codice", "", L::i32}};
+inline constexpr campo campi_abbattimento[] = {{"posizione", "m", L::i32},
+                                               {"codice", "", L::i32, false, true}};
 inline constexpr campo campi_stazione[] = {
     {"posizione", "m", L::i32}, {"tipo", "", L::u8},   {"lunghezza", "m", L::i32},
     {"a", "", L::u8},           {"b", "", L::u8},      {"c", "", L::u8},
@@ -94,48 +115,143 @@ inline constexpr campo campi_stazione[] = {
     {"secondi", "s", L::i32},   {"nome", "", L::testo}};
 
 using F = formato;
-inline constexpr voce lunghezza_percorso{F::linea, "generale",      {"percorso", "lunghezza"},
-                                         false,    campi_lunghezza, "from 0 to 1000000"};
-inline constexpr voce progressiva_tre{F::linea, "generale",        {"tre", "progressiva"},
-                                      true,     campi_progressiva, ""};
-inline constexpr voce progressiva_due{F::linea, "generale",        {"due", "progressiva"},
-                                      true,     campi_progressiva, ""};
-inline constexpr voce progressiva_uno{F::linea, "generale",        {"uno", "progressiva"},
-                                      true,     campi_progressiva, ""};
-inline constexpr voce sfondo_uno{F::linea, "generale", {"sfondo", "uno"}, true, campi_sfondo, ""};
-inline constexpr voce sfondo_due{F::linea, "generale", {"sfondo", "due"}, true, campi_sfondo, ""};
-inline constexpr voce sfondo_tre{F::linea, "generale", {"sfondo", "tre"}, true, campi_sfondo, ""};
-inline constexpr voce ripetizione_segnali{
-    F::linea, "generale",        {"segnali", "ripetizione"},
-    true,     campi_ripetizione, "the keyword holds the code count, 4 or 9"};
-inline constexpr voce pendenza{F::linea, "elementi", {"pendenza", ""}, false, campi_pendenza, ""};
+inline constexpr voce lunghezza_percorso{
+    F::linea, "[generale]",    "lunghezza percorso", {"percorso", "lunghezza"},
+    false,    campi_lunghezza, "from 0 to 1000000",  "lunghezza percorso,    103000"};
+inline constexpr voce progressiva_tre{F::linea,
+                                      "[generale]",
+                                      "progressiva chilometrica tre",
+                                      {"tre", "progressiva"},
+                                      true,
+                                      campi_progressiva,
+                                      "",
+                                      "progressiva chilometrica tre,    35400,    100150,    1"};
+inline constexpr voce progressiva_due{F::linea,
+                                      "[generale]",
+                                      "progressiva chilometrica due",
+                                      {"due", "progressiva"},
+                                      true,
+                                      campi_progressiva,
+                                      "",
+                                      "progressiva chilometrica due,    5800,    -2000,    0"};
+inline constexpr voce progressiva_uno{F::linea,
+                                      "[generale]",
+                                      "progressiva chilometrica uno",
+                                      {"uno", "progressiva"},
+                                      true,
+                                      campi_progressiva,
+                                      "",
+                                      "progressiva chilometrica uno,    3000,    9000,    1"};
+inline constexpr voce sfondo_uno{F::linea, "[generale]", "sfondo uno", {"sfondo", "uno"},
+                                 true,     campi_sfondo, "",           "sfondo uno,    0"};
+inline constexpr voce sfondo_due{F::linea, "[generale]", "sfondo due", {"sfondo", "due"},
+                                 true,     campi_sfondo, "",           "sfondo due,    1"};
+inline constexpr voce sfondo_tre{F::linea, "[generale]", "sfondo tre", {"sfondo", "tre"},
+                                 true,     campi_sfondo, "",           "sfondo tre,    0"};
+inline constexpr voce ripetizione_segnali{F::linea,
+                                          "[generale]",
+                                          "ripetizione segnali 4 codici",
+                                          {"segnali", "ripetizione"},
+                                          true,
+                                          campi_ripetizione,
+                                          "the keyword holds the code count, 4 or 9",
+                                          "ripetizione segnali 4 codici,    7500,    35600"};
+inline constexpr voce pendenza{F::linea, "[pendenze]",   "pendenza", {"pendenza", ""},
+                               false,    campi_pendenza, "",         "pendenza,  700,   -7"};
 inline constexpr voce curva{F::linea,
-                            "elementi",
+                            "[curve]",
+                            "curvas / curvad",
                             {"curva", ""},
                             false,
                             campi_curva,
                             "the keyword holds the class, 1 to 6, and an s for a left turn; "
-                            "read only when the track plan is built"};
-inline constexpr voce montagna{F::linea, "elementi",     {"montagna", ""},
-                               false,    campi_montagna, "a type above 10 asks for tunnel markers"};
-inline constexpr voce indicatori_v_max{F::linea, "elementi",       {"indicatori_v", ""},
-                                       false,    campi_indicatori, ""};
-inline constexpr voce cartello_indicatore{F::linea, "elementi",     {"indicat", "cartello"},
-                                          false,    campi_cartello, ""};
+                            "read only when the track plan is built",
+                            "curvas6,  550,  350"};
+inline constexpr voce montagna{F::linea,
+                               "[montagne]",
+                               "montagna",
+                               {"montagna", ""},
+                               false,
+                               campi_montagna,
+                               "a type above 10 asks for tunnel markers",
+                               "montagna,   600,  1750,  12"};
+inline constexpr voce indicatori_v_max{F::linea,
+                                       "[cartelli]",
+                                       "indicatori_vmax",
+                                       {"indicatori_v", ""},
+                                       false,
+                                       campi_indicatori,
+                                       "",
+                                       "indicatori_vmax,  7900,  140,  145,  150,  0,  ,  ,  ,  0"};
+inline constexpr voce cartello_indicatore{F::linea,
+                                          "[indicazioni]",
+                                          "cartello_indicatore",
+                                          {"indicat", "cartello"},
+                                          false,
+                                          campi_cartello,
+                                          "",
+                                          "cartello_indicatore,  16250,   (-----)(|_|_|)( / / )"};
 
-inline constexpr voce massa_frenata{F::treno, "generale",        {"frenata", "massa"},
-                                    false,    campi_percentuale, ""};
-inline constexpr voce vetture{F::treno, "generale", {"vetture", ""}, false, campi_vetture, ""};
-inline constexpr voce velocita{F::treno, "generale", {"velocit", ""}, false, campi_velocita, ""};
-inline constexpr voce aderenza{F::treno, "generale", {"aderenza", ""}, false, campi_aderenza, ""};
-inline constexpr voce orologio{F::treno, "generale", {"orologio", ""}, false, campi_orologio, ""};
-inline constexpr voce sabbia{F::treno, "generale", {"sabbia", ""}, false, campi_sabbia, ""};
-inline constexpr voce segnale{F::treno, "generale", {"segnale", ""}, false, campi_segnale, ""};
-inline constexpr voce rallentamento{F::treno, "generale",          {"rallentamento", ""},
-                                    false,    campi_rallentamento, ""};
-inline constexpr voce abbattimento{F::treno, "generale",         {"abbattimento", ""},
-                                   false,    campi_abbattimento, ""};
-inline constexpr voce stazione{F::treno, "generale", {"stazione", ""}, false, campi_stazione, ""};
+inline constexpr voce massa_frenata{F::treno,
+                                    "[generale]",
+                                    "percentuale massa frenata",
+                                    {"frenata", "massa"},
+                                    false,
+                                    campi_percentuale,
+                                    "",
+                                    "percentuale massa frenata,    105"};
+inline constexpr voce vetture{
+    F::treno,      "[generale]", "numero vetture",      {"vetture", ""}, false,
+    campi_vetture, "",           "numero vetture,    5"};
+inline constexpr voce velocita{F::treno, "[vel_limite]", "velocita", {"velocit", ""},
+                               false,    campi_velocita, "",         "velocita,       0,   105"};
+inline constexpr voce aderenza{F::treno, "[aderenze]",   "aderenza", {"aderenza", ""},
+                               false,    campi_aderenza, "",         "aderenza,    1750,    70"};
+inline constexpr voce orologio{F::treno,
+                               "[generale]",
+                               "orologio",
+                               {"orologio", ""},
+                               false,
+                               campi_orologio,
+                               "",
+                               "orologio,    18              29   "
+                               "         50"};
+inline constexpr voce sabbia{F::treno, "[generale]", "sabbia", {"sabbia", ""},
+                             false,    campi_sabbia, "",       "sabbia,    50"};
+inline constexpr voce segnale{F::treno,
+                              "[segnali]",
+                              "segnale",
+                              {"segnale", ""},
+                              false,
+                              campi_segnale,
+                              "",
+                              "segnale,     850,   2, 5, 6,  1, 0,    "
+                              "0,  0,0,0, 0"};
+inline constexpr voce rallentamento{F::treno,
+                                    "[rallentamenti]",
+                                    "rallentamento",
+                                    {"rallentamento", ""},
+                                    false,
+                                    campi_rallentamento,
+                                    "",
+                                    "rallentamento,    9500,    40,  450, 1,  1,  40"};
+inline constexpr voce abbattimento{F::treno,
+                                   "[codici]",
+                                   "abbattimento",
+                                   {"abbattimento", ""},
+                                   false,
+                                   campi_abbattimento,
+                                   "",
+                                   "abbattimento,   19000,   AC"};
+inline constexpr voce stazione{
+    F::treno,
+    "[stazioni]",
+    "stazione",
+    {"stazione", ""},
+    false,
+    campi_stazione,
+    "",
+    "stazione,   14250,  12,  300,   0, 0, 0,   1, 1, 0,   3, 1, 1,  55,  18, 51,  0, Borgo Alto"};
 
 // Every row kind, in the order in which the compilers test them.
 inline constexpr const voce* tutte[] = {&lunghezza_percorso,

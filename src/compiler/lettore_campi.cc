@@ -1,10 +1,13 @@
 #include "compiler/lettore_campi.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <fstream>
 #include <limits>
+#include <system_error>
 
+#include "base/numeri_errore.h"
 #include "base/testo_windows_1252.h"
 #include "model/errore_esecuzione.h"
 
@@ -28,14 +31,23 @@ lettore_campi lettore_campi::da_file(const std::filesystem::path& percorso) {
 std::string lettore_campi::leggi_file(const std::filesystem::path& percorso) {
   luogo_sorgente file{percorso.string()};
   std::ifstream ingresso(percorso, std::ios::binary);
-  if (!ingresso) throw errore_esecuzione("impossibile aprire " + percorso.string(), file);
+  if (!ingresso) {
+    // The stream says nothing of why; errno still holds the reason of open().
+    int codice = errno;
+    throw errore_esecuzione(
+        "cannot open " + percorso.string() + ": " + std::generic_category().message(codice), file);
+  }
   // Read a block at a time, not a character at a time.
   std::string contenuto;
   char blocco[1 << 14];
   while (ingresso.read(blocco, sizeof blocco), ingresso.gcount() > 0) {
     contenuto.append(blocco, static_cast<size_t>(ingresso.gcount()));
   }
-  if (ingresso.bad()) throw errore_esecuzione("impossibile leggere " + percorso.string(), file);
+  if (ingresso.bad()) {
+    int codice = errno;
+    throw errore_esecuzione(
+        "cannot read " + percorso.string() + ": " + std::generic_category().message(codice), file);
+  }
   return contenuto;
 }
 
@@ -77,23 +89,96 @@ bool lettore_campi::consuma_separatore() {
   char c = contenuto_[posizione_];
   if (c == ',' || c == '\n') {
     ++posizione_;
+    fine_riga_consumata_ = c == '\n';
     return true;
   }
   if (c == '\r') {
     ++posizione_;
     if (posizione_ < contenuto_.size() && contenuto_[posizione_] == '\n') ++posizione_;
+    fine_riga_consumata_ = true;
     return true;
   }
+  fine_riga_consumata_ = false;
   return false;
 }
 
 void lettore_campi::richiedi_campo() const {
-  if (fine()) throw errore_esecuzione("lettura oltre la fine del file", luogo(contenuto_.size()));
+  if (!fine()) return;
+  // The place is the end of the last line that holds anything; a file of
+  // nothing at all is the file as a whole.
+  size_t fine_testo = contenuto_.size();
+  while (fine_testo > 0 &&
+         (contenuto_[fine_testo - 1] == '\r' || contenuto_[fine_testo - 1] == '\n')) {
+    --fine_testo;
+  }
+  luogo_sorgente dove = contenuto_.empty() ? luogo_file() : luogo(fine_testo);
+  const grammatica::campo* c = campo_corrente();
+  std::string motivo = c != nullptr ? "the file ends before " + nome_del_campo(c)
+                                    : std::string("the file ends where a field is expected");
+  throw errore_esecuzione(motivo, dove);
+}
+
+const grammatica::campo* lettore_campi::campo_corrente() const {
+  if (voce_ == nullptr || indice_campo_ >= voce_->campi.size()) return nullptr;
+  return &voce_->campi[indice_campo_];
+}
+
+std::string lettore_campi::nome_del_campo(const grammatica::campo* c) const {
+  return "field '" + std::string(c->nome) + "' of '" + std::string(voce_->nome) + "'";
 }
 
 std::string lettore_campi::leggi_testo() {
   richiedi_campo();
-  return testo_del_campo();
+  std::string testo = testo_del_campo();
+  conta_campo();
+  return testo;
+}
+
+void lettore_campi::conta_campo() {
+  if (voce_ == nullptr) return;
+  if (indice_campo_ < offset_campi_.size()) offset_campi_[indice_campo_] = inizio_campo_;
+  ++indice_campo_;
+}
+
+void lettore_campi::avvisa(int32_t codice, size_t offset, std::string motivo) const {
+  if (modello_ == nullptr) return;
+  registra_avviso(*modello_, codice, luogo(offset), std::move(motivo));
+}
+
+std::string lettore_campi::testo_da(size_t offset) const {
+  constexpr size_t massimo = 40;
+  size_t fine_testo = offset;
+  while (fine_testo < contenuto_.size() && contenuto_[fine_testo] != '\r' &&
+         contenuto_[fine_testo] != '\n') {
+    ++fine_testo;
+  }
+  while (fine_testo > offset && spazio(contenuto_[fine_testo - 1])) --fine_testo;
+  std::string testo = da_windows_1252(
+      std::string_view(contenuto_).substr(offset, std::min(fine_testo - offset, massimo)));
+  if (fine_testo - offset > massimo) testo += "...";
+  return testo;
+}
+
+bool lettore_campi::a_inizio_riga() const {
+  for (size_t i = inizio_campo_; i > 0; --i) {
+    char c = contenuto_[i - 1];
+    if (c == '\r' || c == '\n') return true;
+    if (!spazio(c)) return false;
+  }
+  return true;
+}
+
+void lettore_campi::chiudi_riga() {
+  if (voce_ == nullptr) return;
+  const grammatica::voce* v = voce_;
+  voce_ = nullptr;
+  if (fine_riga_consumata_ || fine()) return;
+  size_t i = posizione_;
+  while (i < contenuto_.size() && spazio(contenuto_[i])) ++i;
+  // A comma ending the row is no field of use, and reads as an empty one.
+  if (i >= contenuto_.size() || contenuto_[i] == '\r' || contenuto_[i] == '\n') return;
+  avvisa(numero_avviso::campi_in_piu, i,
+         "'" + testo_da(i) + "' after the last value of '" + std::string(v->nome) + "'");
 }
 
 // The end is tested once, before the blanks: blanks that run to the end of
@@ -135,9 +220,13 @@ int64_t lettore_campi::leggi_numero(int64_t minimo, int64_t massimo) {
   bool separato = cursore >= contenuto_.size() || spazio(contenuto_[cursore]) ||
                   contenuto_[cursore] == ',' || contenuto_[cursore] == '\r' ||
                   contenuto_[cursore] == '\n';
+  const grammatica::campo* c = campo_corrente();
+  conta_campo();
   if (cursore == prima_cifra || !separato) {
-    // Not a number: the whole field is taken as text and reads as 0.
-    testo_del_campo();
+    // Not a number: the whole field is taken as text and reads as 0. Only
+    // here, off the path of the fields that are fine, is a warning built.
+    std::string testo = testo_del_campo();
+    if (modello_ != nullptr) avvisa_non_numero(c, testo);
     return 0;
   }
   int64_t valore = 0;
@@ -145,12 +234,28 @@ int64_t lettore_campi::leggi_numero(int64_t minimo, int64_t massimo) {
       std::from_chars(contenuto_.data() + inizio, contenuto_.data() + cursore, valore);
   (void)fine_numero;
   if (esito != std::errc() || valore < minimo || valore > massimo) {
-    fallisci("numero fuori campo: " + contenuto_.substr(inizio, cursore - inizio));
+    std::string larghezza = massimo == 255 ? "an 8-bit field (0 to 255)"
+                            : massimo == std::numeric_limits<int16_t>::max()
+                                ? "a 16-bit field (-32768 to 32767)"
+                                : "a 32-bit field (-2147483648 to 2147483647)";
+    std::string motivo =
+        "'" + contenuto_.substr(inizio, cursore - inizio) + "' does not fit " + larghezza;
+    fallisci(c != nullptr ? nome_del_campo(c) + ": " + motivo : motivo);
   }
   posizione_ = cursore;
   salta_spazi();
   consuma_separatore();
   return valore;
+}
+
+void lettore_campi::avvisa_non_numero(const grammatica::campo* c, const std::string& testo) {
+  if (c != nullptr && (testo.empty() ? c->vuoto_ammesso : c->testo_ammesso)) return;
+  std::string nome = c != nullptr ? nome_del_campo(c) : std::string("a value");
+  if (testo.empty()) {
+    avvisa(numero_avviso::campo_vuoto, inizio_campo_, nome + " is empty");
+  } else {
+    avvisa(numero_avviso::non_numerico, inizio_campo_, nome + ": '" + testo + "'");
+  }
 }
 
 int32_t lettore_campi::leggi_i32() {

@@ -20,12 +20,15 @@
 //   line (a CR LF, an LF or a lone CR ends one) and the column of that
 //   character, both from 1.
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "compiler/grammatica.h"
 #include "model/diagnostica.h"
+#include "model/modello.h"
 
 namespace scenario {
 
@@ -43,6 +46,33 @@ class lettore_campi {
 
   // The next field as text, converted to UTF-8.
   std::string leggi_testo();
+  // The values read from here on are those of a row of kind `v`: its fields
+  // name them in the reasons of failures and warnings, and it says which may
+  // be left blank or hold a text that reads as 0.
+  void inizia_riga(const grammatica::voce& v) {
+    // A keyword that holds several kinds keeps its own place for all.
+    if (voce_ == nullptr) offset_voce_ = inizio_campo_;
+    voce_ = &v;
+    indice_campo_ = 0;
+  }
+  // Where the keyword of the current row and its i-th value begin.
+  size_t offset_voce() const { return offset_voce_; }
+  size_t offset_campo(size_t i) const {
+    return i < offset_campi_.size() ? offset_campi_[i] : inizio_campo_;
+  }
+  // The row's last value is read: a field still on its line is reported
+  // (warning campi_in_piu). Nothing to do after a keyword that read no value.
+  void chiudi_riga();
+  // Warnings of the reading (a value that is not a number, an empty value,
+  // fields left on a row's line) are recorded in `m`; without it they are not
+  // recorded.
+  void avvisa_in(modello& m) { modello_ = &m; }
+  void avvisa(int32_t codice, size_t offset, std::string motivo) const;
+  // The text from `offset` to the end of its line, without its end blanks,
+  // shortened for a message.
+  std::string testo_da(size_t offset) const;
+  // Whether the last field read is the first of its line.
+  bool a_inizio_riga() const;
   int32_t leggi_i32();
   int16_t leggi_i16();
   uint8_t leggi_u8();
@@ -59,6 +89,8 @@ class lettore_campi {
   luogo_sorgente luogo(size_t offset) const;
   luogo_sorgente luogo_campo() const { return luogo(inizio_campo_); }
   const std::string& nome() const { return nome_; }
+  // The file as a whole (line 0), for what no single row causes.
+  luogo_sorgente luogo_file() const { return {nome_, 0, 0}; }
 
  private:
   int64_t leggi_numero(int64_t minimo, int64_t massimo);
@@ -67,11 +99,23 @@ class lettore_campi {
   bool a_fine_riga() const;
   bool consuma_separatore();
   [[noreturn]] void fallisci(const std::string& motivo) const;
+  // The field of the current row about to be read, or nullptr.
+  const grammatica::campo* campo_corrente() const;
+  std::string nome_del_campo(const grammatica::campo* c) const;
+  void conta_campo();
+  void avvisa_non_numero(const grammatica::campo* c, const std::string& testo);
 
   std::string contenuto_;
   std::string nome_;
   size_t posizione_ = 0;
   size_t inizio_campo_ = 0;
+  // Whether the last separator consumed was a line end.
+  bool fine_riga_consumata_ = true;
+  const grammatica::voce* voce_ = nullptr;
+  size_t indice_campo_ = 0;
+  size_t offset_voce_ = 0;
+  std::array<size_t, 17> offset_campi_{};  // the longest row, a station, has 17
+  modello* modello_ = nullptr;
   // The place of the last offset counted, to count on from there.
   mutable size_t offset_contato_ = 0;
   mutable int32_t riga_contata_ = 1;
@@ -87,6 +131,16 @@ struct campo_letto {
 
   static campo_letto ultimo(const lettore_campi& file) { return {&file, file.inizio_campo()}; }
   luogo_sorgente luogo() const { return file != nullptr ? file->luogo(inizio) : luogo_sorgente{}; }
+};
+
+// The places of the row being placed: its keyword and its values, as its
+// reader keeps them until the next row. Empty: no places (a step called
+// from a test).
+struct luoghi_riga {
+  const lettore_campi* file = nullptr;
+
+  campo_letto voce() const { return {file, file != nullptr ? file->offset_voce() : 0}; }
+  campo_letto campo(size_t i) const { return {file, file != nullptr ? file->offset_campo(i) : 0}; }
 };
 
 }  // namespace scenario

@@ -44,7 +44,7 @@ void compila_meta(modello& m, lettore_campi linea, const std::function<lettore_c
                   const std::function<void()>& treno_letto) {
   if (!con_luogo(linea, [&] { return compila_linea(m, linea, opzioni, linea_letta); })) return;
   lettore_campi file_treno = treno();
-  con_luogo(file_treno, [&] { compila_treno(m, file_treno, treno_letto); });
+  con_luogo(file_treno, [&] { compila_treno(m, file_treno, treno_letto, linea.luogo_file()); });
 }
 
 void registra_fallimento(modello& m, const errore_esecuzione& e) {
@@ -59,7 +59,7 @@ void cancella_descrizione(const std::filesystem::path& percorso,
   std::error_code errore;
   std::filesystem::remove(percorso, errore);
   if (errore) {
-    throw errore_esecuzione("impossibile cancellare " + percorso.string() + ": " + errore.message(),
+    throw errore_esecuzione("cannot delete " + percorso.string() + ": " + errore.message(),
                             luogo_sorgente{percorso.string()});
   }
 }
@@ -88,7 +88,7 @@ void memorizza_dati(modello& m, const std::filesystem::path& file_linea,
     std::error_code errore;
     bool esiste = std::filesystem::exists(file_linea, errore);
     if (errore) {
-      throw errore_esecuzione("impossibile leggere " + file_linea.string(),
+      throw errore_esecuzione("cannot read " + file_linea.string() + ": " + errore.message(),
                               luogo_sorgente{file_linea.string()});
     }
     if (!esiste) {

@@ -24,7 +24,7 @@ constexpr int64_t ultimo_metro_di_curva = 1000000;
 void richiedi_metro(const modello& m, int64_t metro) {
   if (metro < 0 || metro >= static_cast<int64_t>(m.planimetria[0].size()) ||
       metro >= static_cast<int64_t>(m.planimetria[1].size())) {
-    throw errore_esecuzione("metro " + std::to_string(metro) + " fuori dalla planimetria");
+    throw errore_esecuzione("metre " + std::to_string(metro) + " lies outside the track plan");
   }
 }
 
@@ -37,7 +37,7 @@ double coordinata(const modello& m, int c, int32_t metro) {
   richiedi_metro(m, metro);
   const coordinata_planimetria& piano = m.planimetria[c];
   if (piano.tipo(static_cast<size_t>(metro)) == coordinata_planimetria::vuoto) {
-    throw errore_esecuzione("metro " + std::to_string(metro) + " della planimetria senza valore");
+    throw errore_esecuzione("metre " + std::to_string(metro) + " of the track plan has no value");
   }
   return piano.numero(static_cast<size_t>(metro));
 }
@@ -150,13 +150,17 @@ bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_vi
     return false;
   }
   penna p(m, metro);
-  // Per metre: one past the plan's last metre is refused before it is drawn
-  // (as is one that would run past metre 1000000), one past the storage of
-  // the plan is a run-time failure, and reaching metre 1000000 is refused
-  // once it is drawn. The metres before any of these go in one stretch.
+  // Per metre: one past the plan's last metre is not drawn (the curve is
+  // clipped there), one past the storage of the plan is a run-time failure,
+  // and reaching metre 1000000 is refused once it is drawn. The metres
+  // before any of these go in one stretch.
+  bool tagliata = false;
   auto tratto = [&](int64_t fine, std::optional<double> curva) {
     while (metro <= fine) {
-      if (metro > m.metri_totali) return false;
+      if (metro > m.metri_totali) {
+        tagliata = true;
+        return true;
+      }
       richiedi_metro(m, metro);
       int64_t ultimo = std::min({fine, int64_t{m.metri_totali}, ultimo_metro_del_piano(m),
                                  std::max<int64_t>(metro, ultimo_metro_di_curva)});
@@ -168,6 +172,11 @@ bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_vi
   if (!tratto(s, std::nullopt) || !tratto(int64_t{s} + l, k)) {
     registra_errore(m, numero_errore::curva_errata, std::nullopt, campo_lunghezza.luogo());
     return false;
+  }
+  if (tagliata) {
+    registra_avviso(m, numero_avviso::curva_tagliata, campo_lunghezza.luogo(),
+                    "it would end at metre " + std::to_string(int64_t{s} + l) +
+                        ", the plan's last is " + std::to_string(m.metri_totali));
   }
   return true;
 }

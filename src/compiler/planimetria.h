@@ -24,8 +24,9 @@ void semina_planimetria(modello& m);
 // A curve row: straight from `metro` up to metre s, then turning up to
 // metre s + l. Returns false after recording error 103, without a position:
 // at `campo_parola` for a keyword without class digit, at `campo_lunghezza`
-// for the plan running past metre 1000000 or past its last metre; the points
-// computed until then stay.
+// for the plan running past metre 1000000; the points computed until then
+// stay. A curve that runs past the plan's last metre is drawn up to it and
+// warned of (curva_tagliata) at `campo_lunghezza`.
 bool memo_curva(modello& m, int32_t& metro, int32_t s, int32_t l, std::string_view parola,
                 const campo_letto& campo_parola = {}, const campo_letto& campo_lunghezza = {});
 

@@ -24,7 +24,7 @@ void copia_progressiva(elemento& verso, const elemento& da) {
 
 }  // namespace
 
-void progressive_ordina(modello& m) {
+bool progressive_ordina(modello& m) {
   elemento& r81 = m.elementi[elemento_progressiva_tre];
   elemento& r82 = m.elementi[elemento_progressiva_due];
   elemento& r83 = m.elementi[elemento_progressiva_uno];
@@ -36,7 +36,9 @@ void progressive_ordina(modello& m) {
     copia_progressiva(r82, b);
     copia_progressiva(r83, c);
   };
+  bool azzerate = false;
   auto azzera_tutte = [&] {
+    azzerate = true;
     azzera(r81);
     azzera(r82);
     azzera(r83);
@@ -71,10 +73,12 @@ void progressive_ordina(modello& m) {
     if (e->posizione != 1) continue;
     int64_t progressiva = int64_t{e->fine} + 100;
     if (progressiva > std::numeric_limits<int32_t>::max()) {
-      throw errore_esecuzione("progressiva fuori campo: " + std::to_string(e->fine));
+      throw errore_esecuzione("chainage " + std::to_string(e->fine) +
+                              " plus 100 (flag 1) does not fit a 32-bit field");
     }
     e->fine = static_cast<int32_t>(progressiva);
   }
+  return azzerate;
 }
 
 }  // namespace scenario

@@ -46,28 +46,45 @@ bool memo_segnale(modello& m, int32_t posizione, int32_t sx, int32_t s1, int32_t
   c.val3 = basso16(int64_t{s3} * 10 + d3);
   if (tempo >= 1 && tempo <= 100) tempo = 101;
   c.tempo = sx == 2 ? basso8(tempo) : 0;
+  int perse = 0;
   for (int n = 1; n <= 4; ++n) {
     int64_t marca = k - 2 * n;
-    if (!cella_nella_griglia(m, marca)) continue;  // before the start of the line
+    if (!cella_nella_griglia(m, marca)) {  // before the start of the line
+      ++perse;
+      continue;
+    }
     in(m, marca).avviso = basso8((int64_t{sx} * 3 + dx) * 10 + n);
+  }
+  if (perse > 0) {
+    registra_avviso(
+        m, numero_avviso::marche_segnale_perse, campo.luogo(),
+        std::to_string(perse) + " of its 4 marks, the signal being in cell " + std::to_string(k));
   }
   return true;
 }
 
 bool memo_rallentamento(modello& m, int32_t x, int32_t v, int32_t l, int32_t f_tt, int32_t f_ta,
-                        int32_t d_v, const campo_letto& campo) {
+                        int32_t d_v, const luoghi_riga& riga) {
+  const campo_letto campo = riga.campo(0);
   bool con_avviso = x > 1500;
   int64_t w = 0;
   if (con_avviso) {
     w = cella_di((x - 1200.0) / 50 + 1);
     if (rifiutata(m, w, numero_errore::avviso_su_cella_occupata, x, campo)) return false;
-  } else {
-    f_ta = 0;
   }
   int64_t s = cella_di(x / 50.0 + 1);
   if (rifiutata(m, s, numero_errore::inizio_rallentamento_occupato, x, campo)) return false;
   int64_t e = cella_di((static_cast<double>(x) + l) / 50 + 1);
-  if (rifiutata(m, e, numero_errore::fine_rallentamento_occupata, x, campo)) return false;
+  if (rifiutata(m, e, numero_errore::fine_rallentamento_occupata, x, riga.voce())) return false;
+  if (!con_avviso && f_ta != 0) {
+    registra_avviso(m, numero_avviso::tabelle_senza_avviso, riga.campo(4).luogo(),
+                    "it starts at " + std::to_string(x) + " m");
+  }
+  if (!con_avviso) f_ta = 0;
+  if (e == s) {
+    registra_avviso(m, numero_avviso::fine_nella_cella_di_inizio, riga.campo(2).luogo(),
+                    "length " + std::to_string(l) + " m: both in cell " + std::to_string(s));
+  }
 
   // The start is written after the end: a slow-down of length 0 keeps its start.
   in(m, e).tipo = tipo_cella::fine_rallentamento;
@@ -83,6 +100,8 @@ bool memo_rallentamento(modello& m, int32_t x, int32_t v, int32_t l, int32_t f_t
   in(m, e).val1 = basso16(v);
   in(m, s).val3 = basso16(f_tt);
   in(m, e).val3 = basso16(f_tt);
+  m.rallentamenti.push_back(
+      {static_cast<int32_t>(s), con_avviso ? static_cast<int32_t>(w) : -1, riga.voce().luogo()});
 
   // Beyond 1500 m the board cells lie between cell 3 and the warning cell,
   // which is inside the grid.

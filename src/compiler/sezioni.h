@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "compiler/grammatica.h"
 #include "compiler/lettore_campi.h"
 
 namespace scenario {
@@ -30,5 +31,13 @@ bool cerca_generale(lettore_campi& file);
 // reads: a file that ends in dashes there is a read past its end.
 std::optional<std::string> prossima_voce(lettore_campi& file, int trattini,
                                          bool fine_tra_trattini = true);
+
+// Where a keyword field that begins its line holds no row kind that its
+// place knows (the line description's general section or the sections after
+// it, any place of a train description), warns that the row is ignored, with
+// a hint where the words belong to a kind of another place or were written
+// with capitals where case counts. Empty fields and headers are no rows.
+void avvisa_se_sconosciuta(lettore_campi& file, const std::string& campo,
+                           grammatica::formato formato, bool sezione_generale);
 
 }  // namespace scenario

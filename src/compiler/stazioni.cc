@@ -18,9 +18,11 @@ constexpr int32_t lunghezza_stazione_lunga = 600;
 // end of the one before it.
 constexpr int64_t distanza_minima_stazioni = 350;
 
-int32_t in_campo_32(int64_t v) {
+// A time or a zone end that leaves 32 bits: the row as a whole is at fault.
+int32_t in_campo_32(int64_t v, const char* cosa, const campo_letto& voce) {
   if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max()) {
-    throw errore_esecuzione("valore fuori campo: " + std::to_string(v));
+    throw errore_esecuzione(
+        std::string(cosa) + " " + std::to_string(v) + " does not fit a 32-bit field", voce.luogo());
   }
   return static_cast<int32_t>(v);
 }
@@ -73,15 +75,15 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
   int64_t minuti = file.leggi_i32();
   int64_t secondi = file.leggi_i32();
   e.testo = file.leggi_testo();
-  e.orario = in_campo_32((ore * 60 + minuti) * 60 + secondi);
+  e.orario = in_campo_32((ore * 60 + minuti) * 60 + secondi, "the time in seconds", voce);
 
   if (e.tipo == 5 || e.tipo == 6) {
-    e.inizio = in_campo_32(int64_t{e.posizione} - lunghezza);
-    e.fine = in_campo_32(int64_t{e.posizione} + 150);
+    e.inizio = in_campo_32(int64_t{e.posizione} - lunghezza, "the zone's start", voce);
+    e.fine = in_campo_32(int64_t{e.posizione} + 150, "the zone's end", voce);
     e.dato_c = 0;
   } else if (e.tipo == 7 || e.tipo == 8) {
-    e.inizio = in_campo_32(int64_t{e.posizione} - lunghezza);
-    e.fine = in_campo_32(int64_t{e.posizione} + lunghezza);
+    e.inizio = in_campo_32(int64_t{e.posizione} - lunghezza, "the zone's start", voce);
+    e.fine = in_campo_32(int64_t{e.posizione} + lunghezza, "the zone's end", voce);
     e.dato_c = 0;
   } else {
     double meta = lunghezza / 2.0;
@@ -97,12 +99,12 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
   if (e.tipo < 25) {
     double t = e.fine / 50.0 - 1;
     if (t <= 1) {
-      return interrompi(m, numero_errore::stazione_troppo_corta, std::nullopt, campo_posizione);
+      return interrompi(m, numero_errore::stazione_troppo_corta, std::nullopt, voce);
     }
     int64_t fermata = static_cast<int64_t>(arrotonda(t));
     // Checked before any mark is written; the approach marks lie before it.
     if (!cella_nella_griglia(m, fermata)) {
-      return interrompi(m, numero_errore::cella_fuori_griglia, e.posizione, campo_posizione);
+      return interrompi(m, numero_errore::cella_fuori_griglia, e.posizione, voce);
     }
     if (e.tipo != 5 && e.tipo != 6) {
       for (int n = 1; n <= 4; ++n) {
@@ -116,7 +118,7 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
   }
 
   if (r > 1 && int64_t{e.inizio} - distanza_minima_stazioni < m.elementi[r - 1].fine) {
-    return interrompi(m, numero_errore::stazioni_troppo_vicine, e.posizione, campo_posizione);
+    return interrompi(m, numero_errore::stazioni_troppo_vicine, e.posizione, voce);
   }
   m.n_stazioni = r;
   if (r + 1 >= limite) return interrompi(m, numero_errore::troppe_stazioni, std::nullopt, voce);

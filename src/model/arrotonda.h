@@ -27,7 +27,7 @@ T arrotonda_a(double x) {
   double r = arrotonda(x);
   if (!(r >= static_cast<double>(std::numeric_limits<T>::min()) &&
         r <= static_cast<double>(std::numeric_limits<T>::max()))) {
-    throw errore_esecuzione("valore fuori campo: " + std::to_string(x));
+    throw errore_esecuzione("value " + std::to_string(x) + " does not fit its field");
   }
   return static_cast<T>(r);
 }

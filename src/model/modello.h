@@ -86,6 +86,15 @@ constexpr int32_t lunghezza_massima_percorso = 1000000;
 constexpr int32_t coda_percorso = 7000;
 constexpr int32_t metri_per_cella = 50;
 
+// Where a slow-down placed on the grid came from: its start cell, its warning
+// cell (-1 when it has none) and the row that placed it. The finishing pass
+// names that row for the code points of the slow-down it cannot place.
+struct origine_rallentamento {
+  int32_t cella_inizio = 0;
+  int32_t cella_avviso = -1;
+  luogo_sorgente luogo;
+};
+
 struct modello {
   // planimetria[c][m]: coordinate c (0 or 1) of the point at metre m.
   std::array<coordinata_planimetria, 2> planimetria;
@@ -112,6 +121,8 @@ struct modello {
   int32_t pos_errore = 0;
   // Every error and warning recorded, in order: the last error is n_errore.
   std::vector<diagnostica> diagnostiche;
+  // Every slow-down placed by the train compile, in file order.
+  std::vector<origine_rallentamento> rallentamenti;
   int32_t risposta = 0;  // the button code of the last message shown
 
   // The grid exists only once the line compiler has read the route length.

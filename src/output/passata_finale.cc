@@ -47,8 +47,17 @@ class passata {
     m_.celle.at(c).val1 = static_cast<int16_t>(minimo<int32_t>(codice_punto, m_.celle.at(c).val1));
   }
 
-  void registra(int32_t numero, int32_t indice) {
-    registra_errore(m_, numero, indice * metri_per_cella);
+  // The error of a slow-down's code point, at the row of the slow-down whose
+  // start (or warning point) is in cell `cella_rallentamento`.
+  void registra(int32_t numero, int32_t indice, int32_t cella_rallentamento, bool avviso = false) {
+    luogo_sorgente luogo;
+    for (const origine_rallentamento& r : m_.rallentamenti) {
+      if ((avviso ? r.cella_avviso : r.cella_inizio) == cella_rallentamento) {
+        luogo = r.luogo;
+        break;
+      }
+    }
+    registra_errore(m_, numero, indice * metri_per_cella, std::move(luogo));
   }
 
   // Rule A: every signal up to 20 cells before a warning point gets a code
@@ -67,7 +76,7 @@ class passata {
       } else if (tipo(d - 2) == tipo_cella::punto_codice) {
         abbassa_codice(d - 2);
       } else {
-        registra(numero_errore::segnale_prima_di_avviso_senza_posto, d);
+        registra(numero_errore::segnale_prima_di_avviso_senza_posto, d, i, true);
       }
     }
   }
@@ -87,7 +96,7 @@ class passata {
       fine = cella_fine(i);
     }
     // No end mark up to the last cell: B3 has nowhere to start from.
-    if (fine) punto_dopo_la_fine(*fine);
+    if (fine) punto_dopo_la_fine(*fine, i);
   }
 
   void gruppo_davanti(int32_t i, int32_t distanza) {
@@ -98,7 +107,7 @@ class passata {
         return;
       }
     }
-    registra(numero_errore::gruppo_codici_senza_posto, i);
+    registra(numero_errore::gruppo_codici_senza_posto, i, i);
   }
 
   // The first end mark after the start; a start that overwrote its own end
@@ -129,7 +138,7 @@ class passata {
         } else {
           // The counter stays at 8 and never meets 8 again: no further point
           // inside this slow-down.
-          registra(numero_errore::codice_senza_posto, k);
+          registra(numero_errore::codice_senza_posto, k, i);
         }
       }
       if (tipo(k) == tipo_cella::fine_rallentamento) return k;
@@ -138,7 +147,7 @@ class passata {
   }
 
   // B3.
-  void punto_dopo_la_fine(int32_t e) {
+  void punto_dopo_la_fine(int32_t e, int32_t i) {
     int32_t ultima = std::min(e + celle_dopo_la_fine, n_);
     for (int32_t s = e; s <= ultima; ++s) {
       if (tipo(s) != tipo_cella::segnale) continue;
@@ -148,7 +157,7 @@ class passata {
       } else if (libera(davanti - 1)) {
         metti_punto(davanti - 1);
       } else {
-        registra(numero_errore::codice_senza_posto, e);
+        registra(numero_errore::codice_senza_posto, e, i);
       }
       return;
     }

@@ -30,18 +30,21 @@ bool compila_percorso(modello& m, const descrizione& linea, const descrizione& t
   opzioni_compilazione opzioni;
   opzioni.cancella_descrizioni = false;
   compila_descrizioni(m, linea, treno, opzioni);
-  return rifinisci_percorso(m, f);
+  return rifinisci_percorso(m, linea.nome, f);
 }
 
 void completa_percorso(modello& m, const percorsi_scenario& percorsi, finestra& f) {
-  if (rifinisci_percorso(m, f)) scrivi_percorso(m, percorsi);
+  if (rifinisci_percorso(m, percorsi.descrizione_linea.string(), f)) scrivi_percorso(m, percorsi);
 }
 
-bool rifinisci_percorso(modello& m, finestra& f) {
+bool rifinisci_percorso(modello& m, const std::string& file_linea, finestra& f) {
   // Without a route length there is nothing to finish, and a cell grid file
   // of no cells would load as a route without track.
   if (!m.griglia_dimensionata()) {
-    if (m.n_errore == numero_errore::nessuno) registra_errore(m, numero_errore::griglia_mancante);
+    if (m.n_errore == numero_errore::nessuno) {
+      registra_errore(m, numero_errore::griglia_mancante, std::nullopt,
+                      luogo_sorgente{file_linea});
+    }
     return false;
   }
   passata_finale(m);

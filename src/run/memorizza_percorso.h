@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "compiler/memorizza_dati.h"
 #include "model/modello.h"
@@ -29,8 +30,9 @@ bool compila_percorso(modello& m, const descrizione& linea, const descrizione& t
 void completa_percorso(modello& m, const percorsi_scenario& percorsi, finestra& f);
 
 // completa_percorso without the writing: finishes the grid and fills the
-// check codes. Returns false, with nothing to write, when there is no grid.
-bool rifinisci_percorso(modello& m, finestra& f);
+// check codes. Returns false, with nothing to write, when there is no grid;
+// the error then points at `file_linea`, the line description.
+bool rifinisci_percorso(modello& m, const std::string& file_linea, finestra& f);
 
 // Writes the compiled files of a finished model, the track plan only when
 // m.scrivi_planimetria is set.
