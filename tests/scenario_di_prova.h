@@ -34,7 +34,7 @@ inline const std::string linea_minuscola =
     "pendenza, 1000, 12\r\n"
     "pendenza, 2000, -6\r\n"
     "[montagne]\r\n"
-    "montagna, 1400, 300, 3\r\n"
+    "montagna, 1400, 1700, 3\r\n"
     "[fine]\r\n";
 
 inline const std::string treno_minuscolo =
