@@ -18,6 +18,7 @@
 #include "ispezione/curve_ritrovate.h"
 #include "ispezione/tabella_elementi.h"
 #include "output/lettura_file_compilati.h"
+#include "piattaforma/osserva_file.h"
 
 namespace scenario {
 
@@ -647,6 +648,23 @@ int esegui_disegno(const std::filesystem::path& file_sim, const std::filesystem:
     return 1;
   }
   return 0;
+}
+
+int osserva_disegno(const std::filesystem::path& file_sim, const std::filesystem::path& cartella,
+                    const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori) {
+  opzioni_osservazione o;
+  std::filesystem::path dir = file_sim.parent_path();
+  o.cartelle = {dir.empty() ? std::filesystem::path(".") : dir};
+  const std::string sim = file_sim.filename().string();
+  const std::string celle = file_sim.stem().string() + ".dat";
+  o.interessa = [sim, celle](const std::string& nome) {
+    const std::string coda = "_linea.dat";
+    return nome == sim || nome == celle ||
+           (nome.size() >= coda.size() &&
+            nome.compare(nome.size() - coda.size(), coda.size(), coda) == 0);
+  };
+  return osserva(
+      o, [&] { esegui_disegno(file_sim, cartella, opzioni, uscita, errori); }, uscita);
 }
 
 }  // namespace scenario

@@ -74,4 +74,10 @@ std::vector<std::filesystem::path> disegna(const modello& m, const std::filesyst
 int esegui_disegno(const std::filesystem::path& file_sim, const std::filesystem::path& cartella,
                    const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori);
 
+// The same, then again whenever the table, the grid or a track plan beside
+// it changes, until Ctrl-C, which ends it with 0. Each round prints the files
+// written or what was wrong, and the time it took.
+int osserva_disegno(const std::filesystem::path& file_sim, const std::filesystem::path& cartella,
+                    const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori);
+
 }  // namespace scenario
