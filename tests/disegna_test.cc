@@ -1,0 +1,152 @@
+#include "disegno/disegna.h"
+
+#include <cairo.h>
+#include <expat.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+#include <sstream>
+
+#include "cartella_temporanea.h"
+#include "scenario_di_prova.h"
+
+namespace scenario {
+namespace {
+
+using prova::cartella_temporanea;
+using prova::leggi_file;
+
+// The classes of the elements of an SVG file, counted; false when it is not
+// well-formed XML.
+bool conta_classi(const std::string& svg, std::map<std::string, int>& classi) {
+  XML_Parser parser = XML_ParserCreate(nullptr);
+  XML_SetUserData(parser, &classi);
+  XML_SetStartElementHandler(parser, [](void* dati, const XML_Char*, const XML_Char** attributi) {
+    auto& c = *static_cast<std::map<std::string, int>*>(dati);
+    for (int k = 0; attributi[k] != nullptr; k += 2) {
+      if (std::string(attributi[k]) == "class") ++c[attributi[k + 1]];
+    }
+  });
+  bool ok = XML_Parse(parser, svg.data(), static_cast<int>(svg.size()), 1) == XML_STATUS_OK;
+  XML_ParserFree(parser);
+  return ok;
+}
+
+class DisegnaMinuscolo : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m = prova::scenario_minuscolo();
+    ASSERT_EQ(m->n_errore, 0);
+  }
+  std::vector<std::filesystem::path> disegna_in(formato_disegno f, int larghezza = 800) {
+    opzioni_disegno o;
+    o.formato = f;
+    o.larghezza_png = larghezza;
+    return disegna(*m, cartella.percorso(), "Prova_1", o);
+  }
+  cartella_temporanea cartella;
+  std::unique_ptr<modello> m;
+};
+
+TEST_F(DisegnaMinuscolo, SvgHoldsOneElementPerStationSignalAndSlowDown) {
+  std::vector<std::filesystem::path> file = disegna_in(formato_disegno::svg);
+  ASSERT_EQ(file.size(), 2u);
+  EXPECT_EQ(file[0].filename(), "Prova_1_pianta.svg");
+  EXPECT_EQ(file[1].filename(), "Prova_1_profilo.svg");
+  std::map<std::string, int> pianta, profilo;
+  ASSERT_TRUE(conta_classi(leggi_file(file[0]), pianta));
+  ASSERT_TRUE(conta_classi(leggi_file(file[1]), profilo));
+  EXPECT_EQ(pianta, (std::map<std::string, int>{{"galleria", 1}, {"segnale", 2}, {"stazione", 2}}));
+  // The code points: the row's and those that the finishing pass adds.
+  EXPECT_EQ(profilo, (std::map<std::string, int>{{"galleria", 1},
+                                                 {"punto_codice", 5},
+                                                 {"rallentamento", 1},
+                                                 {"segnale", 2},
+                                                 {"stazione", 2}}));
+  EXPECT_NE(leggi_file(file[1]).find("id=\"stazione-2\""), std::string::npos);
+}
+
+TEST_F(DisegnaMinuscolo, PngHasTheAskedSizeAndTheLineWhereThePlanPutsIt) {
+  std::vector<std::filesystem::path> file = disegna_in(formato_disegno::png, 800);
+  cairo_surface_t* s = cairo_image_surface_create_from_png(file[0].c_str());
+  ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+  EXPECT_EQ(cairo_image_surface_get_width(s), 800);
+  EXPECT_EQ(cairo_image_surface_get_height(s), 566);
+  cairo_surface_flush(s);
+  const unsigned char* dati = cairo_image_surface_get_data(s);
+  int passo = cairo_image_surface_get_stride(s);
+  auto pixel = [&](double x, double y) {
+    int px = static_cast<int>(x), py = static_cast<int>(y);
+    uint32_t v = *reinterpret_cast<const uint32_t*>(dati + py * passo + px * 4);
+    return std::array<int, 3>{static_cast<int>(v >> 16 & 0xff), static_cast<int>(v >> 8 & 0xff),
+                              static_cast<int>(v & 0xff)};
+  };
+  trasformazione_pianta t = trasformazione_di(*m);
+  double scala = 800 / larghezza_pagina;
+  // Metres on the line away from stations, signals and the tunnel.
+  for (size_t metro : {150u, 900u, 2100u, 3500u, 8000u}) {
+    double x = t.pagina_x(m->planimetria[0].numero(metro)) * scala;
+    double y = t.pagina_y(m->planimetria[1].numero(metro)) * scala;
+    std::array<int, 3> c = pixel(x, y);
+    EXPECT_TRUE(c[0] < 90 && c[1] < 90 && c[2] < 90)
+        << metro << ": " << c[0] << "," << c[1] << "," << c[2];
+    // Twenty points to the side is paper.
+    std::array<int, 3> fuori = pixel(x + 20 * scala * 3, y);
+    EXPECT_EQ(fuori, (std::array<int, 3>{255, 255, 255})) << metro;
+  }
+  cairo_surface_destroy(s);
+}
+
+TEST_F(DisegnaMinuscolo, PdfHoldsThePlanAndOneProfilePage) {
+  std::vector<std::filesystem::path> file = disegna_in(formato_disegno::pdf);
+  ASSERT_EQ(file.size(), 1u);
+  EXPECT_EQ(file[0].filename(), "Prova_1.pdf");
+  std::string pdf = leggi_file(file[0]);
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+  std::regex pagina("/Type /Page[^s]");
+  EXPECT_EQ(
+      std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), pagina), std::sregex_iterator()),
+      2);
+}
+
+TEST(Disegna, ALongRouteSplitsItsProfileIntoPagesOfAHundredKilometres) {
+  modello m;
+  const struct {
+    int32_t lunghezza;
+    int pagine;
+  } casi[] = {{3000, 1}, {103000, 1}, {120000, 1}, {120050, 2}, {1000000, 10}};
+  for (const auto& c : casi) {
+    m.elementi[elemento_linea].fine = c.lunghezza;
+    EXPECT_EQ(pagine_profilo(m), c.pagine) << c.lunghezza;
+  }
+}
+
+TEST(Disegna, ChainageFromTheKilometricProgressives) {
+  auto m = prova::scenario_predefinito();
+  // uno: from 3000 m, 9100; due: from 5800 m, -2000; tre: from 35400 m, 100250.
+  EXPECT_EQ(progressiva_di(*m, 0), 6100);
+  EXPECT_EQ(progressiva_di(*m, 3000), 9100);
+  EXPECT_EQ(progressiva_di(*m, 5799), 11899);
+  EXPECT_EQ(progressiva_di(*m, 5800), -2000);
+  EXPECT_EQ(progressiva_di(*m, 35400), 100250);
+}
+
+TEST(Disegna, TheCommandFindsThePlanAndTheGridBesideTheTable) {
+  cartella_temporanea cartella;
+  auto m = prova::scenario_minuscolo();
+  percorsi_scenario p = prova::scrivi_compilati(*m, cartella);
+  std::ostringstream uscita, errori;
+  opzioni_disegno o;
+  o.formato = formato_disegno::pdf;
+  EXPECT_EQ(esegui_disegno(p.elementi, {}, o, uscita, errori), 0) << errori.str();
+  EXPECT_EQ(uscita.str(), (cartella / "Prova_1.pdf").string() + "\n");
+  std::filesystem::remove(p.celle);
+  std::ostringstream uscita2, errori2;
+  EXPECT_EQ(esegui_disegno(p.elementi, {}, o, uscita2, errori2), 1);
+  EXPECT_EQ(errori2.str(), "Operazione sul file non riuscita: " + p.celle.string() +
+                               ": No such file or directory\n");
+}
+
+}  // namespace
+}  // namespace scenario

@@ -1,0 +1,262 @@
+#include "ispezione/ispeziona.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cartella_temporanea.h"
+#include "ispezione/curve_ritrovate.h"
+#include "scenario_di_prova.h"
+
+namespace scenario {
+namespace {
+
+using prova::cartella_temporanea;
+
+struct esito {
+  int stato;
+  std::string uscita, errori;
+};
+
+esito esegui(const opzioni_ispezione& o) {
+  std::ostringstream uscita, errori;
+  int stato = ispeziona(o, uscita, errori);
+  return {stato, uscita.str(), errori.str()};
+}
+
+TEST(Ispeziona, KindFromTheName) {
+  EXPECT_EQ(tipo_da_nome("a/Prova_linea.dat"), tipo_file_compilato::planimetria);
+  EXPECT_EQ(tipo_da_nome("Prova_1.sim"), tipo_file_compilato::elementi);
+  EXPECT_EQ(tipo_da_nome("Prova_1.dat"), tipo_file_compilato::celle);
+  EXPECT_EQ(tipo_da_nome("Prova_1.txt"), std::nullopt);
+}
+
+// The curves found in the plan are the curve rows that drew it.
+TEST(Ispeziona, CurvesRecoveredFromThePlanAreTheRowsThatMadeIt) {
+  auto m = prova::scenario_minuscolo();
+  std::vector<curva_ritrovata> curve = curve_ritrovate(*m);
+  ASSERT_EQ(curve.size(), 2u);
+  EXPECT_EQ(curve[0].inizio, 300);
+  EXPECT_EQ(curve[0].lunghezza, 200);
+  EXPECT_EQ(curve[0].k, -0.003);
+  EXPECT_EQ(curve[0].classe, 6);
+  EXPECT_EQ(curve[0].lato, 's');
+  EXPECT_EQ(curve[1].inizio, 1200);
+  EXPECT_EQ(curve[1].lunghezza, 400);
+  EXPECT_EQ(curve[1].k, 0.0004);
+  EXPECT_EQ(curve[1].classe, 3);
+  EXPECT_EQ(curve[1].lato, 'd');
+
+  // The built-in line: 42 curve rows, back to back in places.
+  auto predefinito = prova::scenario_predefinito();
+  std::vector<curva_ritrovata> tutte = curve_ritrovate(*predefinito);
+  ASSERT_FALSE(tutte.empty());
+  EXPECT_EQ(tutte[0].inizio, 550);
+  EXPECT_EQ(tutte[0].lunghezza, 350);
+  EXPECT_EQ(tutte[0].classe, 6);
+  EXPECT_EQ(tutte[1].inizio, 900);
+  EXPECT_EQ(tutte[1].lunghezza, 100);
+  EXPECT_EQ(tutte[1].classe, 5);
+  EXPECT_EQ(tutte[1].lato, 'd');
+  for (const curva_ritrovata& c : tutte) EXPECT_NE(c.classe, 0) << c.inizio;
+}
+
+class IspezionaMinuscolo : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m = prova::scenario_minuscolo();
+    ASSERT_EQ(m->n_errore, 0);
+    p = prova::scrivi_compilati(*m, cartella);
+  }
+  cartella_temporanea cartella;
+  std::unique_ptr<modello> m;
+  percorsi_scenario p;
+};
+
+TEST_F(IspezionaMinuscolo, GridAsTextWithinAMetreRange) {
+  opzioni_ispezione o;
+  o.file = {p.celle.string()};
+  o.intervallo = {1800, 1960};
+  esito e = esegui(o);
+  EXPECT_EQ(e.stato, 0) << e.errori;
+  EXPECT_EQ(
+      e.uscita,
+      "file:           " + p.celle.string() +
+          "\n"
+          "tipo:           griglia delle celle\n"
+          "celle:          201\n"
+          "metri:          10050\n"
+          "celle_mostrate: 1\n"
+          "\n"
+          "celle (1)\n"
+          "cella  da_metro  a_metro  tipo  genere                campi                     "
+          "avviso  pendenza_permille  velocita_kmh  aderenza_percento  galleria\n"
+          // The slow-down's start, on the signal's fourth approach mark.
+          "   39      1950     2000     3  inizio_rallentamento  velocita=40 d_v=0 f_tt=1      "
+          "64                 12            60                100         0\n");
+}
+
+TEST_F(IspezionaMinuscolo, ElementTableAsText) {
+  opzioni_ispezione o;
+  o.file = {p.elementi.string()};
+  esito e = esegui(o);
+  EXPECT_EQ(e.stato, 0) << e.errori;
+  const std::string atteso_inizio = "file:                       " + p.elementi.string() +
+                                    "\n"
+                                    "tipo:                       tabella degli elementi\n"
+                                    "percorso:                   Prova\n"
+                                    "treno:                      1\n"
+                                    "lunghezza_percorso:         3000\n";
+  EXPECT_EQ(e.uscita.substr(0, atteso_inizio.size()), atteso_inizio);
+  EXPECT_NE(e.uscita.find("valore_riservato:           610\n"), std::string::npos) << e.uscita;
+  EXPECT_NE(e.uscita.find("\nstazioni (2)\n"), std::string::npos) << e.uscita;
+  EXPECT_NE(e.uscita.find("\n     2  Beta    12    2450  2750       2600  08:34:00"),
+            std::string::npos)
+      << e.uscita;
+  EXPECT_NE(e.uscita.find("\nrecord_liberi (2)\nda  a\n 0   0\n 3  80\n"), std::string::npos)
+      << e.uscita;
+}
+
+TEST_F(IspezionaMinuscolo, PlanAsCsv) {
+  opzioni_ispezione o;
+  o.file = {p.planimetria.string()};
+  o.formato = formato_rapporto::csv;
+  esito e = esegui(o);
+  EXPECT_EQ(e.stato, 0) << e.errori;
+  misure_planimetria misure = misura_planimetria(*m);
+  char riquadro[200];
+  std::snprintf(riquadro, sizeof riquadro,
+                "x_min,%.3f\nx_max,%.3f\ny_min,%.3f\ny_max,%.3f\nlunghezza_disegnata,%.3f\n",
+                misure.x_min, misure.x_max, misure.y_min, misure.y_max, misure.lunghezza_disegnata);
+  EXPECT_EQ(e.uscita, "campo,valore\nfile," + p.planimetria.string() +
+                          "\ntipo,planimetria\nmetri,10001\nmetri_disegnati,9999\n" + riquadro +
+                          "\ninizio,lunghezza,k,classe,lato\n"
+                          "300,200,-0.0030,6,s\n"
+                          "1200,400,0.0004,3,d\n");
+  EXPECT_LT(misure.x_min, 0);
+  EXPECT_GT(misure.lunghezza_disegnata, 9998);
+}
+
+TEST_F(IspezionaMinuscolo, AllThreeAsJsonParsedBack) {
+  opzioni_ispezione o;
+  o.file = {p.elementi.string(), p.celle.string(), p.planimetria.string()};
+  o.formato = formato_rapporto::json;
+  o.verifica = true;
+  esito e = esegui(o);
+  EXPECT_EQ(e.stato, 0) << e.errori << e.uscita;
+  nlohmann::json j = nlohmann::json::parse(e.uscita);
+  ASSERT_EQ(j.size(), 4u);
+  EXPECT_EQ(j[0]["tipo"], "tabella degli elementi");
+  EXPECT_EQ(j[0]["codice_gara_st"], m->elementi[85].orario);
+  EXPECT_EQ(j[0]["tabelle"]["stazioni"][0]["nome"], "Alfa");
+  EXPECT_EQ(j[0]["tabelle"]["stazioni"][1]["orario"], "08:34:00");
+  nlohmann::json celle = j[1]["tabelle"]["celle"];
+  std::vector<nlohmann::json> segnali;
+  for (const auto& c : celle) {
+    if (c["genere"] == "segnale") segnali.push_back(c);
+  }
+  ASSERT_EQ(segnali.size(), 2u);
+  // "segnale, 1000, 2, 2, 3, 1, 0, 0, ...": s1 2 and d1 0, in cell 1000 / 50 + 1.
+  EXPECT_EQ(segnali[0]["cella"], 21);
+  EXPECT_EQ(segnali[0]["campi"]["s1_d1"], 20);
+  EXPECT_EQ(segnali[0]["campi"]["rapp_sx_dx"], 6);
+  EXPECT_EQ(celle[0]["cella"], 1);
+  EXPECT_EQ(celle[0]["campi"]["valore_riservato"], 5121);
+  EXPECT_EQ(j[2]["tabelle"]["curve"][1]["k"], 0.0004);
+  EXPECT_EQ(j[3]["tipo"], "verifica");
+  EXPECT_EQ(j[3]["esito"], "valido");
+}
+
+TEST_F(IspezionaMinuscolo, RefusedFilesAndMisnamedOnes) {
+  prova::scrivi_file(cartella / "Altro_linea.dat", prova::leggi_file(p.celle));
+  prova::scrivi_file(cartella / "Rotto.dat", "abc");
+  const struct {
+    std::vector<std::string> file;
+    int stato;
+    std::string errori;
+  } casi[] = {
+      {{(cartella / "Altro_linea.dat").string()},
+       3,
+       (cartella / "Altro_linea.dat").string() +
+           ": codice di tipo 25620 al byte 12 (ammessi 0, 2 e 5) (il contenuto è quello di una "
+           "griglia delle celle)\n"},
+      {{(cartella / "Rotto.dat").string()},
+       3,
+       (cartella / "Rotto.dat").string() + ": 3 byte: non un numero intero di celle da 15 byte\n"},
+      {{(cartella / "nota.txt").string()},
+       stato_ispezione::uso_errato,
+       (cartella / "nota.txt").string() +
+           ": tipo non riconoscibile dal nome (atteso _linea.dat, .sim o .dat)\n"},
+      {{(cartella / "Manca.sim").string()},
+       1,
+       "Operazione sul file non riuscita: " + (cartella / "Manca.sim").string() +
+           ": No such file or directory\n"},
+  };
+  for (const auto& c : casi) {
+    opzioni_ispezione o;
+    o.file = c.file;
+    esito e = esegui(o);
+    EXPECT_EQ(e.stato, c.stato) << c.file[0];
+    EXPECT_EQ(e.errori, c.errori) << c.file[0];
+  }
+}
+
+// The built-in files hold; one byte changed in a check code, a reserved value
+// or a station record is reported.
+TEST(IspezionaVerifica, BuiltInFilesHoldAndEachChangedByteIsReported) {
+  cartella_temporanea cartella;
+  auto m = prova::scenario_predefinito();
+  percorsi_scenario p = prova::scrivi_compilati(*m, cartella);
+  opzioni_ispezione o;
+  o.file = {p.planimetria.string(), p.elementi.string(), p.celle.string()};
+  o.verifica = true;
+  esito e = esegui(o);
+  ASSERT_EQ(e.stato, 0) << e.uscita;
+  EXPECT_NE(e.uscita.find("esito:      valido\ndifferenze: 0\n"), std::string::npos);
+
+  const std::string tabella = prova::leggi_file(p.elementi);
+  const std::string griglia = prova::leggi_file(p.celle);
+  // Offsets in the element table: record r starts after the records before
+  // it, each 34 bytes and its text.
+  auto inizio_record = [&](int r) {
+    size_t offset = 0;
+    for (int k = 0; k < r; ++k) offset += 34 + m->elementi[k].testo.size();
+    return offset;
+  };
+  const size_t n85 = m->elementi[85].testo.size();
+  const size_t stazione_1 = inizio_record(1);
+  const struct {
+    const char* caso;
+    bool nella_tabella;
+    size_t offset;
+    std::string differenza;
+  } casi[] = {
+      {"codice_gara_st", true, inizio_record(85) + 30 + n85,
+       p.elementi.string() + ": record 85, codice_gara_st 32467 (calcolato dai nomi: 32466)"},
+      {"reserved 610", true, inizio_record(85) + 16 + n85,
+       p.elementi.string() + ": record 85, valore riservato 611 (atteso 610)"},
+      {"codice_gara_og", false, 15 + 3,
+       p.celle.string() + ": cella 1, codice_gara_og 2329 (calcolato dai nomi in " +
+           p.elementi.string() + ": 2328)"},
+      {"reserved 5121", false, 15 + 1,
+       p.celle.string() + ": cella 1, valore riservato 5122 (atteso 5121)"},
+      // The first station's end, 500 m, becomes 756: its marks belong 5 cells on.
+      {"station record", true, stazione_1 + 6,
+       p.celle.string() + ": cella 14, manca il segno di fermata della stazione 1 (Lorvento "
+                          "Centrale)"},
+  };
+  for (const auto& c : casi) {
+    std::string copia = c.nella_tabella ? tabella : griglia;
+    copia[c.offset] = static_cast<char>(copia[c.offset] + 1);
+    prova::scrivi_file(c.nella_tabella ? p.elementi : p.celle, copia);
+    esito e = esegui(o);
+    EXPECT_EQ(e.stato, 3) << c.caso;
+    EXPECT_NE(e.uscita.find(c.differenza), std::string::npos) << c.caso << "\n" << e.uscita;
+    prova::scrivi_file(p.elementi, tabella);
+    prova::scrivi_file(p.celle, griglia);
+  }
+}
+
+}  // namespace
+}  // namespace scenario
