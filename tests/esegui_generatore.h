@@ -59,25 +59,33 @@ inline esito_processo esegui_copia(const cartella_temporanea& cartella) {
   return {stato, leggi_file(altrove / "out"), leggi_file(altrove / "err")};
 }
 
-// Runs the generator with `argomenti` from the directory `lavoro`, its
-// standard output and standard error kept apart from it, and waits for it.
+// Starts the generator with `argomenti` from the directory `lavoro`, its
+// standard output and standard error going to the files `uscita` and
+// `errori`; returns its process id.
+inline pid_t avvia_con_argomenti(const std::vector<std::string>& argomenti,
+                                 const std::filesystem::path& lavoro,
+                                 const std::filesystem::path& uscita,
+                                 const std::filesystem::path& errori) {
+  pid_t figlio = fork();
+  if (figlio != 0) return figlio;
+  int u = open(uscita.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  int e = open(errori.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (u < 0 || e < 0 || dup2(u, 1) < 0 || dup2(e, 2) < 0 || chdir(lavoro.c_str()) != 0) {
+    _exit(127);
+  }
+  std::vector<char*> argv{const_cast<char*>(PERCORSO_GENERATORE)};
+  for (const std::string& a : argomenti) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  execv(PERCORSO_GENERATORE, argv.data());
+  _exit(127);
+}
+
+// The same, waiting for it; standard output and standard error are kept
+// apart from `lavoro`.
 inline esito_processo esegui_con_argomenti(const std::vector<std::string>& argomenti,
                                            const std::filesystem::path& lavoro) {
   cartella_temporanea flussi;
-  pid_t figlio = fork();
-  if (figlio == 0) {
-    int u = open((flussi / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    int e = open((flussi / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (u < 0 || e < 0 || dup2(u, 1) < 0 || dup2(e, 2) < 0 || chdir(lavoro.c_str()) != 0) {
-      _exit(127);
-    }
-    std::vector<char*> argv{const_cast<char*>(PERCORSO_GENERATORE)};
-    for (const std::string& a : argomenti) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(PERCORSO_GENERATORE, argv.data());
-    _exit(127);
-  }
-  int stato = attendi(figlio);
+  int stato = attendi(avvia_con_argomenti(argomenti, lavoro, flussi / "out", flussi / "err"));
   return {stato, leggi_file(flussi / "out"), leggi_file(flussi / "err")};
 }
 

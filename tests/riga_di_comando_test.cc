@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <chrono>
 #include <map>
+#include <thread>
 #include <nlohmann/json.hpp>
 
 #include "base/numeri_errore.h"
@@ -105,7 +109,8 @@ TEST(RigaDiComando, UsageErrorsEndWith64AndWriteNothing) {
 TEST(RigaDiComando, HelpAndVersionOnTheProgramAndEveryCommand) {
   cartella_temporanea cartella;
   for (std::vector<std::string> prefisso :
-       {std::vector<std::string>{}, {"descrizioni"}, {"compila"}, {"spiega"}}) {
+       {std::vector<std::string>{}, {"descrizioni"}, {"compila"}, {"spiega"}, {"ispeziona"},
+        {"disegna"}}) {
     std::string nome = prefisso.empty() ? "generatore" : "generatore " + prefisso.front();
     prefisso.push_back("--help");
     esito_processo aiuto = esegui_con_argomenti(prefisso, cartella.percorso());
@@ -240,6 +245,82 @@ TEST(RigaDiComando, AMissingOrUnreadableDescriptionIsNamed) {
     EXPECT_NE(esito.errori.find(c.detto), std::string::npos) << esito.errori;
     EXPECT_EQ(file_in(cartella), prima) << c.detto;
   }
+}
+
+// The compiled files of an author's compile read back, checked and drawn by
+// the same executable.
+TEST(RigaDiComando, CompiledFilesAreInspectedCheckedAndDrawn) {
+  cartella_temporanea cartella;
+  esporta(cartella);
+  ASSERT_EQ(esegui_con_argomenti({"compila", file_linea, file_treno, "-o", "out"},
+                                 cartella.percorso())
+                .stato,
+            stato_uscita::successo);
+  std::vector<std::string> tutti;
+  for (const std::string& nome : compilati) tutti.push_back("out/" + nome);
+
+  std::vector<std::string> verifica = tutti;
+  verifica.insert(verifica.begin(), "ispeziona");
+  verifica.insert(verifica.end(), {"--verifica", "--formato", "json"});
+  esito_processo verificati = esegui_con_argomenti(verifica, cartella.percorso());
+  EXPECT_EQ(verificati.stato, stato_uscita::successo) << verificati.errori;
+  const nlohmann::json letto = nlohmann::json::parse(verificati.uscita);
+  ASSERT_EQ(letto.size(), 4u);
+  EXPECT_EQ(letto.back()["differenze"], 0);
+
+  // One byte of the grid's check code (cell 1, bytes 18 and 19) changed: the
+  // check says so with 3.
+  const std::filesystem::path celle = cartella / "out" / nome_celle(l, t);
+  const std::string buona = leggi_file(celle);
+  std::string cambiata = buona;
+  cambiata[18] ^= 1;
+  scrivi_file(celle, cambiata);
+  esito_processo cambiato = esegui_con_argomenti(verifica, cartella.percorso());
+  EXPECT_EQ(cambiato.stato, 3);
+  EXPECT_EQ(nlohmann::json::parse(cambiato.uscita).back()["differenze"], 1);
+  scrivi_file(celle, buona);
+
+  esito_processo senza_tipo =
+      esegui_con_argomenti({"ispeziona", file_linea}, cartella.percorso());
+  EXPECT_EQ(senza_tipo.stato, stato_uscita::uso_errato);
+  EXPECT_EQ(senza_tipo.uscita, "");
+
+  esito_processo disegnato = esegui_con_argomenti(
+      {"disegna", "out/" + nome_elementi(l, t), "--formato", "pdf", "-o", "figure"},
+      cartella.percorso());
+  EXPECT_EQ(disegnato.stato, stato_uscita::successo) << disegnato.errori;
+  const std::string pdf = leggi_file(cartella / "figure" / (l + "_" + t + ".pdf"));
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+}
+
+// compila --osserva: a round at the start, one more for a save of the train
+// description with its diagnostics, and SIGINT ends the watching with 0.
+TEST(RigaDiComando, CompilaOsservaCompilesAgainOnEverySave) {
+  cartella_temporanea cartella;
+  esporta(cartella);
+  cartella_temporanea flussi;
+  pid_t figlio = prova::avvia_con_argomenti({"compila", file_linea, file_treno, "--osserva"},
+                                            cartella.percorso(), flussi / "out", flussi / "err");
+  const auto attendi_testo = [&](const std::string& testo) {
+    auto fine = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < fine) {
+      if (leggi_file(flussi / "err").find(testo) != std::string::npos) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+  };
+  ASSERT_TRUE(attendi_testo("0 errors, 0 warnings\n-- done in ")) << leggi_file(flussi / "err");
+  EXPECT_TRUE(std::filesystem::exists(cartella / nome_celle(l, t)));
+  scrivi_file(cartella / file_treno, treno_con_errore(cartella));
+  EXPECT_TRUE(attendi_testo("1 error, 0 warnings\n-- done in ")) << leggi_file(flussi / "err");
+  kill(figlio, SIGINT);
+  EXPECT_EQ(prova::attendi(figlio), stato_uscita::successo);
+  const std::string errori = leggi_file(flussi / "err");
+  EXPECT_NE(errori.find("-- changed: " + file_treno + "\n" + file_treno +
+                        ":32:13: error: station position not a multiple of 50"),
+            std::string::npos)
+      << errori;
+  EXPECT_TRUE(errori.ends_with("-- stopped\n")) << errori;
 }
 
 TEST(RigaDiComando, SpiegaPrintsTheMeaningAndTheParagraph) {

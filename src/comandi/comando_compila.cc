@@ -1,14 +1,18 @@
 #include "comandi/comando_compila.h"
 
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <ostream>
 #include <string>
 
 #include "base/blocco_cartella.h"
+#include "base/errore_file.h"
 #include "base/numeri_errore.h"
 #include "base/scrittore_file.h"
 #include "comandi/file_utente.h"
 #include "comandi/stampa_diagnostiche.h"
+#include "piattaforma/osserva_file.h"
 #include "run/errore.h"
 #include "run/finestra.h"
 #include "run/memorizza_percorso.h"
@@ -27,6 +31,7 @@ struct opzioni_compila {
   bool senza_planimetria = false;
   std::string formato = "testo";
   bool scrivi_con_errori = false;
+  bool osserva = false;
 };
 
 bool termina_con(const std::string& s, const std::string& fine) {
@@ -107,6 +112,34 @@ int compila(const opzioni_compila& o, const std::string& linea, const std::strin
   return con_errori ? stato_uscita::errore_registrato : stato_uscita::successo;
 }
 
+// A round on every save of either description, until Ctrl-C: each round
+// reports as a single compile does, and a file that cannot be read or written
+// is reported and waited out like any other mistake.
+int compila_e_osserva(const opzioni_compila& o, const std::string& linea, const std::string& treno,
+                      contesto_comando& c) {
+  opzioni_osservazione osservazione;
+  std::set<std::string> nomi;
+  for (const std::string& file : {o.file_linea, o.file_treno}) {
+    const std::filesystem::path percorso(file);
+    const std::filesystem::path cartella =
+        percorso.parent_path().empty() ? std::filesystem::path(".") : percorso.parent_path();
+    if (std::find(osservazione.cartelle.begin(), osservazione.cartelle.end(), cartella) ==
+        osservazione.cartelle.end()) {
+      osservazione.cartelle.push_back(cartella);
+    }
+    nomi.insert(percorso.filename().string());
+  }
+  osservazione.interessa = [nomi](const std::string& nome) { return nomi.count(nome) > 0; };
+  const auto giro = [&] {
+    try {
+      compila(o, linea, treno, c);
+    } catch (const errore_file& e) {
+      c.errori << "generatore: file operation failed: " << e.what() << std::endl;
+    }
+  };
+  return osserva(osservazione, giro, c.errori);
+}
+
 }  // namespace
 
 void aggiungi_comando_compila(CLI::App& app, contesto_comando& c) {
@@ -129,6 +162,8 @@ void aggiungi_comando_compila(CLI::App& app, contesto_comando& c) {
       ->check(CLI::IsMember({"testo", "json"}));
   comando->add_flag("--scrivi-con-errori", o->scrivi_con_errori,
                     "Write the compiled files even when the compile recorded an error");
+  comando->add_flag("--osserva", o->osserva,
+                    "Compile again whenever either description is saved, until Ctrl-C");
   comando->callback([o, &c] {
     std::string linea = o->linea;
     if (linea.empty()) linea = linea_da_descrizione_linea(o->file_linea);
@@ -146,7 +181,9 @@ void aggiungi_comando_compila(CLI::App& app, contesto_comando& c) {
     }
     controlla_nome(linea, "the route name");
     controlla_nome(treno, "the train number");
-    c.azione = [o, linea, treno, &c] { return compila(*o, linea, treno, c); };
+    c.azione = [o, linea, treno, &c] {
+      return o->osserva ? compila_e_osserva(*o, linea, treno, c) : compila(*o, linea, treno, c);
+    };
   });
 }
 

@@ -7,11 +7,14 @@
 namespace scenario {
 
 // `compila LINEA TRENO [-o DIR] [--linea NOME] [--treno NUMERO]
-// [--senza-planimetria] [--formato testo|json] [--scrivi-con-errori]`:
+// [--senza-planimetria] [--formato testo|json] [--scrivi-con-errori]
+// [--osserva]`:
 // compiles an author's two description files, which it never changes, with
 // the steps of the built-in run, reports every diagnostic (text on standard
 // error, or JSON on standard output) and writes the compiled files into DIR
-// when no error was recorded or --scrivi-con-errori asks for them.
+// when no error was recorded or --scrivi-con-errori asks for them. With
+// --osserva it compiles again on every save of either description, until
+// Ctrl-C, which ends it with status 0.
 void aggiungi_comando_compila(CLI::App& app, contesto_comando& c);
 
 }  // namespace scenario

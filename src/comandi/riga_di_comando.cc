@@ -7,6 +7,8 @@
 #include "base/errore_file.h"
 #include "comandi/comando_compila.h"
 #include "comandi/comando_descrizioni.h"
+#include "comandi/comando_disegna.h"
+#include "comandi/comando_ispeziona.h"
 #include "comandi/comando_spiega.h"
 #include "run/errore.h"
 #include "run/finestra.h"
@@ -46,6 +48,8 @@ int esegui_riga_di_comando(int argc, const char* const* argv, contesto_comando& 
   aggiungi_comando_descrizioni(app, c);
   aggiungi_comando_compila(app, c);
   aggiungi_comando_spiega(app, c);
+  aggiungi_comando_ispeziona(app, c);
+  aggiungi_comando_disegna(app, c);
   for (CLI::App* comando : app.get_subcommands({})) comando->set_version_flag("--version", versione);
 
   // CLI11 would only say that a subcommand is required.
