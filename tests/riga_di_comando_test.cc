@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <signal.h>
+#endif
 
 #include <chrono>
 #include <map>
@@ -21,6 +23,16 @@
 
 namespace scenario {
 namespace {
+
+#ifdef _WIN32
+
+TEST(RigaDiComando, RunByTheWindowsScript) {
+  GTEST_SKIP() << "starts the executable in POSIX child processes; windows/prove-wine runs the "
+                  "Windows commands and compares what they write with the Linux build's";
+}
+
+#else
+
 
 using prova::cartella_temporanea;
 using prova::esegui_con_argomenti;
@@ -333,6 +345,8 @@ TEST(RigaDiComando, SpiegaPrintsTheMeaningAndTheParagraph) {
   EXPECT_EQ(esito.uscita, atteso);
   EXPECT_EQ(esito.errori, "");
 }
+
+#endif
 
 }  // namespace
 }  // namespace scenario
