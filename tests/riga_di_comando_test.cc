@@ -98,6 +98,7 @@ TEST(RigaDiComando, UsageErrorsEndWith64AndWriteNothing) {
       {{"compila", "l.txt", "t.txt", "-o", "fuori"}, "the route name is missing"},
       {{"compila", file_linea, "t.txt", "-o", "fuori"}, "the train number is missing"},
       {{"compila", file_linea, file_treno, "--linea", "../x", "-o", "fuori"}, "'/'"},
+      {{"compila", file_linea, file_treno, "--treno", "..\\x", "-o", "fuori"}, "'\\'"},
       {{"descrizioni", "-o", "fuori", "in-piu"}, "in-piu"},
       {{"spiega"}, "N is required"},
       {{"spiega", "otto"}, "otto"},

@@ -63,10 +63,14 @@ std::pair<std::string, std::string> da_descrizione_treno(const std::string& perc
 }
 
 // The compiled files are named after the route and the train: a name that
-// would lead out of the output directory is refused.
+// would lead out of the output directory, here or on the Windows machine
+// that the files are made for, is refused.
 void controlla_nome(const std::string& nome, const char* cosa) {
-  if (nome.find('/') != std::string::npos) {
-    throw CLI::ValidationError(std::string(cosa) + " '" + nome + "' must not contain '/'");
+  for (char separatore : {'/', '\\'}) {
+    if (nome.find(separatore) != std::string::npos) {
+      throw CLI::ValidationError(std::string(cosa) + " '" + nome + "' must not contain '" +
+                                 separatore + "'");
+    }
   }
 }
 
