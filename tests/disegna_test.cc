@@ -144,7 +144,7 @@ TEST(Disegna, TheCommandFindsThePlanAndTheGridBesideTheTable) {
   std::filesystem::remove(p.celle);
   std::ostringstream uscita2, errori2;
   EXPECT_EQ(esegui_disegno(p.elementi, {}, o, uscita2, errori2), 1);
-  EXPECT_EQ(errori2.str(), "Operazione sul file non riuscita: " + p.celle.string() +
+  EXPECT_EQ(errori2.str(), "generatore: file operation failed: " + p.celle.string() +
                                ": No such file or directory\n");
 }
 

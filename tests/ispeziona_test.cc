@@ -179,18 +179,18 @@ TEST_F(IspezionaMinuscolo, RefusedFilesAndMisnamedOnes) {
       {{(cartella / "Altro_linea.dat").string()},
        3,
        (cartella / "Altro_linea.dat").string() +
-           ": codice di tipo 25620 al byte 12 (ammessi 0, 2 e 5) (il contenuto è quello di una "
-           "griglia delle celle)\n"},
+           ": type code 25620 at byte 12 (0, 2 and 5 are allowed) (the content is that of a "
+           "cell grid)\n"},
       {{(cartella / "Rotto.dat").string()},
        3,
-       (cartella / "Rotto.dat").string() + ": 3 byte: non un numero intero di celle da 15 byte\n"},
+       (cartella / "Rotto.dat").string() + ": 3 bytes: not a whole number of cells of 15 bytes\n"},
       {{(cartella / "nota.txt").string()},
        stato_ispezione::uso_errato,
-       (cartella / "nota.txt").string() +
-           ": tipo non riconoscibile dal nome (atteso _linea.dat, .sim o .dat)\n"},
+       "generatore: " + (cartella / "nota.txt").string() +
+           ": the name tells no kind of compiled file (expected _linea.dat, .sim or .dat)\n"},
       {{(cartella / "Manca.sim").string()},
        1,
-       "Operazione sul file non riuscita: " + (cartella / "Manca.sim").string() +
+       "generatore: file operation failed: " + (cartella / "Manca.sim").string() +
            ": No such file or directory\n"},
   };
   for (const auto& c : casi) {
@@ -233,17 +233,17 @@ TEST(IspezionaVerifica, BuiltInFilesHoldAndEachChangedByteIsReported) {
     std::string differenza;
   } casi[] = {
       {"codice_gara_st", true, inizio_record(85) + 30 + n85,
-       p.elementi.string() + ": record 85, codice_gara_st 32467 (calcolato dai nomi: 32466)"},
+       p.elementi.string() + ": record 85, codice_gara_st 32467 (computed from the names: 32466)"},
       {"reserved 610", true, inizio_record(85) + 16 + n85,
-       p.elementi.string() + ": record 85, valore riservato 611 (atteso 610)"},
+       p.elementi.string() + ": record 85, reserved value 611 (expected 610)"},
       {"codice_gara_og", false, 15 + 3,
-       p.celle.string() + ": cella 1, codice_gara_og 2329 (calcolato dai nomi in " +
+       p.celle.string() + ": cell 1, codice_gara_og 2329 (computed from the names in " +
            p.elementi.string() + ": 2328)"},
       {"reserved 5121", false, 15 + 1,
-       p.celle.string() + ": cella 1, valore riservato 5122 (atteso 5121)"},
+       p.celle.string() + ": cell 1, reserved value 5122 (expected 5121)"},
       // The first station's end, 500 m, becomes 756: its marks belong 5 cells on.
       {"station record", true, stazione_1 + 6,
-       p.celle.string() + ": cella 14, manca il segno di fermata della stazione 1 (Lorvento "
+       p.celle.string() + ": cell 14 lacks the stop mark of station 1 (Lorvento "
                           "Centrale)"},
   };
   for (const auto& c : casi) {

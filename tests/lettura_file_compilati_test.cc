@@ -85,34 +85,34 @@ TEST(LetturaFileCompilati, DamagedFilesAreRefusedNamingTheFileAndTheFault) {
     std::string piano, tabella, griglia;  // empty: that file is not read
     std::string messaggio;                // {d}: the directory of the files
   } casi[] = {
-      {"empty plan", std::string(), "", "", "p.dat: file vuoto"},
+      {"empty plan", std::string(), "", "", "p.dat: empty file"},
       {"plan cut inside a type code", piano.substr(0, piano.size() - 1), "", "",
-       "p.dat: troncato al byte 199962, dentro un codice di tipo"},
+       "p.dat: cut short at byte 199962, inside a type code"},
       {"plan cut inside a double", piano.substr(0, 30), "", "",
-       "p.dat: troncato al byte 28, dentro un valore di 10 byte"},
+       "p.dat: cut short at byte 28, inside a value of 10 bytes"},
       {"unknown type code", piano_codice_ignoto, "", "",
-       "p.dat: codice di tipo 7 al byte 4 (ammessi 0, 2 e 5)"},
+       "p.dat: type code 7 at byte 4 (0, 2 and 5 are allowed)"},
       {"plan with one value too many", piano + std::string(2, '\0'), "", "",
-       "p.dat: 20003 valori: le due coordinate non ne hanno lo stesso numero"},
+       "p.dat: 20003 values: the two coordinates do not have as many each"},
       {"table cut inside a record", "", tabella.substr(0, 100), "",
-       "e.sim: troncato al byte 100, dentro il record 2 di 87"},
+       "e.sim: cut short at byte 100, inside record 2 of 87"},
       {"empty table", "", std::string(1, '\0'), "",
-       "e.sim: troncato al byte 1, dentro il record 0 di 87"},
+       "e.sim: cut short at byte 1, inside record 0 of 87"},
       {"text length past the end", "", tabella_testo_lungo, "",
-       "e.sim: troncato al byte " + std::to_string(tabella.size()) + ", dentro il record 0 di 87"},
+       "e.sim: cut short at byte " + std::to_string(tabella.size()) + ", inside record 0 of 87"},
       {"bytes after the last record", "", tabella + "xyz", "",
-       "e.sim: 3 byte dopo l'ultimo record (86)"},
-      {"grid of no cell", "", "", std::string(), "c.dat: file vuoto"},
+       "e.sim: 3 bytes after the last record (86)"},
+      {"grid of no cell", "", "", std::string(), "c.dat: empty file"},
       {"grid cut inside a cell", "", "", griglia.substr(0, griglia.size() - 4),
-       "c.dat: 3011 byte: non un numero intero di celle da 15 byte"},
+       "c.dat: 3011 bytes: not a whole number of cells of 15 bytes"},
       {"route length out of range", "", tabella_lunghezza_negativa, griglia,
-       "e.sim: lunghezza del percorso -16774216 m (record 84), fuori da 0 a 1000000"},
+       "e.sim: route length -16774216 m (record 84), outside 0 to 1000000"},
       {"plan against the table's length", piano, tabella_3050, "",
-       "p.dat: 10001 metri, la lunghezza del percorso in {d}e.sim (3050 m) ne chiede 10051"},
+       "p.dat: 10001 metres, where the route length in {d}e.sim (3050 m) calls for 10051"},
       {"grid against the table's length", "", tabella_3050, griglia,
-       "c.dat: 201 celle, la lunghezza del percorso in {d}e.sim (3050 m) ne chiede 202"},
+       "c.dat: 201 cells, where the route length in {d}e.sim (3050 m) calls for 202"},
       {"grid against the plan without a table", piano, "", griglia + std::string(15, '\0'),
-       "c.dat: 202 celle, i 10001 metri di {d}p.dat ne chiedono 201"},
+       "c.dat: 202 cells, where the 10001 metres of {d}p.dat call for 201"},
   };
   for (const auto& c : casi) {
     prova::cartella_temporanea cartella;
@@ -138,7 +138,7 @@ TEST(LetturaFileCompilati, DamagedFilesAreRefusedNamingTheFileAndTheFault) {
     } catch (const file_compilato_non_valido& e) {
       std::string atteso = "{d}" + c.messaggio;
       for (size_t k; (k = atteso.find("{d}")) != std::string::npos;) {
-        atteso.replace(k, 3, cartella.percorso().string() + "/");
+        atteso.replace(k, 3, (cartella.percorso() / "").string());
       }
       EXPECT_EQ(e.what(), atteso) << c.caso;
     }

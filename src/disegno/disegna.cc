@@ -546,7 +546,7 @@ std::string disegna_pagine(const std::vector<disegno_pagina>& pagine, formato_di
   cairo_status_t stato = cairo_surface_status(superficie);
   cairo_surface_destroy(superficie);
   if (stato != CAIRO_STATUS_SUCCESS) {
-    throw std::runtime_error(std::string("disegno non riuscito: ") + cairo_status_to_string(stato));
+    throw std::runtime_error(std::string("drawing failed: ") + cairo_status_to_string(stato));
   }
   return formato == formato_disegno::svg ? marca_generi(byte) : byte;
 }
@@ -644,7 +644,7 @@ int esegui_disegno(const std::filesystem::path& file_sim, const std::filesystem:
     errori << e.what() << std::endl;
     return 3;
   } catch (const errore_file& e) {
-    errori << "Operazione sul file non riuscita: " << e.what() << std::endl;
+    errori << "generatore: file operation failed: " << e.what() << std::endl;
     return 1;
   }
   return 0;

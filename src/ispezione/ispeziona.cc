@@ -104,6 +104,23 @@ const char* nome_tipo_file(tipo_file_compilato t) {
   return "";
 }
 
+namespace {
+
+// The kind as the messages name it.
+const char* nome_inglese_tipo_file(tipo_file_compilato t) {
+  switch (t) {
+    case tipo_file_compilato::planimetria:
+      return "a track plan";
+    case tipo_file_compilato::elementi:
+      return "an element table";
+    case tipo_file_compilato::celle:
+      return "a cell grid";
+  }
+  return "";
+}
+
+}  // namespace
+
 const char* nome_tipo_cella(uint8_t tipo) {
   switch (tipo) {
     case tipo_cella::vuota:
@@ -254,29 +271,29 @@ std::vector<std::string> differenze(const modello& m, const file_letti& letti) {
     st = codice_gara_st(*nomi);
     og = codice_gara_og(*nomi);
     const elemento& testata = m.elementi[elemento_testata_percorso];
-    if (!elemento_vuoto(m.elementi[0])) d.push_back(f + ": record 0 non vuoto");
+    if (!elemento_vuoto(m.elementi[0])) d.push_back(f + ": record 0 is not empty");
     if (testata.dato_d != riservato_percorso) {
-      d.push_back(f + ": record 85, valore riservato " + std::to_string(testata.dato_d) +
-                  " (atteso " + std::to_string(riservato_percorso) + ")");
+      d.push_back(f + ": record 85, reserved value " + std::to_string(testata.dato_d) +
+                  " (expected " + std::to_string(riservato_percorso) + ")");
     }
     if (testata.orario != *st) {
       d.push_back(f + ": record 85, codice_gara_st " + std::to_string(testata.orario) +
-                  " (calcolato dai nomi: " + std::to_string(*st) + ")");
+                  " (computed from the names: " + std::to_string(*st) + ")");
     }
   }
   if (letti.celle) {
     const std::string& f = *letti.celle;
     if (m.celle.size() < 2) {
-      d.push_back(f + ": manca la cella 1");
+      d.push_back(f + ": cell 1 is missing");
     } else {
       const cella& c = m.celle[1];
       if (c.val1 != riservato_cella) {
-        d.push_back(f + ": cella 1, valore riservato " + std::to_string(c.val1) + " (atteso " +
+        d.push_back(f + ": cell 1, reserved value " + std::to_string(c.val1) + " (expected " +
                     std::to_string(riservato_cella) + ")");
       }
       if (og && c.val2 != *og) {
-        d.push_back(f + ": cella 1, codice_gara_og " + std::to_string(c.val2) +
-                    " (calcolato dai nomi in " + *letti.elementi + ": " + std::to_string(*og) +
+        d.push_back(f + ": cell 1, codice_gara_og " + std::to_string(c.val2) +
+                    " (computed from the names in " + *letti.elementi + ": " + std::to_string(*og) +
                     ")");
       }
     }
@@ -305,7 +322,7 @@ std::string contenuto_di_altro_tipo(const std::string& byte, tipo_file_compilato
       if (altro == tipo_file_compilato::planimetria) decodifica_file_planimetria(*m, byte, "");
       if (altro == tipo_file_compilato::elementi) decodifica_file_elementi(*m, byte, "");
       if (altro == tipo_file_compilato::celle) decodifica_file_celle(*m, byte, "");
-      return std::string(" (il contenuto è quello di una ") + nome_tipo_file(altro) + ")";
+      return std::string(" (the content is that of ") + nome_inglese_tipo_file(altro) + ")";
     } catch (const file_compilato_non_valido&) {
     }
   }
@@ -320,7 +337,8 @@ int ispeziona(const opzioni_ispezione& opzioni, std::ostream& uscita, std::ostre
   for (const std::string& percorso : opzioni.file) {
     std::optional<tipo_file_compilato> tipo = tipo_da_nome(percorso);
     if (!tipo) {
-      errori << percorso << ": tipo non riconoscibile dal nome (atteso _linea.dat, .sim o .dat)"
+      errori << "generatore: " << percorso
+             << ": the name tells no kind of compiled file (expected _linea.dat, .sim or .dat)"
              << std::endl;
       return stato_ispezione::uso_errato;
     }
@@ -329,8 +347,8 @@ int ispeziona(const opzioni_ispezione& opzioni, std::ostream& uscita, std::ostre
                                         : *tipo == tipo_file_compilato::elementi ? letti.elementi
                                                                                  : letti.celle;
     if (posto) {
-      errori << percorso << ": una sola " << nome_tipo_file(*tipo) << " per volta (c'è già "
-             << *posto << ")" << std::endl;
+      errori << "generatore: " << percorso << ": only one file of a kind: "
+             << *posto << " is " << nome_inglese_tipo_file(*tipo) << " too" << std::endl;
       return stato_ispezione::uso_errato;
     }
     posto = percorso;
@@ -355,7 +373,7 @@ int ispeziona(const opzioni_ispezione& opzioni, std::ostream& uscita, std::ostre
       }
     }
   } catch (const errore_file& e) {
-    errori << "Operazione sul file non riuscita: " << e.what() << std::endl;
+    errori << "generatore: file operation failed: " << e.what() << std::endl;
     return stato_ispezione::file_illeggibile;
   }
 

@@ -37,11 +37,11 @@ std::vector<std::string> segni_stazioni_mancanti(const modello& m, const std::st
   for (int32_t r = 1; r <= parti.n_stazioni; ++r) {
     const elemento& e = m.elementi[r];
     if (e.tipo >= primo_tipo_senza_segni) continue;
-    std::string stazione = " della stazione " + std::to_string(r) + " (" + e.testo + ")";
+    std::string stazione = " of station " + std::to_string(r) + " (" + e.testo + ")";
     auto cella_di = [&](double t, const std::string& segno) -> const cella* {
       double k = arrotonda(t);
       if (k < 0 || k >= static_cast<double>(m.celle.size())) {
-        mancanti.push_back(file_celle + ": " + segno + stazione + " fuori dalla griglia (cella " +
+        mancanti.push_back(file_celle + ": the " + segno + stazione + " falls outside the grid (cell " +
                            std::to_string(static_cast<int64_t>(k)) + ")");
         return nullptr;
       }
@@ -49,11 +49,11 @@ std::vector<std::string> segni_stazioni_mancanti(const modello& m, const std::st
     };
     double fine = static_cast<double>(e.fine) / metri_per_cella;
     if (fine - 1 > 1) {
-      std::string segno = "segno di fermata";
+      std::string segno = "stop mark";
       if (const cella* c = cella_di(fine - 1, segno)) {
         if (c->tipo != tipo_cella::fermata || c->val1 != r) {
-          mancanti.push_back(file_celle + ": cella " + std::to_string(c - m.celle.data()) +
-                             ", manca il " + segno + stazione + " (tipo " +
+          mancanti.push_back(file_celle + ": cell " + std::to_string(c - m.celle.data()) +
+                             " lacks the " + segno + stazione + " (tipo " +
                              std::to_string(c->tipo) + ", val1 " + std::to_string(c->val1) + ")");
         }
       }
@@ -61,11 +61,11 @@ std::vector<std::string> segni_stazioni_mancanti(const modello& m, const std::st
     if (e.tipo == 5 || e.tipo == 6) continue;
     for (int k = 1; k <= 4; ++k) {
       if (fine - k - 1 <= 1) continue;
-      std::string segno = "segno d'avviso " + std::to_string(80 + k);
+      std::string segno = "approach mark " + std::to_string(80 + k);
       if (const cella* c = cella_di(fine - k - 1, segno)) {
         if (c->avviso != 80 + k) {
-          mancanti.push_back(file_celle + ": cella " + std::to_string(c - m.celle.data()) +
-                             ", manca il " + segno + stazione + " (avviso " +
+          mancanti.push_back(file_celle + ": cell " + std::to_string(c - m.celle.data()) +
+                             " lacks the " + segno + stazione + " (avviso " +
                              std::to_string(c->avviso) + ")");
         }
       }

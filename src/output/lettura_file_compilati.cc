@@ -31,7 +31,7 @@ std::string leggi_file_compilato(const std::string& percorso) {
   while (file.read(blocco, sizeof blocco), file.gcount() > 0) {
     contenuto.append(blocco, static_cast<size_t>(file.gcount()));
   }
-  if (file.bad()) throw errore_file(percorso, "lettura non riuscita");
+  if (file.bad()) throw errore_file(percorso, "read failed");
   return contenuto;
 }
 
@@ -64,36 +64,36 @@ int32_t celle_per_percorso(int64_t lunghezza) {
 }  // namespace
 
 void decodifica_file_planimetria(modello& m, std::string_view byte, const std::string& nome) {
-  if (byte.empty()) rifiuta(nome, "file vuoto");
+  if (byte.empty()) rifiuta(nome, "empty file");
   // The plan has no count: the values are walked first, so that the point
   // where the second coordinate begins is known and nothing is stored from a
   // file that is then refused.
   size_t valori = 0;
   for (size_t offset = 0; offset < byte.size(); ++valori) {
     if (byte.size() - offset < 2) {
-      rifiuta(nome, "troncato al byte " + std::to_string(offset) + ", dentro un codice di tipo");
+      rifiuta(nome, "cut short at byte " + std::to_string(offset) + ", inside a type code");
     }
     uint16_t tipo = leggi_u16(byte.data() + offset);
     if (tipo != coordinata_planimetria::vuoto && tipo != coordinata_planimetria::intero &&
         tipo != coordinata_planimetria::reale) {
-      rifiuta(nome, "codice di tipo " + std::to_string(tipo) + " al byte " +
-                        std::to_string(offset) + " (ammessi 0, 2 e 5)");
+      rifiuta(nome, "type code " + std::to_string(tipo) + " at byte " +
+                        std::to_string(offset) + " (0, 2 and 5 are allowed)");
     }
     size_t lunghezza = coordinata_planimetria::lunghezza_codifica(static_cast<uint8_t>(tipo));
     if (byte.size() - offset < lunghezza) {
-      rifiuta(nome, "troncato al byte " + std::to_string(offset) + ", dentro un valore di " +
-                        std::to_string(lunghezza) + " byte");
+      rifiuta(nome, "cut short at byte " + std::to_string(offset) + ", inside a value of " +
+                        std::to_string(lunghezza) + " bytes");
     }
     offset += lunghezza;
   }
   if (valori % 2 != 0) {
     rifiuta(nome,
-            std::to_string(valori) + " valori: le due coordinate non ne hanno lo stesso numero");
+            std::to_string(valori) + " values: the two coordinates do not have as many each");
   }
   size_t metri = valori / 2;
   if (metri > static_cast<size_t>(lunghezza_massima_percorso) + coda_percorso + 1) {
-    rifiuta(nome, std::to_string(metri) + " metri: più di un percorso di " +
-                      std::to_string(lunghezza_massima_percorso) + " m");
+    rifiuta(nome, std::to_string(metri) + " metres: more than a route of " +
+                      std::to_string(lunghezza_massima_percorso) + " m holds");
   }
   size_t offset = 0;
   decodifica_coordinata(m.planimetria[0], byte, offset, metri);
@@ -108,8 +108,8 @@ void decodifica_file_elementi(modello& m, std::string_view byte, const std::stri
     const char* p = byte.data() + offset;
     size_t resto = byte.size() - offset;
     auto troncato = [&] {
-      rifiuta(nome, "troncato al byte " + std::to_string(byte.size()) + ", dentro il record " +
-                        std::to_string(r) + " di " + std::to_string(numero_elementi));
+      rifiuta(nome, "cut short at byte " + std::to_string(byte.size()) + ", inside record " +
+                        std::to_string(r) + " of " + std::to_string(numero_elementi));
     };
     if (resto < lunghezza_record_elemento_senza_testo) troncato();
     size_t n = leggi_u16(p + 14);
@@ -135,7 +135,7 @@ void decodifica_file_elementi(modello& m, std::string_view byte, const std::stri
     offset += lunghezza_record_elemento_senza_testo + n;
   }
   if (offset != byte.size()) {
-    rifiuta(nome, std::to_string(byte.size() - offset) + " byte dopo l'ultimo record (" +
+    rifiuta(nome, std::to_string(byte.size() - offset) + " bytes after the last record (" +
                       std::to_string(numero_elementi - 1) + ")");
   }
   m.linea = m.elementi[elemento_testata_percorso].testo;
@@ -143,15 +143,15 @@ void decodifica_file_elementi(modello& m, std::string_view byte, const std::stri
 }
 
 void decodifica_file_celle(modello& m, std::string_view byte, const std::string& nome) {
-  if (byte.empty()) rifiuta(nome, "file vuoto");
+  if (byte.empty()) rifiuta(nome, "empty file");
   if (byte.size() % lunghezza_record_cella != 0) {
-    rifiuta(nome, std::to_string(byte.size()) + " byte: non un numero intero di celle da " +
-                      std::to_string(lunghezza_record_cella) + " byte");
+    rifiuta(nome, std::to_string(byte.size()) + " bytes: not a whole number of cells of " +
+                      std::to_string(lunghezza_record_cella) + " bytes");
   }
   size_t n = byte.size() / lunghezza_record_cella;
   if (n > static_cast<size_t>(celle_per_percorso(lunghezza_massima_percorso))) {
-    rifiuta(nome, std::to_string(n) + " celle: più di un percorso di " +
-                      std::to_string(lunghezza_massima_percorso) + " m");
+    rifiuta(nome, std::to_string(n) + " cells: more than a route of " +
+                      std::to_string(lunghezza_massima_percorso) + " m holds");
   }
   m.celle.assign(n, cella{});
   for (size_t i = 0; i < n; ++i) {
@@ -179,14 +179,14 @@ std::vector<std::string> dimensioni_discordanti(const modello& m, const file_let
   if (letti.elementi) {
     int32_t lunghezza = m.elementi[elemento_linea].fine;
     if (lunghezza < 0 || lunghezza > lunghezza_massima_percorso) {
-      discordanze.push_back(*letti.elementi + ": lunghezza del percorso " +
+      discordanze.push_back(*letti.elementi + ": route length " +
                             std::to_string(lunghezza) + " m (record " +
-                            std::to_string(elemento_linea) + "), fuori da 0 a " +
+                            std::to_string(elemento_linea) + "), outside 0 to " +
                             std::to_string(lunghezza_massima_percorso));
       return discordanze;
     }
-    std::string per = " metri, la lunghezza del percorso in " + *letti.elementi + " (" +
-                      std::to_string(lunghezza) + " m) ne chiede ";
+    std::string per = " metres, where the route length in " + *letti.elementi + " (" +
+                      std::to_string(lunghezza) + " m) calls for ";
     size_t metri_attesi = static_cast<size_t>(lunghezza) + coda_percorso + 1;
     if (letti.planimetria && metri != metri_attesi) {
       discordanze.push_back(*letti.planimetria + ": " + std::to_string(metri) + per +
@@ -195,8 +195,8 @@ std::vector<std::string> dimensioni_discordanti(const modello& m, const file_let
     size_t celle_attese = static_cast<size_t>(celle_per_percorso(lunghezza));
     if (letti.celle && celle != celle_attese) {
       discordanze.push_back(*letti.celle + ": " + std::to_string(celle) +
-                            " celle, la lunghezza del percorso in " + *letti.elementi + " (" +
-                            std::to_string(lunghezza) + " m) ne chiede " +
+                            " cells, where the route length in " + *letti.elementi + " (" +
+                            std::to_string(lunghezza) + " m) calls for " +
                             std::to_string(celle_attese));
     }
   } else if (letti.planimetria && letti.celle && metri > 0) {
@@ -204,9 +204,9 @@ std::vector<std::string> dimensioni_discordanti(const modello& m, const file_let
     size_t celle_attese =
         static_cast<size_t>(arrotonda(static_cast<double>(metri - 1) / metri_per_cella) + 1);
     if (celle != celle_attese) {
-      discordanze.push_back(*letti.celle + ": " + std::to_string(celle) + " celle, i " +
-                            std::to_string(metri) + " metri di " + *letti.planimetria +
-                            " ne chiedono " + std::to_string(celle_attese));
+      discordanze.push_back(*letti.celle + ": " + std::to_string(celle) + " cells, where the " +
+                            std::to_string(metri) + " metres of " + *letti.planimetria +
+                            " call for " + std::to_string(celle_attese));
     }
   }
   return discordanze;
