@@ -8,7 +8,7 @@ ARGOMENTI_BENCHMARK ?= --benchmark_repetitions=5 --benchmark_report_aggregates_o
 
 .PHONY: run test build dipendenze configura test-sanitizzato fuzz benchmark clean windows test-windows pacchetti
 
-# The Debian packages of the command line (CLI11, nlohmann-json): installed
+# The Debian packages of the command line and the drawings: installed
 # when missing and run as root, otherwise the command to install them.
 dipendenze:
 	tools/dipendenze
