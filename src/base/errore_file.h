@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -16,5 +17,11 @@ class errore_file : public std::runtime_error {
  private:
   std::filesystem::path percorso_;
 };
+
+// How the commands report a failed file operation on standard error (the
+// run without arguments keeps its own Italian line).
+inline void riporta_errore_file(std::ostream& errori, const errore_file& e) {
+  errori << "generatore: file operation failed: " << e.what() << std::endl;
+}
 
 }  // namespace scenario

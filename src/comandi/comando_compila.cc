@@ -8,6 +8,7 @@
 
 #include "base/blocco_cartella.h"
 #include "base/errore_file.h"
+#include "base/lettura_file.h"
 #include "base/numeri_errore.h"
 #include "base/scrittore_file.h"
 #include "comandi/file_utente.h"
@@ -76,8 +77,8 @@ void controlla_nome(const std::string& nome, const char* cosa) {
 
 int compila(const opzioni_compila& o, const std::string& linea, const std::string& treno,
             contesto_comando& c) {
-  const descrizione descrizione_linea{o.file_linea, leggi_file_utente(o.file_linea)};
-  const descrizione descrizione_treno{o.file_treno, leggi_file_utente(o.file_treno)};
+  const descrizione descrizione_linea{o.file_linea, leggi_file_intero(o.file_linea)};
+  const descrizione descrizione_treno{o.file_treno, leggi_file_intero(o.file_treno)};
   const testi_sorgente testi{{descrizione_linea.nome, descrizione_linea.testo},
                              {descrizione_treno.nome, descrizione_treno.testo}};
   const auto riporta = [&](const modello& m) {
@@ -138,7 +139,7 @@ int compila_e_osserva(const opzioni_compila& o, const std::string& linea, const 
     try {
       compila(o, linea, treno, c);
     } catch (const errore_file& e) {
-      c.errori << "generatore: file operation failed: " << e.what() << std::endl;
+      riporta_errore_file(c.errori, e);
     }
   };
   return osserva(osservazione, giro, c.errori);

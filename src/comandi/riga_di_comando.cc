@@ -72,7 +72,7 @@ int esegui_riga_di_comando(int argc, const char* const* argv, contesto_comando& 
   try {
     return c.azione();
   } catch (const errore_file& e) {
-    c.errori << "generatore: file operation failed: " << e.what() << std::endl;
+    riporta_errore_file(c.errori, e);
     return stato_uscita::errore_file;
   }
 }

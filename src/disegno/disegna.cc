@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "base/errore_file.h"
+#include "base/lettura_file.h"
 #include "base/scrittore_file.h"
 #include "ispezione/curve_ritrovate.h"
 #include "ispezione/tabella_elementi.h"
@@ -629,7 +630,7 @@ int esegui_disegno(const std::filesystem::path& file_sim, const std::filesystem:
   try {
     file_letti letti;
     letti.elementi = file_sim.string();
-    decodifica_file_elementi(*m, leggi_file_compilato(*letti.elementi), *letti.elementi);
+    decodifica_file_elementi(*m, leggi_file_intero(*letti.elementi), *letti.elementi);
     std::filesystem::path dir = file_sim.parent_path();
     letti.celle = (dir / (file_sim.stem().string() + ".dat")).string();
     letti.planimetria = (dir / (m->linea + "_linea.dat")).string();
@@ -644,7 +645,7 @@ int esegui_disegno(const std::filesystem::path& file_sim, const std::filesystem:
     errori << e.what() << std::endl;
     return 3;
   } catch (const errore_file& e) {
-    errori << "generatore: file operation failed: " << e.what() << std::endl;
+    riporta_errore_file(errori, e);
     return 1;
   }
   return 0;

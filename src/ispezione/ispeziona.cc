@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "base/errore_file.h"
+#include "base/lettura_file.h"
 #include "ispezione/curve_ritrovate.h"
 #include "ispezione/tabella_elementi.h"
 #include "model/arrotonda.h"
@@ -358,7 +359,7 @@ int ispeziona(const opzioni_ispezione& opzioni, std::ostream& uscita, std::ostre
   auto m = std::make_unique<modello>();
   try {
     for (const file_ispezionato& f : file) {
-      std::string byte = leggi_file_compilato(f.percorso);
+      std::string byte = leggi_file_intero(f.percorso);
       try {
         if (f.tipo == tipo_file_compilato::planimetria) {
           decodifica_file_planimetria(*m, byte, f.percorso);
@@ -373,7 +374,7 @@ int ispeziona(const opzioni_ispezione& opzioni, std::ostream& uscita, std::ostre
       }
     }
   } catch (const errore_file& e) {
-    errori << "generatore: file operation failed: " << e.what() << std::endl;
+    riporta_errore_file(errori, e);
     return stato_ispezione::file_illeggibile;
   }
 

@@ -1,11 +1,7 @@
 #include "output/lettura_file_compilati.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-
 #include "base/codifica.h"
-#include "base/errore_file.h"
+#include "base/lettura_file.h"
 #include "base/testo_windows_1252.h"
 #include "model/arrotonda.h"
 #include "output/file_compilati.h"
@@ -20,22 +16,6 @@ namespace {
 
 uint8_t leggi_u8(const char* p) { return static_cast<uint8_t>(*p); }
 int32_t leggi_i32(const char* p) { return static_cast<int32_t>(leggi_le<uint32_t>(p)); }
-
-}  // namespace
-
-std::string leggi_file_compilato(const std::string& percorso) {
-  std::ifstream file(percorso, std::ios::binary);
-  if (!file) throw errore_file(percorso, std::strerror(errno));
-  std::string contenuto;
-  char blocco[1 << 16];
-  while (file.read(blocco, sizeof blocco), file.gcount() > 0) {
-    contenuto.append(blocco, static_cast<size_t>(file.gcount()));
-  }
-  if (file.bad()) throw errore_file(percorso, "read failed");
-  return contenuto;
-}
-
-namespace {
 
 // The metres of one coordinate as the plan file holds them, starting at
 // `offset`; on return `offset` is past them.
@@ -214,11 +194,11 @@ std::vector<std::string> dimensioni_discordanti(const modello& m, const file_let
 
 void leggi_file_compilati(modello& m, const file_letti& letti) {
   if (letti.planimetria) {
-    decodifica_file_planimetria(m, leggi_file_compilato(*letti.planimetria), *letti.planimetria);
+    decodifica_file_planimetria(m, leggi_file_intero(*letti.planimetria), *letti.planimetria);
   }
   if (letti.elementi)
-    decodifica_file_elementi(m, leggi_file_compilato(*letti.elementi), *letti.elementi);
-  if (letti.celle) decodifica_file_celle(m, leggi_file_compilato(*letti.celle), *letti.celle);
+    decodifica_file_elementi(m, leggi_file_intero(*letti.elementi), *letti.elementi);
+  if (letti.celle) decodifica_file_celle(m, leggi_file_intero(*letti.celle), *letti.celle);
   std::vector<std::string> discordanze = dimensioni_discordanti(m, letti);
   if (!discordanze.empty()) throw file_compilato_non_valido(discordanze.front());
 }

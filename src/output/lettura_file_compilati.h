@@ -43,10 +43,6 @@ struct file_letti {
 // file that does not match.
 std::vector<std::string> dimensioni_discordanti(const modello& m, const file_letti& letti);
 
-// The whole content of a compiled file; one that cannot be opened or read is
-// an errore_file.
-std::string leggi_file_compilato(const std::string& percorso);
-
 // Reads the files named in `letti` (each a path) into `m` and refuses the
 // first one that cannot be read, is not valid or disagrees with the others.
 // A file that cannot be opened is an errore_file.

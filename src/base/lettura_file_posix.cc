@@ -1,4 +1,4 @@
-#include "comandi/file_utente.h"
+#include "base/lettura_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -27,7 +27,7 @@ struct descrittore {
 
 }  // namespace
 
-std::string leggi_file_utente(const std::filesystem::path& percorso) {
+std::string leggi_file_intero(const std::filesystem::path& percorso) {
   descrittore file{open(percorso.c_str(), O_RDONLY | O_CLOEXEC)};
   if (file.fd < 0) fallisci(percorso, errno);
   std::string contenuto;

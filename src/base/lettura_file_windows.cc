@@ -1,4 +1,4 @@
-#include "comandi/file_utente.h"
+#include "base/lettura_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -22,7 +22,7 @@ struct chiudi_file {
 }  // namespace
 
 // _wfopen takes the path as Windows names it, whatever the code page.
-std::string leggi_file_utente(const std::filesystem::path& percorso) {
+std::string leggi_file_intero(const std::filesystem::path& percorso) {
   std::error_code errore;
   if (std::filesystem::is_directory(percorso, errore)) fallisci(percorso, EISDIR);
   std::unique_ptr<std::FILE, chiudi_file> file(_wfopen(percorso.c_str(), L"rb"));
