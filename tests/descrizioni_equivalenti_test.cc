@@ -99,6 +99,9 @@ TEST(DescrizioniEquivalenti, TextValuesAndStrayRowsAreLeftAlone) {
       {"x,\r\n", modifica::fine_riga_finale, nullptr},
       {"x, 5,\r\n", modifica::spazi_prima, " \t x, \t  5, \t \r\n"},
       {"x, 5,", modifica::spazi_prima, " \t x, \t  5,"},
+      // A file that ends right after a comma has no field to pad or fill.
+      {"[generale]\r\nvelocita, 5,", modifica::spazi_dopo, "[generale]\r\nvelocita, 5 \t ,"},
+      {"[generale]\r\nvelocita, ,", modifica::zeri_messi, "[generale]\r\nvelocita, 0,"},
   };
   for (const auto& c : casi) {
     auto t = prova::modifica_descrizione(c.testo, file_descrizione::treno, true, c.mod);

@@ -337,6 +337,12 @@ inline std::optional<std::string> modifica_descrizione(const std::string& testo,
   for (size_t n = 0; n < d.righe.size(); ++n) {
     const riga_descrizione& r = d.righe[n];
     bool ultima = n + 1 == d.righe.size();
+    // A file that ends right after a comma has no field after it: anything
+    // put there, blanks or a 0, would make one.
+    auto nessun_campo = [&](const campo_riga& c) {
+      return ultima && !fine_riga_finale && c.inizio == r.testo.size() && !r.testo.empty() &&
+             r.testo.back() == ',';
+    };
     std::vector<ritocco> ritocchi;
     switch (mod) {
       case modifica::spazi_prima:
@@ -351,7 +357,7 @@ inline std::optional<std::string> modifica_descrizione(const std::string& testo,
       case modifica::spazi_dopo:
         if (d.allineata) {
           for (const campo_riga& c : r.campi) {
-            if (c.tipo == 'n') ritocchi.push_back({c.fine, c.fine, spazi});
+            if (c.tipo == 'n' && !nessun_campo(c)) ritocchi.push_back({c.fine, c.fine, spazi});
           }
         } else {
           // A number alone in its field: were it read as text, the blanks at
@@ -387,8 +393,9 @@ inline std::optional<std::string> modifica_descrizione(const std::string& testo,
           if (mod == modifica::zeri_tolti && t == "0" && c.dopo != ' ') {
             ritocchi.push_back({c.inizio, c.fine, " "});
           }
-          if (mod == modifica::zeri_messi && t.empty())
+          if (mod == modifica::zeri_messi && t.empty() && !nessun_campo(c)) {
             ritocchi.push_back({c.inizio, c.inizio, "0"});
+          }
         }
         break;
       case modifica::maiuscole:
