@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "cartella_temporanea.h"
 #include "base/numeri_errore.h"
+#include "cartella_temporanea.h"
 #include "run/generazione.h"
 #include "run/nomi_file.h"
 #include "sources/dati_linea.h"

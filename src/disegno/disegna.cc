@@ -16,6 +16,7 @@
 #include "base/errore_file.h"
 #include "base/lettura_file.h"
 #include "base/scrittore_file.h"
+#include "disegno/etichette.h"
 #include "ispezione/curve_ritrovate.h"
 #include "ispezione/tabella_elementi.h"
 #include "output/lettura_file_compilati.h"
@@ -117,12 +118,16 @@ void usa_in_legenda(cairo_t* cr, colore c, double alfa = 1) {
   cairo_set_source_rgba(cr, c.r * 0.99, c.g * 0.99, c.b * 0.99, alfa);
 }
 
-void testo(cairo_t* cr, double x, double y, const std::string& t, double corpo,
-           colore c = inchiostro, double angolo = 0, bool grassetto = false, double allinea = 0) {
-  cairo_save(cr);
+void scegli_carattere(cairo_t* cr, double corpo, bool grassetto) {
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
                          grassetto ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, corpo);
+}
+
+void testo(cairo_t* cr, double x, double y, const std::string& t, double corpo,
+           colore c = inchiostro, double angolo = 0, bool grassetto = false, double allinea = 0) {
+  cairo_save(cr);
+  scegli_carattere(cr, corpo, grassetto);
   cairo_text_extents_t e;
   cairo_text_extents(cr, t.c_str(), &e);
   cairo_translate(cr, x, y);
@@ -134,6 +139,35 @@ void testo(cairo_t* cr, double x, double y, const std::string& t, double corpo,
   // Showing text leaves a current point, which the next path would start from.
   cairo_new_path(cr);
 }
+
+// The size of a text in one body, as testo() shows it.
+class misura_testo {
+ public:
+  misura_testo(cairo_t* cr, double corpo, bool grassetto = false)
+      : cr_(cr), corpo_(corpo), grassetto_(grassetto) {
+    cairo_save(cr);
+    scegli_carattere(cr, corpo, grassetto);
+    cairo_font_extents(cr, &font_);
+    cairo_restore(cr);
+  }
+  double larghezza(const std::string& t) const {
+    cairo_save(cr_);
+    scegli_carattere(cr_, corpo_, grassetto_);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr_, t.c_str(), &e);
+    cairo_restore(cr_);
+    return e.x_advance;
+  }
+  double sopra() const { return font_.ascent; }
+  double sotto() const { return font_.descent; }
+  double altezza() const { return font_.ascent + font_.descent; }
+
+ private:
+  cairo_t* cr_;
+  double corpo_;
+  bool grassetto_;
+  cairo_font_extents_t font_{};
+};
 
 // 1, 2 or 5 times a power of ten, the largest not above `massimo`.
 double numero_tondo(double massimo) {
@@ -218,8 +252,18 @@ void disegna_pianta(cairo_t* cr, const modello& m, const oggetti_linea& o) {
     cairo_rectangle(cr, t.pagina_x(p->first) - 2.5, t.pagina_y(p->second) - 2.5, 5, 5);
     cairo_fill(cr);
   }
-  // Names alternate sides, so that two stations close together stay apart.
-  int lato = 0;
+  // The markers first, then the names placed where they hide no other name,
+  // no marker and, where they can, not the line.
+  std::vector<rettangolo> ostacoli;
+  std::vector<etichetta_da_posare> etichette;
+  std::vector<const std::string*> nomi;
+  const misura_testo misura_nome(cr, 10);
+  for (int32_t s : o.segnali) {
+    if (auto p = punto(m, s)) {
+      double x = t.pagina_x(p->first), y = t.pagina_y(p->second);
+      ostacoli.push_back({x - 2.5, y - 2.5, x + 2.5, y + 2.5});
+    }
+  }
   for (const auto& s : o.stazioni) {
     auto p = punto(m, s.posizione);
     if (!p) continue;
@@ -227,21 +271,58 @@ void disegna_pianta(cairo_t* cr, const modello& m, const oggetti_linea& o) {
     usa(cr, stazione.c);
     cairo_arc(cr, x, y, 5, 0, 2 * std::numbers::pi);
     cairo_fill(cr);
-    double dx = lato++ % 2 == 0 ? 9 : -9;
-    testo(cr, x + dx, y + 4, s.nome, 10, inchiostro, 0, false, dx > 0 ? 0 : 1);
+    ostacoli.push_back({x - 5, y - 5, x + 5, y + 5});
+    etichette.push_back({x, y, misura_nome.larghezza(s.nome), misura_nome.altezza()});
+    nomi.push_back(&s.nome);
   }
-  auto estremo = [&](int64_t metro, colore c, const std::string& nome) {
+  const misura_testo misura_estremo(cr, 12, true);
+  auto estremo = [&](int64_t metro, colore c, const std::string& nome, bool disegnato) {
     auto p = punto(m, metro);
     if (!p) return;
     double x = t.pagina_x(p->first), y = t.pagina_y(p->second);
+    if (!disegnato) {
+      ostacoli.push_back({x - 11, y - 11, x + 11, y + 11});
+      ostacoli.push_back({x + 12, y - 10 - misura_estremo.sopra(),
+                          x + 12 + misura_estremo.larghezza(nome),
+                          y - 10 + misura_estremo.sotto()});
+      return;
+    }
     usa(cr, c);
     cairo_set_line_width(cr, 3);
     cairo_arc(cr, x, y, 9, 0, 2 * std::numbers::pi);
     cairo_stroke(cr);
     testo(cr, x + 12, y - 10, nome, 12, c, 0, true);
   };
-  estremo(0, verde_inizio, "Inizio");
-  estremo(o.lunghezza, rosso_velocita, "Fine (" + km(o.lunghezza) + " km)");
+  const std::string fine = "Fine (" + km(o.lunghezza) + " km)";
+  estremo(0, verde_inizio, "Inizio", false);
+  estremo(o.lunghezza, rosso_velocita, fine, false);
+  // The line as points a few units apart, for the names to keep off.
+  std::vector<rettangolo> tracciato;
+  const int64_t passo_tracciato = std::max<int64_t>(1, std::llround(4 / t.scala));
+  for (int64_t metro = 0; metro < static_cast<int64_t>(metri); metro += passo_tracciato) {
+    if (!metro_disegnato(m, metro)) continue;
+    double x = t.pagina_x(m.planimetria[0].numero(static_cast<size_t>(metro)));
+    double y = t.pagina_y(m.planimetria[1].numero(static_cast<size_t>(metro)));
+    tracciato.push_back({x - 1, y - 1, x + 1, y + 1});
+  }
+  const rettangolo pagina{margine / 2, margine + altezza_titolo, larghezza_pagina - margine / 2,
+                          altezza_pagina - margine - 30};
+  std::vector<etichetta_posata> posate = posa_etichette(etichette, ostacoli, tracciato, pagina, 8);
+  for (size_t k = 0; k < posate.size(); ++k) {
+    const rettangolo& r = posate[k].riquadro;
+    if (posate[k].con_richiamo) {
+      // A thin line from the marker to the nearest point of its name.
+      double x = std::clamp(etichette[k].x, r.x0, r.x1), y = std::clamp(etichette[k].y, r.y0, r.y1);
+      usa(cr, grigio);
+      cairo_set_line_width(cr, 0.6);
+      cairo_move_to(cr, etichette[k].x, etichette[k].y);
+      cairo_line_to(cr, x, y);
+      cairo_stroke(cr);
+    }
+    testo(cr, r.x0, r.y0 + misura_nome.sopra(), *nomi[k], 10);
+  }
+  estremo(0, verde_inizio, "Inizio", true);
+  estremo(o.lunghezza, rosso_velocita, fine, true);
 
   // Scale bar, bottom left.
   double lunghezza = numero_tondo((larghezza_pagina - 2 * margine) / 5 / t.scala);
@@ -431,15 +512,29 @@ void disegna_profilo(cairo_t* cr, const modello& m, const oggetti_linea& o, int3
     cairo_rectangle(cr, px(p) - 1, quota_a - 16, 2, 5);
     cairo_fill(cr);
   }
-  // Stations: a line across the panels, the name above, slanted, lifted when
-  // the one before is too close.
-  double ultima_x = -1e9;
-  int fila = 0;
+  // Stations: a line across the panels, the name above, slanted. Names
+  // closer than a line of their text are spread along the row, each tied to
+  // its marker.
+  std::vector<const oggetti_linea::stazione_linea*> in_pagina;
+  std::vector<double> xs;
   for (const auto& s : o.stazioni) {
     if (s.posizione < da || s.posizione >= a) continue;
-    double x = px(s.posizione);
-    fila = x - ultima_x < 24 ? (fila + 1) % 3 : 0;
-    ultima_x = x;
+    in_pagina.push_back(&s);
+    xs.push_back(px(s.posizione));
+  }
+  // The markers come in order of position in the grid; the names must too.
+  std::vector<size_t> ordine(xs.size());
+  for (size_t k = 0; k < ordine.size(); ++k) ordine[k] = k;
+  std::stable_sort(ordine.begin(), ordine.end(), [&](size_t i, size_t j) { return xs[i] < xs[j]; });
+  std::vector<double> ordinate;
+  for (size_t k : ordine) ordinate.push_back(xs[k]);
+  // Slanted by 45 degrees, two names a line apart across stand that far
+  // apart times the square root of 2 along the row.
+  const double passo_nomi = misura_testo(cr, 9).altezza() * std::numbers::sqrt2 * 1.05;
+  std::vector<double> posti = distribuisci_in_fila(ordinate, passo_nomi, sinistra - 20, destra);
+  for (size_t k = 0; k < ordine.size(); ++k) {
+    const auto& s = *in_pagina[ordine[k]];
+    double x = ordinate[k], xn = posti[k];
     usa(cr, griglia_chiara);
     cairo_set_line_width(cr, 0.6);
     cairo_move_to(cr, x, quota_da);
@@ -451,7 +546,14 @@ void disegna_profilo(cairo_t* cr, const modello& m, const oggetti_linea& o, int3
     cairo_line_to(cr, x + 4, quota_da - 8);
     cairo_close_path(cr);
     cairo_fill(cr);
-    testo(cr, x + 2, quota_da - 12 - fila * 14, s.nome, 9, inchiostro, -std::numbers::pi / 4);
+    if (std::fabs(xn - x) > 0.5) {
+      usa(cr, grigio);
+      cairo_set_line_width(cr, 0.6);
+      cairo_move_to(cr, x, quota_da - 9);
+      cairo_line_to(cr, xn + 2, quota_da - 14);
+      cairo_stroke(cr);
+    }
+    testo(cr, xn + 2, quota_da - 16, s.nome, 9, inchiostro, -std::numbers::pi / 4);
   }
   // Legend.
   double lx = sinistra, ly = altezza_pagina - margine + 8;

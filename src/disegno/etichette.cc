@@ -1,0 +1,110 @@
+#include "disegno/etichette.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace scenario {
+
+double area_comune(const rettangolo& a, const rettangolo& b) {
+  double w = std::min(a.x1, b.x1) - std::max(a.x0, b.x0);
+  double h = std::min(a.y1, b.y1) - std::max(a.y0, b.y0);
+  return w > 0 && h > 0 ? w * h : 0;
+}
+
+namespace {
+
+bool dentro(const rettangolo& fuori, const rettangolo& r) {
+  return r.x0 >= fuori.x0 && r.y0 >= fuori.y0 && r.x1 <= fuori.x1 && r.y1 <= fuori.y1;
+}
+
+// The spots around a marker, nearest first: on each ring right, left, the
+// four corners, above and below.
+std::vector<rettangolo> posti_intorno(const etichetta_da_posare& e, double distanza) {
+  constexpr int anelli = 3;
+  const double w = e.larghezza, h = e.altezza;
+  std::vector<rettangolo> posti;
+  for (int k = 1; k <= anelli; ++k) {
+    const double d = distanza * k, obliqua = d * 0.7;
+    auto da_angolo = [&](double x0, double y0) { posti.push_back({x0, y0, x0 + w, y0 + h}); };
+    da_angolo(e.x + d, e.y - h / 2);
+    da_angolo(e.x - d - w, e.y - h / 2);
+    da_angolo(e.x + obliqua, e.y - obliqua - h);
+    da_angolo(e.x + obliqua, e.y + obliqua);
+    da_angolo(e.x - obliqua - w, e.y - obliqua - h);
+    da_angolo(e.x - obliqua - w, e.y + obliqua);
+    da_angolo(e.x - w / 2, e.y - d - h);
+    da_angolo(e.x - w / 2, e.y + d);
+  }
+  return posti;
+}
+
+}  // namespace
+
+std::vector<etichetta_posata> posa_etichette(const std::vector<etichetta_da_posare>& etichette,
+                                             const std::vector<rettangolo>& ostacoli,
+                                             const std::vector<rettangolo>& tracciato,
+                                             const rettangolo& pagina, double distanza) {
+  // What a spot costs: hiding a name weighs most, then hiding a marker, then
+  // crossing the line; among equals, the nearer spot wins.
+  constexpr double peso_nome = 1000, peso_ostacolo = 100, peso_tracciato = 6, peso_anello = 10;
+  std::vector<etichetta_posata> posate;
+  posate.reserve(etichette.size());
+  for (const etichetta_da_posare& e : etichette) {
+    std::vector<rettangolo> posti = posti_intorno(e, distanza);
+    const size_t per_anello = posti.size() / 3;
+    double costo_minimo = std::numeric_limits<double>::infinity();
+    size_t scelto = 0;
+    for (size_t k = 0; k < posti.size(); ++k) {
+      const rettangolo& r = posti[k];
+      double costo =
+          static_cast<double>(k / per_anello) * peso_anello + static_cast<double>(k % per_anello);
+      // Off the page counts as hiding a whole name.
+      if (!dentro(pagina, r)) costo += peso_nome * r.area();
+      for (const etichetta_posata& p : posate) costo += peso_nome * area_comune(r, p.riquadro);
+      for (const rettangolo& o : ostacoli) costo += peso_ostacolo * area_comune(r, o);
+      for (const rettangolo& t : tracciato) {
+        if (area_comune(r, t) > 0) costo += peso_tracciato;
+      }
+      if (costo < costo_minimo) {
+        costo_minimo = costo;
+        scelto = k;
+      }
+    }
+    posate.push_back({posti[scelto], scelto >= per_anello});
+  }
+  return posate;
+}
+
+std::vector<double> distribuisci_in_fila(const std::vector<double>& x, double passo, double minimo,
+                                         double massimo) {
+  // With q[i] = p[i] - i * passo the spacing becomes q non-decreasing: the
+  // nearest such q is the pool of adjacent blocks that run backwards, each
+  // block at the mean of its members.
+  struct blocco {
+    double somma;
+    size_t quanti;
+    double media() const { return somma / static_cast<double>(quanti); }
+  };
+  std::vector<blocco> blocchi;
+  for (size_t i = 0; i < x.size(); ++i) {
+    blocchi.push_back({x[i] - static_cast<double>(i) * passo, 1});
+    while (blocchi.size() > 1 && blocchi[blocchi.size() - 2].media() > blocchi.back().media()) {
+      blocco ultimo = blocchi.back();
+      blocchi.pop_back();
+      blocchi.back().somma += ultimo.somma;
+      blocchi.back().quanti += ultimo.quanti;
+    }
+  }
+  const double ultimo_inizio =
+      x.empty() ? massimo : massimo - static_cast<double>(x.size() - 1) * passo;
+  std::vector<double> p;
+  p.reserve(x.size());
+  for (const blocco& b : blocchi) {
+    // Clamping keeps q in order; a row too short for its names starts at minimo.
+    double q = std::max(std::min(b.media(), ultimo_inizio), minimo);
+    for (size_t k = 0; k < b.quanti; ++k) p.push_back(q + static_cast<double>(p.size()) * passo);
+  }
+  return p;
+}
+
+}  // namespace scenario
