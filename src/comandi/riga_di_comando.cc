@@ -45,6 +45,10 @@ int esegui_riga_di_comando(int argc, const char* const* argv, contesto_comando& 
   // is named rather than hidden behind "a subcommand is required".
   app.require_subcommand(0, 1);
   app.set_version_flag("--version", versione);
+  // Options are written alike on every system: on Windows a path such as
+  // /dati/linea.txt, from the root of the drive, is a file, not an option.
+  // The commands added below inherit this.
+  app.allow_windows_style_options(false);
   aggiungi_comando_descrizioni(app, c);
   aggiungi_comando_compila(app, c);
   aggiungi_comando_spiega(app, c);

@@ -38,7 +38,12 @@ class attesa_modifiche {
 
 // Where the file system gives no notice of changes, the files of interest are
 // looked at every tenth of a second: their times and sizes, by name.
-using firma_file = std::pair<std::filesystem::file_time_type, std::uintmax_t>;
+using firma_file = std::pair<int64_t, std::uintmax_t>;
+// The time of a file's last write, as finely as the file system keeps it, and
+// its size; zeros when it cannot be looked at. The standard library's clock
+// counts whole seconds on Windows, where two saves of one size within a
+// second would look alike.
+firma_file firma_di(const std::filesystem::path& file);
 std::map<std::string, firma_file> fotografia_file(const opzioni_osservazione& opzioni);
 // Adds to `nomi` the files that differ between two pictures, or are in one only.
 void confronta_fotografie(const std::map<std::string, firma_file>& prima,

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -142,5 +143,12 @@ attesa_modifiche::attesa_modifiche(const opzioni_osservazione& opzioni)
 attesa_modifiche::~attesa_modifiche() = default;
 
 bool attesa_modifiche::fine_richiesta() const { return fine_richiesta_segnale != 0; }
+
+firma_file firma_di(const std::filesystem::path& file) {
+  struct stat dati {};
+  if (::stat(file.c_str(), &dati) != 0) return {0, 0};
+  return {static_cast<int64_t>(dati.st_mtim.tv_sec) * 1000000000 + dati.st_mtim.tv_nsec,
+          static_cast<std::uintmax_t>(dati.st_size)};
+}
 
 }  // namespace scenario

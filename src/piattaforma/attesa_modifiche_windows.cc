@@ -64,4 +64,13 @@ void attesa_modifiche::attendi(std::optional<std::chrono::milliseconds> attesa,
 
 bool attesa_modifiche::fine_richiesta() const { return fine_richiesta_console; }
 
+firma_file firma_di(const std::filesystem::path& file) {
+  WIN32_FILE_ATTRIBUTE_DATA dati{};
+  if (!GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &dati)) return {0, 0};
+  // In ticks of 100 ns.
+  int64_t ora = (static_cast<int64_t>(dati.ftLastWriteTime.dwHighDateTime) << 32) |
+                dati.ftLastWriteTime.dwLowDateTime;
+  return {ora, (static_cast<std::uintmax_t>(dati.nFileSizeHigh) << 32) | dati.nFileSizeLow};
+}
+
 }  // namespace scenario

@@ -28,8 +28,7 @@ std::map<std::string, firma_file> fotografia_file(const opzioni_osservazione& op
     for (const auto& voce : std::filesystem::directory_iterator(cartella, e)) {
       std::string nome = voce.path().filename().string();
       if (!opzioni.interessa(nome)) continue;
-      std::error_code e2;
-      stato[nome] = {voce.last_write_time(e2), voce.file_size(e2)};
+      stato[nome] = firma_di(voce.path());
     }
   }
   return stato;
