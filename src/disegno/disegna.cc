@@ -12,6 +12,7 @@
 #include <memory>
 #include <numbers>
 #include <optional>
+#include <tuple>
 
 #include "base/errore_file.h"
 #include "base/lettura_file.h"
@@ -275,27 +276,27 @@ void disegna_pianta(cairo_t* cr, const modello& m, const oggetti_linea& o) {
     etichette.push_back({x, y, misura_nome.larghezza(s.nome), misura_nome.altezza()});
     nomi.push_back(&s.nome);
   }
-  const misura_testo misura_estremo(cr, 12, true);
-  auto estremo = [&](int64_t metro, colore c, const std::string& nome, bool disegnato) {
-    auto p = punto(m, metro);
-    if (!p) return;
-    double x = t.pagina_x(p->first), y = t.pagina_y(p->second);
-    if (!disegnato) {
-      ostacoli.push_back({x - 11, y - 11, x + 11, y + 11});
-      ostacoli.push_back({x + 12, y - 10 - misura_estremo.sopra(),
-                          x + 12 + misura_estremo.larghezza(nome),
-                          y - 10 + misura_estremo.sotto()});
-      return;
-    }
-    usa(cr, c);
-    cairo_set_line_width(cr, 3);
-    cairo_arc(cr, x, y, 9, 0, 2 * std::numbers::pi);
-    cairo_stroke(cr);
-    testo(cr, x + 12, y - 10, nome, 12, c, 0, true);
+  // The start and the end: a ring and a bold name, which the station names
+  // keep clear of and which are drawn over everything.
+  struct estremo {
+    double x, y;
+    colore c;
+    std::string nome;
   };
-  const std::string fine = "Fine (" + km(o.lunghezza) + " km)";
-  estremo(0, verde_inizio, "Inizio", false);
-  estremo(o.lunghezza, rosso_velocita, fine, false);
+  std::vector<estremo> estremi;
+  const misura_testo misura_estremo(cr, 12, true);
+  for (auto [metro, c, nome] :
+       {std::tuple<int64_t, colore, std::string>{0, verde_inizio, "Inizio"},
+        {o.lunghezza, rosso_velocita, "Fine (" + km(o.lunghezza) + " km)"}}) {
+    auto p = punto(m, metro);
+    if (!p) continue;
+    const estremo& e =
+        estremi.emplace_back(estremo{t.pagina_x(p->first), t.pagina_y(p->second), c, nome});
+    ostacoli.push_back({e.x - 11, e.y - 11, e.x + 11, e.y + 11});
+    ostacoli.push_back({e.x + 12, e.y - 10 - misura_estremo.sopra(),
+                        e.x + 12 + misura_estremo.larghezza(e.nome),
+                        e.y - 10 + misura_estremo.sotto()});
+  }
   // The line as points a few units apart, for the names to keep off.
   std::vector<rettangolo> tracciato;
   const int64_t passo_tracciato = std::max<int64_t>(1, std::llround(4 / t.scala));
@@ -321,8 +322,13 @@ void disegna_pianta(cairo_t* cr, const modello& m, const oggetti_linea& o) {
     }
     testo(cr, r.x0, r.y0 + misura_nome.sopra(), *nomi[k], 10);
   }
-  estremo(0, verde_inizio, "Inizio", true);
-  estremo(o.lunghezza, rosso_velocita, fine, true);
+  for (const estremo& e : estremi) {
+    usa(cr, e.c);
+    cairo_set_line_width(cr, 3);
+    cairo_arc(cr, e.x, e.y, 9, 0, 2 * std::numbers::pi);
+    cairo_stroke(cr);
+    testo(cr, e.x + 12, e.y - 10, e.nome, 12, e.c, 0, true);
+  }
 
   // Scale bar, bottom left.
   double lunghezza = numero_tondo((larghezza_pagina - 2 * margine) / 5 / t.scala);

@@ -13,6 +13,9 @@ double area_comune(const rettangolo& a, const rettangolo& b) {
 
 namespace {
 
+// Rings of spots round a marker, each `distanza` farther out.
+constexpr int anelli = 3;
+
 bool dentro(const rettangolo& fuori, const rettangolo& r) {
   return r.x0 >= fuori.x0 && r.y0 >= fuori.y0 && r.x1 <= fuori.x1 && r.y1 <= fuori.y1;
 }
@@ -20,7 +23,6 @@ bool dentro(const rettangolo& fuori, const rettangolo& r) {
 // The spots around a marker, nearest first: on each ring right, left, the
 // four corners, above and below.
 std::vector<rettangolo> posti_intorno(const etichetta_da_posare& e, double distanza) {
-  constexpr int anelli = 3;
   const double w = e.larghezza, h = e.altezza;
   std::vector<rettangolo> posti;
   for (int k = 1; k <= anelli; ++k) {
@@ -51,7 +53,7 @@ std::vector<etichetta_posata> posa_etichette(const std::vector<etichetta_da_posa
   posate.reserve(etichette.size());
   for (const etichetta_da_posare& e : etichette) {
     std::vector<rettangolo> posti = posti_intorno(e, distanza);
-    const size_t per_anello = posti.size() / 3;
+    const size_t per_anello = posti.size() / anelli;
     double costo_minimo = std::numeric_limits<double>::infinity();
     size_t scelto = 0;
     for (size_t k = 0; k < posti.size(); ++k) {
