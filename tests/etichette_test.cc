@@ -10,7 +10,7 @@ const rettangolo pagina{0, 0, 1000, 700};
 rettangolo marcatore(double x, double y) { return {x - 5, y - 5, x + 5, y + 5}; }
 
 TEST(PosaEtichette, ALoneNameStandsRightOfItsMarker) {
-  auto posate = posa_etichette({{100, 100, 60, 12}}, {marcatore(100, 100)}, {}, pagina, 8);
+  auto posate = posa_etichette({{100, 100, 60, 12}}, {marcatore(100, 100)}, {}, pagina);
   ASSERT_EQ(posate.size(), 1u);
   EXPECT_DOUBLE_EQ(posate[0].riquadro.x0, 108);
   EXPECT_DOUBLE_EQ(posate[0].riquadro.y0, 94);
@@ -26,7 +26,7 @@ TEST(PosaEtichette, NamesOfMarkersCloseTogetherHideNoNameAndNoMarker) {
     etichette.push_back({300.0 + 6 * k, 300.0 + 2 * k, 80, 12});
     marcatori.push_back(marcatore(300.0 + 6 * k, 300.0 + 2 * k));
   }
-  auto posate = posa_etichette(etichette, marcatori, {}, pagina, 8);
+  auto posate = posa_etichette(etichette, marcatori, {}, pagina);
   ASSERT_EQ(posate.size(), etichette.size());
   bool richiamo = false;
   for (size_t i = 0; i < posate.size(); ++i) {
@@ -46,7 +46,7 @@ TEST(PosaEtichette, ANameKeepsOffTheLineAndThePageEdgeWhereItCan) {
   std::vector<rettangolo> tracciato;
   for (double x = 900; x < 1000; x += 4) tracciato.push_back({x - 1, 199, x + 1, 201});
   const rettangolo stretta{0, 0, 960, 700};
-  auto posate = posa_etichette({{900, 200, 50, 12}}, {marcatore(900, 200)}, tracciato, stretta, 8);
+  auto posate = posa_etichette({{900, 200, 50, 12}}, {marcatore(900, 200)}, tracciato, stretta);
   const rettangolo& r = posate[0].riquadro;
   EXPECT_LE(r.x1, 960);
   for (const rettangolo& t : tracciato) EXPECT_EQ(area_comune(r, t), 0);

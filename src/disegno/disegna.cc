@@ -254,16 +254,35 @@ void disegna_pianta(cairo_t* cr, const modello& m, const oggetti_linea& o) {
     cairo_fill(cr);
   }
   // The markers first, then the names placed where they hide no other name,
-  // no marker and, where they can, not the line.
+  // no marker and, where they can, not the line: the start's and the end's
+  // first, in bold beside their rings, then the stations'.
+  struct nome_da_scrivere {
+    std::string testo;
+    colore c;
+    double corpo;
+    bool grassetto;
+  };
   std::vector<rettangolo> ostacoli;
   std::vector<etichetta_da_posare> etichette;
-  std::vector<const std::string*> nomi;
-  const misura_testo misura_nome(cr, 10);
+  std::vector<nome_da_scrivere> nomi;
+  const misura_testo misura_nome(cr, 10), misura_estremo(cr, 12, true);
   for (int32_t s : o.segnali) {
     if (auto p = punto(m, s)) {
       double x = t.pagina_x(p->first), y = t.pagina_y(p->second);
       ostacoli.push_back({x - 2.5, y - 2.5, x + 2.5, y + 2.5});
     }
+  }
+  std::vector<std::pair<double, double>> anelli;
+  for (auto [metro, c, nome] :
+       {std::tuple<int64_t, colore, std::string>{0, verde_inizio, "Inizio"},
+        {o.lunghezza, rosso_velocita, "Fine (" + km(o.lunghezza) + " km)"}}) {
+    auto p = punto(m, metro);
+    if (!p) continue;
+    double x = t.pagina_x(p->first), y = t.pagina_y(p->second);
+    anelli.emplace_back(x, y);
+    ostacoli.push_back({x - 11, y - 11, x + 11, y + 11});
+    etichette.push_back({x, y, misura_estremo.larghezza(nome), misura_estremo.altezza(), 14});
+    nomi.push_back({nome, c, 12, true});
   }
   for (const auto& s : o.stazioni) {
     auto p = punto(m, s.posizione);
@@ -274,28 +293,13 @@ void disegna_pianta(cairo_t* cr, const modello& m, const oggetti_linea& o) {
     cairo_fill(cr);
     ostacoli.push_back({x - 5, y - 5, x + 5, y + 5});
     etichette.push_back({x, y, misura_nome.larghezza(s.nome), misura_nome.altezza()});
-    nomi.push_back(&s.nome);
+    nomi.push_back({s.nome, inchiostro, 10, false});
   }
-  // The start and the end: a ring and a bold name, which the station names
-  // keep clear of and which are drawn over everything.
-  struct estremo {
-    double x, y;
-    colore c;
-    std::string nome;
-  };
-  std::vector<estremo> estremi;
-  const misura_testo misura_estremo(cr, 12, true);
-  for (auto [metro, c, nome] :
-       {std::tuple<int64_t, colore, std::string>{0, verde_inizio, "Inizio"},
-        {o.lunghezza, rosso_velocita, "Fine (" + km(o.lunghezza) + " km)"}}) {
-    auto p = punto(m, metro);
-    if (!p) continue;
-    const estremo& e =
-        estremi.emplace_back(estremo{t.pagina_x(p->first), t.pagina_y(p->second), c, nome});
-    ostacoli.push_back({e.x - 11, e.y - 11, e.x + 11, e.y + 11});
-    ostacoli.push_back({e.x + 12, e.y - 10 - misura_estremo.sopra(),
-                        e.x + 12 + misura_estremo.larghezza(e.nome),
-                        e.y - 10 + misura_estremo.sotto()});
+  for (size_t k = 0; k < anelli.size(); ++k) {
+    usa(cr, nomi[k].c);
+    cairo_set_line_width(cr, 3);
+    cairo_arc(cr, anelli[k].first, anelli[k].second, 9, 0, 2 * std::numbers::pi);
+    cairo_stroke(cr);
   }
   // The line as points a few units apart, for the names to keep off.
   std::vector<rettangolo> tracciato;
@@ -308,9 +312,10 @@ void disegna_pianta(cairo_t* cr, const modello& m, const oggetti_linea& o) {
   }
   const rettangolo pagina{margine / 2, margine + altezza_titolo, larghezza_pagina - margine / 2,
                           altezza_pagina - margine - 30};
-  std::vector<etichetta_posata> posate = posa_etichette(etichette, ostacoli, tracciato, pagina, 8);
+  std::vector<etichetta_posata> posate = posa_etichette(etichette, ostacoli, tracciato, pagina);
   for (size_t k = 0; k < posate.size(); ++k) {
     const rettangolo& r = posate[k].riquadro;
+    const nome_da_scrivere& n = nomi[k];
     if (posate[k].con_richiamo) {
       // A thin line from the marker to the nearest point of its name.
       double x = std::clamp(etichette[k].x, r.x0, r.x1), y = std::clamp(etichette[k].y, r.y0, r.y1);
@@ -320,14 +325,8 @@ void disegna_pianta(cairo_t* cr, const modello& m, const oggetti_linea& o) {
       cairo_line_to(cr, x, y);
       cairo_stroke(cr);
     }
-    testo(cr, r.x0, r.y0 + misura_nome.sopra(), *nomi[k], 10);
-  }
-  for (const estremo& e : estremi) {
-    usa(cr, e.c);
-    cairo_set_line_width(cr, 3);
-    cairo_arc(cr, e.x, e.y, 9, 0, 2 * std::numbers::pi);
-    cairo_stroke(cr);
-    testo(cr, e.x + 12, e.y - 10, e.nome, 12, e.c, 0, true);
+    const misura_testo& misura = n.grassetto ? misura_estremo : misura_nome;
+    testo(cr, r.x0, r.y0 + misura.sopra(), n.testo, n.corpo, n.c, 0, n.grassetto);
   }
 
   // Scale bar, bottom left.

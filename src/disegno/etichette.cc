@@ -13,7 +13,7 @@ double area_comune(const rettangolo& a, const rettangolo& b) {
 
 namespace {
 
-// Rings of spots round a marker, each `distanza` farther out.
+// Rings of spots round a marker, the k-th at k times its distance.
 constexpr int anelli = 3;
 
 bool dentro(const rettangolo& fuori, const rettangolo& r) {
@@ -22,11 +22,11 @@ bool dentro(const rettangolo& fuori, const rettangolo& r) {
 
 // The spots around a marker, nearest first: on each ring right, left, the
 // four corners, above and below.
-std::vector<rettangolo> posti_intorno(const etichetta_da_posare& e, double distanza) {
+std::vector<rettangolo> posti_intorno(const etichetta_da_posare& e) {
   const double w = e.larghezza, h = e.altezza;
   std::vector<rettangolo> posti;
   for (int k = 1; k <= anelli; ++k) {
-    const double d = distanza * k, obliqua = d * 0.7;
+    const double d = e.distanza * k, obliqua = d * 0.7;
     auto da_angolo = [&](double x0, double y0) { posti.push_back({x0, y0, x0 + w, y0 + h}); };
     da_angolo(e.x + d, e.y - h / 2);
     da_angolo(e.x - d - w, e.y - h / 2);
@@ -45,14 +45,14 @@ std::vector<rettangolo> posti_intorno(const etichetta_da_posare& e, double dista
 std::vector<etichetta_posata> posa_etichette(const std::vector<etichetta_da_posare>& etichette,
                                              const std::vector<rettangolo>& ostacoli,
                                              const std::vector<rettangolo>& tracciato,
-                                             const rettangolo& pagina, double distanza) {
+                                             const rettangolo& pagina) {
   // What a spot costs: hiding a name weighs most, then hiding a marker, then
   // crossing the line; among equals, the nearer spot wins.
   constexpr double peso_nome = 1000, peso_ostacolo = 100, peso_tracciato = 6, peso_anello = 10;
   std::vector<etichetta_posata> posate;
   posate.reserve(etichette.size());
   for (const etichetta_da_posare& e : etichette) {
-    std::vector<rettangolo> posti = posti_intorno(e, distanza);
+    std::vector<rettangolo> posti = posti_intorno(e);
     const size_t per_anello = posti.size() / anelli;
     double costo_minimo = std::numeric_limits<double>::infinity();
     size_t scelto = 0;

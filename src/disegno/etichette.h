@@ -18,11 +18,13 @@ struct rettangolo {
 // The area that two rectangles share, 0 when they do not meet.
 double area_comune(const rettangolo& a, const rettangolo& b);
 
-// A name to put near its marker: the marker's centre and the size of the
-// text's box.
+// A name to put near its marker: the marker's centre, the size of the text's
+// box, and how far from the centre the nearest spots lie (the marker's
+// radius and a gap).
 struct etichetta_da_posare {
   double x = 0, y = 0;
   double larghezza = 0, altezza = 0;
+  double distanza = 8;
 };
 
 // Where a name went: its box, and whether it stands away from its marker, so
@@ -41,7 +43,7 @@ struct etichetta_posata {
 std::vector<etichetta_posata> posa_etichette(const std::vector<etichetta_da_posare>& etichette,
                                              const std::vector<rettangolo>& ostacoli,
                                              const std::vector<rettangolo>& tracciato,
-                                             const rettangolo& pagina, double distanza);
+                                             const rettangolo& pagina);
 
 // Spreads positions along a row so that two of them are at least `passo`
 // apart, moving each as little as can be (the sum of the squared moves is
