@@ -520,25 +520,22 @@ void disegna_profilo(cairo_t* cr, const modello& m, const oggetti_linea& o, int3
   // Stations: a line across the panels, the name above, slanted. Names
   // closer than a line of their text are spread along the row, each tied to
   // its marker.
+  // The names are spread in order along the row, whatever the order of the
+  // stations' records.
   std::vector<const oggetti_linea::stazione_linea*> in_pagina;
-  std::vector<double> xs;
   for (const auto& s : o.stazioni) {
-    if (s.posizione < da || s.posizione >= a) continue;
-    in_pagina.push_back(&s);
-    xs.push_back(px(s.posizione));
+    if (s.posizione >= da && s.posizione < a) in_pagina.push_back(&s);
   }
-  // The markers come in order of position in the grid; the names must too.
-  std::vector<size_t> ordine(xs.size());
-  for (size_t k = 0; k < ordine.size(); ++k) ordine[k] = k;
-  std::stable_sort(ordine.begin(), ordine.end(), [&](size_t i, size_t j) { return xs[i] < xs[j]; });
+  std::stable_sort(in_pagina.begin(), in_pagina.end(),
+                   [](const auto* i, const auto* j) { return i->posizione < j->posizione; });
   std::vector<double> ordinate;
-  for (size_t k : ordine) ordinate.push_back(xs[k]);
+  for (const auto* s : in_pagina) ordinate.push_back(px(s->posizione));
   // Slanted by 45 degrees, two names a line apart across stand that far
   // apart times the square root of 2 along the row.
   const double passo_nomi = misura_testo(cr, 9).altezza() * std::numbers::sqrt2 * 1.05;
   std::vector<double> posti = distribuisci_in_fila(ordinate, passo_nomi, sinistra - 20, destra);
-  for (size_t k = 0; k < ordine.size(); ++k) {
-    const auto& s = *in_pagina[ordine[k]];
+  for (size_t k = 0; k < in_pagina.size(); ++k) {
+    const auto& s = *in_pagina[k];
     double x = ordinate[k], xn = posti[k];
     usa(cr, griglia_chiara);
     cairo_set_line_width(cr, 0.6);
