@@ -518,10 +518,8 @@ void disegna_profilo(cairo_t* cr, const modello& m, const oggetti_linea& o, int3
     cairo_fill(cr);
   }
   // Stations: a line across the panels, the name above, slanted. Names
-  // closer than a line of their text are spread along the row, each tied to
-  // its marker.
-  // The names are spread in order along the row, whatever the order of the
-  // stations' records.
+  // closer than a line of their text are spread along the row in order of
+  // position, whatever the order of the records, each tied to its marker.
   std::vector<const oggetti_linea::stazione_linea*> in_pagina;
   for (const auto& s : o.stazioni) {
     if (s.posizione >= da && s.posizione < a) in_pagina.push_back(&s);
