@@ -131,12 +131,23 @@ constexpr voce_errore voci[] = {
      "Give the line description a 'lunghezza percorso' row in its general section."},
     {numero_errore::valori_riservati_occupati,
      "reserved header values already filled before the check codes", false,
-     "The check codes go into two reserved header values, which must still be 0 when they are "
-     "filled. Descriptions cannot fill them; this is a fault of the program: report it."},
+     "The check codes go into values that must still be 0 when they are filled: two in the "
+     "route header, and the first two values of cell 1, the cell at the very start of the "
+     "route. An item placed in cell 1 with a first value fills one: a signal, a speed "
+     "indicator board or a sign board at 0 m, a code point at 50 m, or any of them whose "
+     "position reads as 0 through a typo (warning 201). No compiled file is written. The "
+     "error points at the row of the item: move the item further along the route, since "
+     "nothing can stand in cell 1."},
     {numero_errore::codici_controllo_occupati,
      "check code slots already filled before the check codes", false,
-     "The check codes go into two slots that must still be 0 when they are filled. "
-     "Descriptions cannot fill them; this is a fault of the program: report it."},
+     "The check codes go into two slots that must still be 0 when they are filled: one in the "
+     "route header and the second value of cell 1, the cell at the very start of the route. "
+     "An item placed in cell 1 whose first value is 0 and second is not fills it: a signal or "
+     "a speed indicator board at 0 m, or at a position that reads as 0 through a typo "
+     "(warning 201), with such values. (With a first value it would be error 1250.) No "
+     "compiled file is written. "
+     "The error points at the row of the item: move the item further along the route, since "
+     "nothing can stand in cell 1."},
 };
 
 // Warnings are never shown with a position of their own: their reason says

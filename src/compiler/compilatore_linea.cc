@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/numeri_errore.h"
+#include "compiler/cella_riservata.h"
 #include "compiler/elementi_linea.h"
 #include "compiler/grammatica.h"
 #include "compiler/lavoro_linea.h"
@@ -57,7 +58,11 @@ class compilazione_linea {
     while (std::optional<std::string> campo = prossima_voce(file_, trattini_elementi)) {
       voce_ = campo_letto::ultimo(file_);
       bool riconosciuta = false;
-      esito_elementi esito = esamina_voce(*campo, w, riconosciuta);
+      esito_elementi esito;
+      {
+        sorveglia_cella_riservata sorveglianza(m_, file_);
+        esito = esamina_voce(*campo, w, riconosciuta);
+      }
       if (esito != esito_elementi::prosegui) return esito;
       file_.chiudi_riga();
       if (!riconosciuta) avvisa_se_sconosciuta(file_, *campo, grammatica::formato::linea, false);

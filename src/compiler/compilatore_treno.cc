@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/numeri_errore.h"
+#include "compiler/cella_riservata.h"
 #include "compiler/grammatica.h"
 #include "compiler/segnali_rallentamenti.h"
 #include "compiler/sezioni.h"
@@ -32,7 +33,11 @@ class compilatore_treno {
     while (std::optional<std::string> campo = prossima_voce(file_, trattini_elementi)) {
       voce_ = campo_letto::ultimo(file_);
       bool riconosciuta = false;
-      esito_riga e = esamina(*campo, riconosciuta);
+      esito_riga e;
+      {
+        sorveglia_cella_riservata sorveglianza(m_, file_);
+        e = esamina(*campo, riconosciuta);
+      }
       if (e != esito_riga::continua) return e;
       file_.chiudi_riga();
       if (!riconosciuta) avvisa_se_sconosciuta(file_, *campo, grammatica::formato::treno, false);

@@ -16,6 +16,11 @@ void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizion
       {numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)});
 }
 
+void registra_errore_fatale(modello& m, int32_t numero, luogo_sorgente luogo, std::string motivo) {
+  m.diagnostiche.push_back(
+      {numero, gravita::errore, std::nullopt, std::move(luogo), std::move(motivo)});
+}
+
 void registra_avviso(modello& m, int32_t codice, luogo_sorgente luogo, std::string motivo,
                      std::optional<int32_t> posizione) {
   m.diagnostiche.push_back(

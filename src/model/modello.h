@@ -85,6 +85,8 @@ constexpr int32_t lunghezza_massima_percorso = 1000000;
 // The grid and the plan run this far beyond the end of the route.
 constexpr int32_t coda_percorso = 7000;
 constexpr int32_t metri_per_cella = 50;
+// The cell whose val1 and val2 the check codes fill: it must reach them empty.
+constexpr int32_t cella_riservata = 1;
 
 // Where a slow-down placed on the grid came from: its start cell, its warning
 // cell (-1 when it has none) and the row that placed it. The finishing pass
@@ -123,6 +125,10 @@ struct modello {
   std::vector<diagnostica> diagnostiche;
   // Every slow-down placed by the train compile, in file order.
   std::vector<origine_rallentamento> rallentamenti;
+  // The rows that last wrote val1 and val2 of cella_riservata, where an
+  // error 1250 or 1251 points; empty while no row wrote them.
+  luogo_sorgente autore_val1_riservato;
+  luogo_sorgente autore_val2_riservato;
   int32_t risposta = 0;  // the button code of the last message shown
 
   // The grid exists only once the line compiler has read the route length.
@@ -138,6 +144,11 @@ void inizializza_elementi(modello& m);
 // failure, its reason. The one way that an error is recorded.
 void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione = std::nullopt,
                      luogo_sorgente luogo = {}, std::string motivo = {});
+
+// Records error 1250 or 1251, which ends the run through `errore` rather
+// than being recorded: it joins m.diagnostiche, and n_errore and pos_errore
+// keep the compile's.
+void registra_errore_fatale(modello& m, int32_t numero, luogo_sorgente luogo, std::string motivo);
 
 // Records warning `codice` with its place and what it is about; n_errore and
 // pos_errore stay as they are.

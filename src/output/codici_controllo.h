@@ -19,7 +19,9 @@ int32_t codice_gara_og(modello& m);  // plain sum of the codes
 // codice_gara_og in cell 1's val2. Returns 1250 when a compile already wrote
 // into the first two (nothing filled), 1251 when into the last two (the first
 // two filled), and 0 otherwise; the caller ends the run on either error,
-// before any compiled file is written. Records nothing. Needs a sized grid.
+// before any compiled file is written. Either error joins m.diagnostiche at
+// the row that wrote the cell's value (registra_errore_fatale: n_errore
+// stays). Needs a sized grid.
 int32_t codici_controllo(modello& m);
 
 }  // namespace scenario

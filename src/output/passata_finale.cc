@@ -27,8 +27,10 @@ class passata {
   void esegui() {
     for (int32_t i = 1; i <= n_ - 2; ++i) {
       if (tipo(i) == tipo_cella::avviso_rallentamento) {
+        luogo_servito_ = luogo_rallentamento(i, true);
         regola_avviso(i);
       } else if (tipo(i) == tipo_cella::inizio_rallentamento) {
+        luogo_servito_ = luogo_rallentamento(i, false);
         regola_inizio(i);
       }
     }
@@ -40,24 +42,34 @@ class passata {
 
   void metti_punto(int32_t c) {
     m_.celle.at(c).tipo = tipo_cella::punto_codice;
-    m_.celle.at(c).val1 = codice_punto;
+    scrivi_codice(c, codice_punto);
   }
 
   void abbassa_codice(int32_t c) {
-    m_.celle.at(c).val1 = static_cast<int16_t>(minimo<int32_t>(codice_punto, m_.celle.at(c).val1));
+    scrivi_codice(c, static_cast<int16_t>(minimo<int32_t>(codice_punto, m_.celle.at(c).val1)));
   }
 
-  // The error of a slow-down's code point, at the row of the slow-down whose
-  // start (or warning point) is in cell `cella_rallentamento`.
-  void registra(int32_t numero, int32_t indice, int32_t cella_rallentamento, bool avviso = false) {
-    luogo_sorgente luogo;
+  // A code point in the cell that the check codes fill is the doing of the
+  // slow-down being served.
+  void scrivi_codice(int32_t c, int16_t codice) {
+    cella& x = m_.celle.at(c);
+    if (c == cella_riservata && x.val1 != codice) m_.autore_val1_riservato = luogo_servito_;
+    x.val1 = codice;
+  }
+
+  // The row of the slow-down whose start (or warning point) is in cell
+  // `cella_rallentamento`.
+  luogo_sorgente luogo_rallentamento(int32_t cella_rallentamento, bool avviso) const {
     for (const origine_rallentamento& r : m_.rallentamenti) {
-      if ((avviso ? r.cella_avviso : r.cella_inizio) == cella_rallentamento) {
-        luogo = r.luogo;
-        break;
-      }
+      if ((avviso ? r.cella_avviso : r.cella_inizio) == cella_rallentamento) return r.luogo;
     }
-    registra_errore(m_, numero, indice * metri_per_cella, std::move(luogo));
+    return {};
+  }
+
+  // The error of a slow-down's code point, at the row of the slow-down.
+  void registra(int32_t numero, int32_t indice, int32_t cella_rallentamento, bool avviso = false) {
+    registra_errore(m_, numero, indice * metri_per_cella,
+                    luogo_rallentamento(cella_rallentamento, avviso));
   }
 
   // Rule A: every signal up to 20 cells before a warning point gets a code
@@ -165,6 +177,7 @@ class passata {
 
   modello& m_;
   const int32_t n_;
+  luogo_sorgente luogo_servito_;
 };
 
 }  // namespace
