@@ -216,8 +216,8 @@ TEST(StampaDiagnostiche, TheJsonFormParsedBack) {
 }
 
 // The document is written an entry at a time, laid out as the library lays
-// it out; the counts take in the entries left out, and a C1 control, which
-// the library would leave raw, is escaped.
+// it out; the counts take in the entries left out, and DEL and the C1
+// controls, which the library would leave raw, are escaped.
 TEST(StampaDiagnostiche, TheJsonFormCountsTheEntriesLeftOut) {
   for (const std::vector<diagnostica>& d :
        {std::vector<diagnostica>{},
@@ -230,16 +230,17 @@ TEST(StampaDiagnostiche, TheJsonFormCountsTheEntriesLeftOut) {
     EXPECT_EQ(letto["warnings"], 4);
     EXPECT_EQ(letto["omitted"], 7);
   }
-  // CSI in UTF-8, and a byte that Windows-1252 reads as a C1 control.
+  // CSI in UTF-8, a byte that Windows-1252 reads as a C1 control, and DEL.
   const std::string csi = "\xC2\x9B", c1 = "\x81";
-  const std::string json = diagnostiche_json(
-      {errore(numero_errore::errore_esecuzione, {"a\x9b.txt", 0, 0}, {}, csi + "1m" + c1)});
+  const std::string json = diagnostiche_json({errore(
+      numero_errore::errore_esecuzione, {"a\x9b.txt", 0, 0}, {}, csi + "1m" + c1 + "\x7f")});
   EXPECT_EQ(json.find(csi), std::string::npos) << json;
   EXPECT_EQ(json.find("\xC2\x81"), std::string::npos) << json;
+  EXPECT_EQ(json.find('\x7f'), std::string::npos) << json;
   const nlohmann::json voce = nlohmann::json::parse(json)["diagnostics"][0];
   EXPECT_EQ(voce["file"], "a\xE2\x80\xBA.txt");
   EXPECT_EQ(voce["message"],
-            "run-time failure while reading a description file: " + csi + "1m\xC2\x81");
+            "run-time failure while reading a description file: " + csi + "1m\xC2\x81\x7f");
 }
 
 }  // namespace

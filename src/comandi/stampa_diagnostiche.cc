@@ -121,14 +121,16 @@ void stampa_sorgente(std::ostream& o, const diagnostica& d, std::string_view rig
   }
 }
 
-// In UTF-8 JSON text, C2 followed by 80 to 9F can only be a C1 control in a
-// string: the library escapes the C0 controls alone.
-std::string escapa_c1(std::string json) {
+// The library escapes the C0 controls alone. In its UTF-8 text, DEL and C2
+// followed by 80 to 9F, a C1 control, can only be in a string.
+std::string escapa_controlli(std::string_view json) {
   std::string uscita;
   uscita.reserve(json.size());
   for (size_t i = 0; i < json.size(); ++i) {
-    if (controllo_c1(std::string_view(json).substr(i, 2))) {
-      uscita += "\\u" + codice_c1(std::string_view(json).substr(i, 2), "0123456789abcdef");
+    if (json[i] == '\x7F') {
+      uscita += "\\u007f";
+    } else if (controllo_c1(json.substr(i, 2))) {
+      uscita += "\\u" + codice_c1(json.substr(i, 2), "0123456789abcdef");
       ++i;
     } else {
       uscita += json[i];
@@ -203,7 +205,7 @@ std::string diagnostiche_json(const std::vector<diagnostica>& d,
     uscita += primo ? "\n    " : ",\n    ";
     primo = false;
     // No string of the dump holds a line end: each one is a line of the entry.
-    for (char c : escapa_c1(voce.dump(2))) {
+    for (char c : escapa_controlli(voce.dump(2))) {
       uscita += c;
       if (c == '\n') uscita += "    ";
     }

@@ -68,7 +68,7 @@ std::string riepilogo_diagnostiche(size_t errori, size_t avvisi);
 // the keys file, line, column, severity, number, message and position_m;
 // file, line, column and position_m are null where the entry has none. The
 // message is that of messaggio_diagnostica: the position has its own key.
-// Control characters, C1 ones too, are escaped.
+// Control characters, DEL and the C1 ones too, are escaped.
 std::string diagnostiche_json(const std::vector<diagnostica>& d,
                               const diagnostiche_tralasciate& tralasciate = {});
 
