@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/numeri_errore.h"
+
 namespace scenario {
 namespace {
 
@@ -51,6 +53,29 @@ TEST(Modello, OnlyEmptyCellsAndTunnelMarkersAreFree) {
     cella c;
     c.tipo = static_cast<uint8_t>(tipo);
     EXPECT_EQ(cella_libera(c), tipo == 0 || tipo == 11) << tipo;
+  }
+}
+
+// Past the limit the entries are only counted, by severity, while n_errore,
+// pos_errore and the count of errors follow every error recorded; each
+// compile round starts from none under the same limit.
+TEST(Modello, DiagnosticsPastTheLimitAreCountedNotKept) {
+  modello m;
+  m.limite_diagnostiche = 2;
+  for (int giro = 1; giro <= 2; ++giro) {
+    azzera_errori(m);
+    registra_avviso(m, numero_avviso::campo_vuoto, {"t.txt", 1, 1});
+    registra_errore(m, numero_errore::stazione_non_multipla, 100, {"t.txt", 2, 1});
+    registra_errore(m, numero_errore::segnale_su_cella_occupata, 200, {"t.txt", 3, 1});
+    registra_avviso(m, numero_avviso::campo_vuoto, {"t.txt", 4, 1});
+    registra_errore(m, numero_errore::griglia_mancante);
+    ASSERT_EQ(m.diagnostiche.size(), 2u) << giro;
+    EXPECT_EQ(m.diagnostiche[1].numero, numero_errore::stazione_non_multipla) << giro;
+    EXPECT_EQ(m.tralasciate.errori, 2u) << giro;
+    EXPECT_EQ(m.tralasciate.avvisi, 1u) << giro;
+    EXPECT_EQ(m.n_errore, numero_errore::griglia_mancante) << giro;
+    EXPECT_EQ(m.pos_errore, 200) << giro;
+    EXPECT_EQ(conta_errori(m), 3u) << giro;
   }
 }
 

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <map>
+#include <sstream>
 #include <thread>
 #include <nlohmann/json.hpp>
 
@@ -95,6 +96,8 @@ TEST(RigaDiComando, UsageErrorsEndWith64AndWriteNothing) {
       {{"compila", file_linea}, "TRENO is required"},
       {{"compila", file_linea, file_treno, "--boh"}, "--boh"},
       {{"compila", file_linea, file_treno, "--formato", "xml"}, "xml"},
+      {{"compila", file_linea, file_treno, "--max-diagnostiche", "-1"},
+       "--max-diagnostiche takes a whole number"},
       {{"compila", "l.txt", "t.txt", "-o", "fuori"}, "the route name is missing"},
       {{"compila", file_linea, "t.txt", "-o", "fuori"}, "the train number is missing"},
       {{"compila", file_linea, file_treno, "--linea", "../x", "-o", "fuori"}, "'/'"},
@@ -234,6 +237,78 @@ TEST(RigaDiComando, AnErrorWritesNoCompiledFileUnlessAskedTo) {
     EXPECT_NE(leggi_file(cartella / nome), "vecchio") << nome;
   }
   EXPECT_EQ(file_in(cartella, "linee"), descrizioni);
+}
+
+// A train description of 40 KB with a problem in every few bytes, on one
+// line: standard error stays small, lists the first 100 with their lines cut
+// round the caret, says how many more there were and counts them all; the
+// JSON form likewise.
+TEST(RigaDiComando, DiagnosticsStayFewOnADescriptionFullOfProblems) {
+  cartella_temporanea cartella;
+  esporta(cartella);
+  std::string treno = "[generale]\n";
+  while (treno.size() < 40000) treno += "-,";
+  scrivi_file(cartella / "Y_1-.txt", treno);
+  const std::vector<std::string> argomenti = {"compila", file_linea, "Y_1-.txt", "-o", "fuori"};
+
+  const auto conta = [](const std::string& testo, const std::string& cosa) {
+    size_t n = 0;
+    for (size_t p = testo.find(cosa); p != std::string::npos; p = testo.find(cosa, p + 1)) ++n;
+    return n;
+  };
+  const auto righe_lunghe = [](const std::string& testo) {
+    size_t massima = 0;
+    std::istringstream righe(testo);
+    for (std::string riga; std::getline(righe, riga);) massima = std::max(massima, riga.size());
+    return massima;
+  };
+
+  esito_processo tutte = esegui_con_argomenti(
+      {"compila", file_linea, "Y_1-.txt", "-o", "fuori", "--max-diagnostiche", "0"},
+      cartella.percorso());
+  ASSERT_EQ(tutte.stato, stato_uscita::successo) << tutte.errori.substr(0, 2000);
+  const size_t avvisi = conta(tutte.errori, ": warning: ");
+  ASSERT_GT(avvisi, 10000u);
+  EXPECT_TRUE(tutte.errori.ends_with("\n0 errors, " + std::to_string(avvisi) + " warnings\n"));
+  EXPECT_LT(righe_lunghe(tutte.errori), 200u);
+
+  esito_processo esito = esegui_con_argomenti(argomenti, cartella.percorso());
+  EXPECT_EQ(esito.stato, stato_uscita::successo);
+  EXPECT_LT(esito.errori.size(), 40u * 1024);
+  EXPECT_EQ(conta(esito.errori, ": warning: "), 100u);
+  const std::string altre = std::to_string(avvisi - 100);
+  EXPECT_TRUE(esito.errori.ends_with("\n... " + altre + " more diagnostics not shown (0 errors, " +
+                                     altre + " warnings); --max-diagnostiche 0 shows every one\n" +
+                                     "0 errors, " + std::to_string(avvisi) + " warnings\n"))
+      << esito.errori.substr(esito.errori.size() - 500);
+
+  std::vector<std::string> json = argomenti;
+  json.insert(json.end(), {"--formato", "json", "--max-diagnostiche", "5"});
+  esito_processo in_json = esegui_con_argomenti(json, cartella.percorso());
+  EXPECT_EQ(in_json.stato, stato_uscita::successo);
+  EXPECT_LT(in_json.uscita.size(), 4u * 1024);
+  nlohmann::json letto = nlohmann::json::parse(in_json.uscita);
+  EXPECT_EQ(letto["diagnostics"].size(), 5u);
+  EXPECT_EQ(letto["errors"], 0);
+  EXPECT_EQ(letto["warnings"], avvisi);
+  EXPECT_EQ(letto["omitted"], avvisi - 5);
+}
+
+// An escape sequence in a description, or in the name of its file, does not
+// reach the terminal: standard error shows it in visible characters.
+TEST(RigaDiComando, EscapeSequencesOfADescriptionAreShownNotSent) {
+  cartella_temporanea cartella;
+  esporta(cartella);
+  const std::string nome = "Z\x1b[2J_1-.txt";
+  scrivi_file(cartella / nome, "[generale]\nvel\x1b]0;x\x07ocita, 0, 100\n");
+  esito_processo esito =
+      esegui_con_argomenti({"compila", file_linea, nome, "-o", "fuori"}, cartella.percorso());
+  EXPECT_EQ(esito.stato, stato_uscita::successo);
+  EXPECT_EQ(esito.errori.find_first_of("\x1b\x07"), std::string::npos) << esito.errori;
+  EXPECT_NE(esito.errori.find("Z\u241B[2J_1-.txt:2:1: warning: "), std::string::npos)
+      << esito.errori;
+  EXPECT_NE(esito.errori.find("    2 | vel\u241B]0;x\u2407ocita, 0, 100\n"), std::string::npos)
+      << esito.errori;
 }
 
 // A description that cannot be read: status 1, its name and the reason on

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -21,10 +22,21 @@ diagnostica errore(int32_t numero, luogo_sorgente luogo, std::optional<int32_t> 
   return {numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)};
 }
 
-std::string testo(const std::vector<diagnostica>& d, const testi_sorgente& testi) {
+std::string testo(const std::vector<diagnostica>& d, const testi_sorgente& testi,
+                  const diagnostiche_tralasciate& tralasciate = {}) {
   std::ostringstream o;
-  stampa_diagnostiche(o, d, testi);
+  stampa_diagnostiche(o, d, testi, tralasciate);
   return o.str();
+}
+
+// The source line and the caret line that follow the first line of `uscita`.
+std::pair<std::string, std::string> righe_mostrate(const std::string& uscita) {
+  std::istringstream righe(uscita);
+  std::string intestazione, sorgente, cursore;
+  std::getline(righe, intestazione);
+  std::getline(righe, sorgente);
+  std::getline(righe, cursore);
+  return {sorgente, cursore};
 }
 
 TEST(StampaDiagnostiche, AnErrorWithItsSourceLineAndACaretUnderItsColumn) {
@@ -71,6 +83,107 @@ TEST(StampaDiagnostiche, TheGutterWidensForLongFiles) {
             "1 error, 0 warnings\n");
 }
 
+TEST(StampaDiagnostiche, LinesAreFoundWhateverTheirEnds) {
+  const struct {
+    std::string testo;
+    std::vector<std::string> righe;
+  } casi[] = {
+      {"a\nbb\r\nc\rd", {"a", "bb", "c", "d"}},
+      {"x\n", {"x", ""}},
+      {"", {""}},
+      // A CR LF is one end; a CR before it ends a line of its own.
+      {"\r\r\n\n\r", {"", "", "", "", ""}},
+      {"\n\r\n", {"", "", ""}},
+      {"e\r\nf\r\n", {"e", "f", ""}},
+  };
+  for (const auto& c : casi) {
+    const righe_testo righe(c.testo);
+    EXPECT_EQ(righe.riga(0), std::nullopt) << c.testo;
+    EXPECT_EQ(righe.riga(-1), std::nullopt) << c.testo;
+    for (size_t n = 0; n < c.righe.size(); ++n) {
+      EXPECT_EQ(righe.riga(static_cast<int32_t>(n) + 1), c.righe[n]) << c.testo << " " << n;
+    }
+    EXPECT_EQ(righe.riga(static_cast<int32_t>(c.righe.size()) + 1), std::nullopt) << c.testo;
+  }
+}
+
+// A line of 1000 characters shows the 160 round its caret, "..." on each
+// side that is cut, and the caret stays under the character of its column.
+TEST(StampaDiagnostiche, ALongLineIsCutRoundItsCaret) {
+  std::string riga;
+  for (int i = 0; riga.size() < 1000; ++i) riga += std::to_string(i) + ",";
+  riga.resize(1000);
+  const testi_sorgente testi{{linea, "[generale]\r\n" + riga + "\r\nfine\r\n"}};
+  const struct {
+    int32_t colonna;
+    size_t inizio;  // the first character shown
+    bool taglio_a_sinistra, taglio_a_destra;
+  } casi[] = {{1, 0, false, true},      {80, 0, false, true},    {81, 0, false, true},
+              {82, 1, true, true},      {500, 419, true, true},  {921, 840, true, false},
+              {1000, 840, true, false}, {1001, 840, true, false}};
+  for (const auto& c : casi) {
+    const auto [sorgente, cursore] =
+        righe_mostrate(testo({errore(numero_errore::curva_errata, {linea, 2, c.colonna})}, testi));
+    const std::string sinistra = c.taglio_a_sinistra ? "..." : "";
+    const std::string destra = c.taglio_a_destra ? "..." : "";
+    EXPECT_EQ(sorgente, "    2 | " + sinistra + riga.substr(c.inizio, 160) + destra) << c.colonna;
+    const size_t sotto = cursore.find('^');
+    ASSERT_NE(sotto, std::string::npos) << c.colonna;
+    EXPECT_EQ(cursore, "      | " + std::string(sotto - 8, ' ') + "^") << c.colonna;
+    const size_t carattere = static_cast<size_t>(c.colonna) - 1;
+    EXPECT_EQ(sotto - 8, sinistra.size() + carattere - c.inizio) << c.colonna;
+  }
+  // A column past the end of the line, which no step records, has no caret.
+  for (int32_t colonna : {1002, INT32_MAX}) {
+    EXPECT_EQ(testo({errore(numero_errore::curva_errata, {linea, 2, colonna})}, testi),
+              "Lorvento-Basalto_linea.txt:2:" + std::to_string(colonna) +
+                  ": error: curve without class digit, or track plan past metre 1000000 [103]\n"
+                  "    2 | " +
+                  riga.substr(0, 160) + "...\n1 error, 0 warnings\n");
+  }
+}
+
+// Control characters of the file name, of the reason and of the source line
+// reach the terminal as visible characters, the caret still under its column;
+// no escape sequence gets through.
+TEST(StampaDiagnostiche, ControlCharactersAreShownNotSent) {
+  const std::string esc = "\x1b", bel = "\x07", csi = "\xC2\x9B";  // the last in UTF-8
+  const std::string file = "t" + esc + "[2J.txt";
+  const testi_sorgente testi{
+      {file, "[generale]\n" + esc + "]0;x" + bel + "\tb\x7f\x81\x9d" + "c, 5\n"}};
+  diagnostica d = errore(numero_errore::errore_esecuzione, {file, 2, 12}, {},
+                         "'" + esc + "]0;x" + bel + "' " + csi + "31m \x9d\r\n");
+  const std::string uscita = testo({d}, testi);
+  EXPECT_EQ(uscita,
+            "t\xE2\x90\x9B[2J.txt:2:12: error: run-time failure while reading a description file: "
+            "'\xE2\x90\x9B]0;x\xE2\x90\x87' <U+009B>31m <U+009D>\xE2\x90\x8D\xE2\x90\x8A [25]\n"
+            "    2 | \xE2\x90\x9B]0;x\xE2\x90\x87 b\xE2\x90\xA1<U+0081><U+009D>c, 5\n"
+            "      |                          ^\n"
+            "1 error, 0 warnings\n");
+  for (size_t i = 0; i < uscita.size(); ++i) {
+    const auto b = static_cast<unsigned char>(uscita[i]);
+    EXPECT_FALSE((b < 0x20 && b != '\n') || b == 0x7F) << i;
+    EXPECT_FALSE(b == 0xC2 && i + 1 < uscita.size() &&
+                 static_cast<unsigned char>(uscita[i + 1]) < 0xA0)
+        << i;
+  }
+}
+
+TEST(StampaDiagnostiche, TheEntriesLeftOutAreCountedBeforeTheTotal) {
+  const std::string prima =
+      "generatore: error: no route length read: the compile left no cell grid [104]\n";
+  EXPECT_EQ(testo({errore(numero_errore::griglia_mancante, {})}, {}, {12000, 345}),
+            prima +
+                "... 12345 more diagnostics not shown (12000 errors, 345 warnings); "
+                "--max-diagnostiche 0 shows every one\n"
+                "12001 errors, 345 warnings\n");
+  EXPECT_EQ(testo({errore(numero_errore::griglia_mancante, {})}, {}, {0, 1}),
+            prima +
+                "... 1 more diagnostic not shown (0 errors, 1 warning); "
+                "--max-diagnostiche 0 shows every one\n"
+                "1 error, 1 warning\n");
+}
+
 TEST(StampaDiagnostiche, TheCountInSingularAndPlural) {
   EXPECT_EQ(riepilogo_diagnostiche(0, 0), "0 errors, 0 warnings");
   EXPECT_EQ(riepilogo_diagnostiche(1, 1), "1 error, 1 warning");
@@ -96,9 +209,38 @@ TEST(StampaDiagnostiche, TheJsonFormParsedBack) {
        "message": "curve without class digit, or track plan past metre 1000000: campo '\u20ac\u201c' e \u2192",
        "position_m": null}
     ],
-    "errors": 2, "warnings": 1})"));
-  EXPECT_EQ(nlohmann::json::parse(diagnostiche_json({})),
-            nlohmann::json::parse(R"({"diagnostics": [], "errors": 0, "warnings": 0})"));
+    "errors": 2, "warnings": 1, "omitted": 0})"));
+  EXPECT_EQ(
+      nlohmann::json::parse(diagnostiche_json({})),
+      nlohmann::json::parse(R"({"diagnostics": [], "errors": 0, "warnings": 0, "omitted": 0})"));
+}
+
+// The document is written an entry at a time, laid out as the library lays
+// it out; the counts take in the entries left out, and DEL and the C1
+// controls, which the library would leave raw, are escaped.
+TEST(StampaDiagnostiche, TheJsonFormCountsTheEntriesLeftOut) {
+  for (const std::vector<diagnostica>& d :
+       {std::vector<diagnostica>{},
+        {errore(numero_errore::stazione_non_multipla, {treno, 32, 13}, 21630),
+         errore(numero_errore::griglia_mancante, {})}}) {
+    const std::string json = diagnostiche_json(d, {3, 4});
+    const nlohmann::ordered_json letto = nlohmann::ordered_json::parse(json);
+    EXPECT_EQ(json, letto.dump(2) + "\n");
+    EXPECT_EQ(letto["errors"], d.size() + 3);
+    EXPECT_EQ(letto["warnings"], 4);
+    EXPECT_EQ(letto["omitted"], 7);
+  }
+  // CSI in UTF-8, a byte that Windows-1252 reads as a C1 control, and DEL.
+  const std::string csi = "\xC2\x9B", c1 = "\x81";
+  const std::string json = diagnostiche_json({errore(
+      numero_errore::errore_esecuzione, {"a\x9b.txt", 0, 0}, {}, csi + "1m" + c1 + "\x7f")});
+  EXPECT_EQ(json.find(csi), std::string::npos) << json;
+  EXPECT_EQ(json.find("\xC2\x81"), std::string::npos) << json;
+  EXPECT_EQ(json.find('\x7f'), std::string::npos) << json;
+  const nlohmann::json voce = nlohmann::json::parse(json)["diagnostics"][0];
+  EXPECT_EQ(voce["file"], "a\xE2\x80\xBA.txt");
+  EXPECT_EQ(voce["message"],
+            "run-time failure while reading a description file: " + csi + "1m\xC2\x81\x7f");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "comandi/comando_compila.h"
 
 #include <algorithm>
+#include <charconv>
 #include <memory>
 #include <set>
 #include <ostream>
@@ -33,6 +34,9 @@ struct opzioni_compila {
   std::string formato = "testo";
   bool scrivi_con_errori = false;
   bool osserva = false;
+  // As given: the library would read "-1" as the largest count.
+  std::string max_diagnostiche_data = "100";
+  size_t max_diagnostiche = 100;
 };
 
 bool termina_con(const std::string& s, const std::string& fine) {
@@ -75,6 +79,16 @@ void controlla_nome(const std::string& nome, const char* cosa) {
   }
 }
 
+size_t numero_diagnostiche(const std::string& testo) {
+  size_t n = 0;
+  const char* fine = testo.data() + testo.size();
+  auto [dove, esito] = std::from_chars(testo.data(), fine, n);
+  if (testo.empty() || dove != fine || esito != std::errc()) {
+    throw CLI::ValidationError("--max-diagnostiche takes a whole number, 0 or more (0: no limit)");
+  }
+  return n;
+}
+
 int compila(const opzioni_compila& o, const std::string& linea, const std::string& treno,
             contesto_comando& c) {
   const descrizione descrizione_linea{o.file_linea, leggi_file_intero(o.file_linea)};
@@ -83,9 +97,9 @@ int compila(const opzioni_compila& o, const std::string& linea, const std::strin
                              {descrizione_treno.nome, descrizione_treno.testo}};
   const auto riporta = [&](const modello& m) {
     if (o.formato == "json") {
-      c.uscita << diagnostiche_json(m.diagnostiche) << std::flush;
+      c.uscita << diagnostiche_json(m.diagnostiche, m.tralasciate) << std::flush;
     } else {
-      stampa_diagnostiche(c.errori, m.diagnostiche, testi);
+      stampa_diagnostiche(c.errori, m.diagnostiche, testi, m.tralasciate);
       c.errori.flush();
     }
   };
@@ -93,6 +107,7 @@ int compila(const opzioni_compila& o, const std::string& linea, const std::strin
   modello m;
   m.linea = linea;
   m.treno = treno;
+  m.limite_diagnostiche = o.max_diagnostiche;
   // No window for a command: only 1250 and 1251 show a message, on standard
   // error, and standard output stays for the JSON form.
   finestra_console finestra(c.errori, c.errori);
@@ -165,11 +180,16 @@ void aggiungi_comando_compila(CLI::App& app, contesto_comando& c) {
   comando->add_option("--formato", o->formato,
                       "Diagnostics as text on standard error, or as JSON on standard output")
       ->check(CLI::IsMember({"testo", "json"}));
+  comando->add_option("--max-diagnostiche", o->max_diagnostiche_data,
+                      "List at most N errors and warnings, and count the others (default: 100; "
+                      "0: no limit)")
+      ->type_name("N");
   comando->add_flag("--scrivi-con-errori", o->scrivi_con_errori,
                     "Write the compiled files even when the compile recorded an error");
   comando->add_flag("--osserva", o->osserva,
                     "Compile again whenever either description is saved, until Ctrl-C");
   comando->callback([o, &c] {
+    o->max_diagnostiche = numero_diagnostiche(o->max_diagnostiche_data);
     std::string linea = o->linea;
     if (linea.empty()) linea = linea_da_descrizione_linea(o->file_linea);
     if (linea.empty()) linea = da_descrizione_treno(o->file_treno).first;

@@ -13,33 +13,11 @@ namespace scenario {
 namespace {
 
 constexpr size_t larghezza_minima_numero = 5;
+// Of a longer source line, the characters round the caret.
+constexpr size_t larghezza_finestra = 160;
+constexpr std::string_view taglio = "...";
 
 const char* nome_gravita(gravita g) { return g == gravita::errore ? "error" : "warning"; }
-
-// Line `n` (from 1) of `testo`, without its end; lines end as the field reader
-// ends them: LF, CR LF or a CR alone.
-std::optional<std::string_view> riga_sorgente(std::string_view testo, int32_t n) {
-  size_t inizio = 0;
-  for (int32_t riga = 1; riga < n; ++riga) {
-    size_t fine = testo.find_first_of("\r\n", inizio);
-    if (fine == std::string_view::npos) return std::nullopt;
-    inizio = fine + (testo.compare(fine, 2, "\r\n") == 0 ? 2 : 1);
-  }
-  size_t fine = testo.find_first_of("\r\n", inizio);
-  return testo.substr(inizio, fine == std::string_view::npos ? fine : fine - inizio);
-}
-
-void stampa_sorgente(std::ostream& o, const diagnostica& d, std::string_view riga) {
-  std::string numero = std::to_string(d.luogo.riga);
-  const size_t larghezza = std::max(larghezza_minima_numero, numero.size());
-  std::string byte(riga);
-  std::replace(byte.begin(), byte.end(), '\t', ' ');
-  o << std::string(larghezza - numero.size(), ' ') << numero << " | " << da_windows_1252(byte)
-    << '\n';
-  if (d.luogo.colonna > 0) {
-    o << std::string(larghezza, ' ') << " | " << std::string(d.luogo.colonna - 1, ' ') << "^\n";
-  }
-}
 
 size_t conta(const std::vector<diagnostica>& d, gravita g) {
   return static_cast<size_t>(
@@ -67,6 +45,100 @@ size_t sequenza_utf8(std::string_view s) {
   return 0;
 }
 
+bool controllo_c1(std::string_view carattere) {
+  return carattere.size() == 2 && static_cast<unsigned char>(carattere[0]) == 0xC2 &&
+         static_cast<unsigned char>(carattere[1]) < 0xA0;
+}
+
+// "00" + the two digits of a C1 control's second byte, in `cifre`.
+std::string codice_c1(std::string_view carattere, const char* cifre) {
+  const auto b = static_cast<unsigned char>(carattere[1]);
+  return {'0', '0', cifre[b >> 4], cifre[b & 0xF]};
+}
+
+// Appends `carattere`, one valid UTF-8 sequence, as the text form shows it;
+// returns the columns that it takes.
+size_t aggiungi_visibile(std::string& uscita, std::string_view carattere) {
+  const auto b = static_cast<unsigned char>(carattere[0]);
+  if (b == '\t') {
+    uscita += ' ';
+  } else if (b < 0x20 || b == 0x7F) {
+    // U+2400 + the code, U+2421 for DEL: E2 90 80 to E2 90 A1.
+    uscita += "\xE2\x90";
+    uscita += static_cast<char>(0x80 + (b == 0x7F ? 0x21 : b));
+  } else if (controllo_c1(carattere)) {
+    const std::string codice = "<U+" + codice_c1(carattere, "0123456789ABCDEF") + ">";
+    uscita += codice;
+    return codice.size();
+  } else {
+    uscita += carattere;
+  }
+  return 1;
+}
+
+// `byte` as valid UTF-8 with every control character shown.
+std::string testo_visibile(std::string_view byte) {
+  const std::string utf8 = testo_utf8(byte);
+  std::string uscita;
+  uscita.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    const size_t n = sequenza_utf8(std::string_view(utf8).substr(i));
+    aggiungi_visibile(uscita, std::string_view(utf8).substr(i, n));
+    i += n;
+  }
+  return uscita;
+}
+
+void stampa_sorgente(std::ostream& o, const diagnostica& d, std::string_view riga) {
+  std::string numero = std::to_string(d.luogo.riga);
+  const size_t larghezza = std::max(larghezza_minima_numero, numero.size());
+  // A column past the end of its line, which no step records, has no caret.
+  std::optional<size_t> cursore;
+  if (d.luogo.colonna > 0 && static_cast<size_t>(d.luogo.colonna) <= riga.size() + 1) {
+    cursore = static_cast<size_t>(d.luogo.colonna) - 1;
+  }
+  size_t inizio = 0;
+  size_t fine = riga.size();
+  if (riga.size() > larghezza_finestra) {
+    const size_t c = cursore.value_or(0);
+    inizio = std::min(c - std::min(c, larghezza_finestra / 2), riga.size() - larghezza_finestra);
+    fine = inizio + larghezza_finestra;
+  }
+  std::string mostrata(inizio > 0 ? taglio : "");
+  size_t prima_del_cursore = mostrata.size();
+  // One character for each byte of the line.
+  const std::string caratteri = da_windows_1252(riga.substr(inizio, fine - inizio));
+  for (size_t i = 0, byte = inizio; i < caratteri.size(); ++byte) {
+    const size_t n = sequenza_utf8(std::string_view(caratteri).substr(i));
+    const size_t colonne = aggiungi_visibile(mostrata, std::string_view(caratteri).substr(i, n));
+    if (cursore && byte < *cursore) prima_del_cursore += colonne;
+    i += n;
+  }
+  if (fine < riga.size()) mostrata += taglio;
+  o << std::string(larghezza - numero.size(), ' ') << numero << " | " << mostrata << '\n';
+  if (cursore) {
+    o << std::string(larghezza, ' ') << " | " << std::string(prima_del_cursore, ' ') << "^\n";
+  }
+}
+
+// The library escapes the C0 controls alone. In its UTF-8 text, DEL and C2
+// followed by 80 to 9F, a C1 control, can only be in a string.
+std::string escapa_controlli(std::string_view json) {
+  std::string uscita;
+  uscita.reserve(json.size());
+  for (size_t i = 0; i < json.size(); ++i) {
+    if (json[i] == '\x7F') {
+      uscita += "\\u007f";
+    } else if (controllo_c1(json.substr(i, 2))) {
+      uscita += "\\u" + codice_c1(json.substr(i, 2), "0123456789abcdef");
+      ++i;
+    } else {
+      uscita += json[i];
+    }
+  }
+  return uscita;
+}
+
 }  // namespace
 
 std::string messaggio_diagnostica(const diagnostica& d) {
@@ -77,24 +149,35 @@ std::string messaggio_diagnostica(const diagnostica& d) {
 }
 
 void stampa_diagnostiche(std::ostream& o, const std::vector<diagnostica>& d,
-                         const testi_sorgente& testi) {
+                         const testi_sorgente& testi, const diagnostiche_tralasciate& tralasciate) {
+  // Built when an entry first needs a line of its file, once for all of them.
+  std::map<std::string, righe_testo, std::less<>> righe;
   for (const diagnostica& x : d) {
     if (x.luogo.vuoto()) {
       o << "generatore";
     } else {
-      o << x.luogo.file;
+      o << testo_visibile(x.luogo.file);
       if (x.luogo.riga > 0) o << ':' << x.luogo.riga;
       if (x.luogo.riga > 0 && x.luogo.colonna > 0) o << ':' << x.luogo.colonna;
     }
-    o << ": " << nome_gravita(x.livello) << ": " << testo_utf8(messaggio_diagnostica(x));
+    o << ": " << nome_gravita(x.livello) << ": " << testo_visibile(messaggio_diagnostica(x));
     if (x.posizione) o << ", at " << *x.posizione << " m";
     o << " [" << x.numero << "]\n";
     if (x.luogo.vuoto() || x.luogo.riga <= 0) continue;
     auto testo = testi.find(x.luogo.file);
     if (testo == testi.end()) continue;
-    if (auto riga = riga_sorgente(testo->second, x.luogo.riga)) stampa_sorgente(o, x, *riga);
+    auto indice = righe.find(x.luogo.file);
+    if (indice == righe.end()) indice = righe.emplace(x.luogo.file, testo->second).first;
+    if (auto riga = indice->second.riga(x.luogo.riga)) stampa_sorgente(o, x, *riga);
   }
-  o << riepilogo_diagnostiche(conta(d, gravita::errore), conta(d, gravita::avviso)) << '\n';
+  if (const size_t altre = tralasciate.totale(); altre > 0) {
+    o << "... " << altre << (altre == 1 ? " more diagnostic" : " more diagnostics")
+      << " not shown (" << riepilogo_diagnostiche(tralasciate.errori, tralasciate.avvisi)
+      << "); --max-diagnostiche 0 shows every one\n";
+  }
+  o << riepilogo_diagnostiche(conta(d, gravita::errore) + tralasciate.errori,
+                              conta(d, gravita::avviso) + tralasciate.avvisi)
+    << '\n';
 }
 
 std::string riepilogo_diagnostiche(size_t errori, size_t avvisi) {
@@ -102,9 +185,13 @@ std::string riepilogo_diagnostiche(size_t errori, size_t avvisi) {
          std::to_string(avvisi) + (avvisi == 1 ? " warning" : " warnings");
 }
 
-std::string diagnostiche_json(const std::vector<diagnostica>& d) {
+std::string diagnostiche_json(const std::vector<diagnostica>& d,
+                              const diagnostiche_tralasciate& tralasciate) {
   using json = nlohmann::ordered_json;
-  json voci = json::array();
+  // The document as the library would indent it, written an entry at a time:
+  // the whole list as one value would take many times the memory of its text.
+  std::string uscita = "{\n  \"diagnostics\": [";
+  bool primo = true;
   for (const diagnostica& x : d) {
     const bool con_riga = !x.luogo.vuoto() && x.luogo.riga > 0;
     json voce;
@@ -115,13 +202,39 @@ std::string diagnostiche_json(const std::vector<diagnostica>& d) {
     voce["number"] = x.numero;
     voce["message"] = testo_utf8(messaggio_diagnostica(x));
     voce["position_m"] = x.posizione ? json(*x.posizione) : json(nullptr);
-    voci.push_back(std::move(voce));
+    uscita += primo ? "\n    " : ",\n    ";
+    primo = false;
+    // No string of the dump holds a line end: each one is a line of the entry.
+    for (char c : escapa_controlli(voce.dump(2))) {
+      uscita += c;
+      if (c == '\n') uscita += "    ";
+    }
   }
-  json documento;
-  documento["diagnostics"] = std::move(voci);
-  documento["errors"] = conta(d, gravita::errore);
-  documento["warnings"] = conta(d, gravita::avviso);
-  return documento.dump(2) + "\n";
+  uscita += d.empty() ? "]" : "\n  ]";
+  uscita += ",\n  \"errors\": " + std::to_string(conta(d, gravita::errore) + tralasciate.errori);
+  uscita += ",\n  \"warnings\": " + std::to_string(conta(d, gravita::avviso) + tralasciate.avvisi);
+  uscita += ",\n  \"omitted\": " + std::to_string(tralasciate.totale()) + "\n}\n";
+  return uscita;
+}
+
+righe_testo::righe_testo(std::string_view testo) : testo_(testo), inizi_{0} {
+  for (size_t i = 0; i < testo.size(); ++i) {
+    if (testo[i] != '\r' && testo[i] != '\n') continue;
+    if (testo[i] == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') ++i;
+    inizi_.push_back(i + 1);
+  }
+}
+
+std::optional<std::string_view> righe_testo::riga(int32_t n) const {
+  if (n < 1 || static_cast<size_t>(n) > inizi_.size()) return std::nullopt;
+  const size_t inizio = inizi_[static_cast<size_t>(n) - 1];
+  size_t fine = testo_.size();
+  if (static_cast<size_t>(n) < inizi_.size()) {
+    // Back over the line end: LF, CR or CR LF.
+    fine = inizi_[static_cast<size_t>(n)] - 1;
+    if (testo_[fine] == '\n' && fine > inizio && testo_[fine - 1] == '\r') --fine;
+  }
+  return testo_.substr(inizio, fine - inizio);
 }
 
 std::string testo_utf8(std::string_view byte) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,6 +33,15 @@ struct diagnostica {
   luogo_sorgente luogo;
   // What failed, for a run-time failure (25), or what a warning is about.
   std::string motivo;
+};
+
+// The entries of a compile past its limit of kept entries: counted by
+// severity, not kept.
+struct diagnostiche_tralasciate {
+  size_t errori = 0;
+  size_t avvisi = 0;
+
+  size_t totale() const { return errori + avvisi; }
 };
 
 }  // namespace scenario

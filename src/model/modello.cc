@@ -8,12 +8,23 @@ void inizializza_elementi(modello& m) {
   for (elemento& e : m.elementi) e = elemento{};
 }
 
+namespace {
+
+void aggiungi(modello& m, diagnostica d) {
+  if (m.limite_diagnostiche == 0 || m.diagnostiche.size() < m.limite_diagnostiche) {
+    m.diagnostiche.push_back(std::move(d));
+  } else {
+    ++(d.livello == gravita::errore ? m.tralasciate.errori : m.tralasciate.avvisi);
+  }
+}
+
+}  // namespace
+
 void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione,
                      luogo_sorgente luogo, std::string motivo) {
   m.n_errore = numero;
   if (posizione) m.pos_errore = *posizione;
-  m.diagnostiche.push_back(
-      {numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)});
+  aggiungi(m, {numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)});
 }
 
 void registra_errore_fatale(modello& m, int32_t numero, luogo_sorgente luogo, std::string motivo) {
@@ -23,12 +34,11 @@ void registra_errore_fatale(modello& m, int32_t numero, luogo_sorgente luogo, st
 
 void registra_avviso(modello& m, int32_t codice, luogo_sorgente luogo, std::string motivo,
                      std::optional<int32_t> posizione) {
-  m.diagnostiche.push_back(
-      {codice, gravita::avviso, posizione, std::move(luogo), std::move(motivo)});
+  aggiungi(m, {codice, gravita::avviso, posizione, std::move(luogo), std::move(motivo)});
 }
 
 size_t conta_errori(const modello& m) {
-  size_t n = 0;
+  size_t n = m.tralasciate.errori;
   for (const diagnostica& d : m.diagnostiche) n += d.livello == gravita::errore;
   return n;
 }
@@ -36,6 +46,7 @@ size_t conta_errori(const modello& m) {
 void azzera_errori(modello& m) {
   m.n_errore = 0;
   m.diagnostiche.clear();
+  m.tralasciate = {};
 }
 
 void dimensiona(modello& m, int32_t lunghezza) {

@@ -121,8 +121,13 @@ struct modello {
   // none. Written only by registra_errore.
   int32_t n_errore = 0;
   int32_t pos_errore = 0;
-  // Every error and warning recorded, in order: the last error is n_errore.
+  // Every error and warning recorded, in order, up to limite_diagnostiche
+  // entries (0: no limit); the last error is n_errore when none was left out.
+  // A description can hold a problem in every few bytes: the limit keeps the
+  // list to what a reader will look at, and the rest is only counted.
   std::vector<diagnostica> diagnostiche;
+  size_t limite_diagnostiche = 0;
+  diagnostiche_tralasciate tralasciate;
   // Every slow-down placed by the train compile, in file order.
   std::vector<origine_rallentamento> rallentamenti;
   // The rows that last wrote val1 and val2 of cella_riservata, where an
@@ -141,25 +146,26 @@ void inizializza_elementi(modello& m);
 // Records error `numero`: it becomes n_errore and, when the step gives a
 // position, `posizione` becomes pos_errore (the last recorded wins both), and
 // it joins m.diagnostiche with its place in a description and, for a run-time
-// failure, its reason. The one way that an error is recorded.
+// failure, its reason, or is counted in m.tralasciate once the list holds
+// limite_diagnostiche entries. The one way that an error is recorded.
 void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione = std::nullopt,
                      luogo_sorgente luogo = {}, std::string motivo = {});
 
 // Records error 1250 or 1251, which ends the run through `errore` rather
-// than being recorded: it joins m.diagnostiche, and n_errore and pos_errore
-// keep the compile's.
+// than being recorded: it joins m.diagnostiche, past the limit too, since it
+// is what the author must see; n_errore and pos_errore keep the compile's.
 void registra_errore_fatale(modello& m, int32_t numero, luogo_sorgente luogo, std::string motivo);
 
-// Records warning `codice` with its place and what it is about; n_errore and
-// pos_errore stay as they are.
+// Records warning `codice` with its place and what it is about, past the
+// limit only counted; n_errore and pos_errore stay as they are.
 void registra_avviso(modello& m, int32_t codice, luogo_sorgente luogo, std::string motivo = {},
                      std::optional<int32_t> posizione = std::nullopt);
 
-// The errors of m.diagnostiche, without the warnings.
+// The errors recorded, kept or left out, without the warnings.
 size_t conta_errori(const modello& m);
 
-// Forgets every error and warning recorded: n_errore 0, the list empty;
-// pos_errore stays.
+// Forgets every error and warning recorded: n_errore 0, the list empty and
+// none left out; pos_errore and the limit stay.
 void azzera_errori(modello& m);
 
 // Sizes the grid (and the plan when scrivi_planimetria is set) for a route of
