@@ -12,10 +12,10 @@
 #include <memory>
 #include <numbers>
 #include <optional>
+#include <set>
 #include <tuple>
 
 #include "base/errore_file.h"
-#include "base/lettura_file.h"
 #include "base/scrittore_file.h"
 #include "disegno/etichette.h"
 #include "ispezione/curve_ritrovate.h"
@@ -695,6 +695,17 @@ double progressiva_di(const modello& m, double p) {
   return scelta->fine + (p - scelta->inizio);
 }
 
+std::vector<std::string> nomi_disegni(const modello& m, const std::string& base,
+                                      formato_disegno formato) {
+  if (formato == formato_disegno::pdf) return {base + ".pdf"};
+  const std::string estensione = formato == formato_disegno::svg ? ".svg" : ".png";
+  std::vector<std::string> nomi{base + "_pianta" + estensione, base + "_profilo" + estensione};
+  for (int k = 2; k <= pagine_profilo(m); ++k) {
+    nomi.push_back(base + "_profilo_" + std::to_string(k) + estensione);
+  }
+  return nomi;
+}
+
 std::vector<std::filesystem::path> disegna(const modello& m, const std::filesystem::path& cartella,
                                            const std::string& base,
                                            const opzioni_disegno& opzioni) {
@@ -708,38 +719,51 @@ std::vector<std::filesystem::path> disegna(const modello& m, const std::filesyst
     int32_t a = std::min(da + per_pagina, std::max(o.lunghezza, 1));
     pagine.push_back([&, da, a, k](cairo_t* cr) { disegna_profilo(cr, m, o, da, a, k, n); });
   }
+  const std::vector<std::string> nomi = nomi_disegni(m, base, opzioni.formato);
   std::vector<std::filesystem::path> scritti;
   if (opzioni.formato == formato_disegno::pdf) {
-    scritti.push_back(cartella / (base + ".pdf"));
+    scritti.push_back(cartella / nomi[0]);
     sostituisci_file(scritti.back(),
                      disegna_pagine(pagine, opzioni.formato, opzioni.larghezza_png));
     return scritti;
   }
-  const char* estensione = opzioni.formato == formato_disegno::svg ? ".svg" : ".png";
   for (size_t k = 0; k < pagine.size(); ++k) {
-    std::string nome = base + (k == 0 ? "_pianta" : "_profilo");
-    if (k > 1) nome += "_" + std::to_string(k);
-    scritti.push_back(cartella / (nome + estensione));
+    scritti.push_back(cartella / nomi[k]);
     sostituisci_file(scritti.back(),
                      disegna_pagine({pagine[k]}, opzioni.formato, opzioni.larghezza_png));
   }
   return scritti;
 }
 
-int esegui_disegno(const std::filesystem::path& file_sim, const std::filesystem::path& cartella,
+std::optional<file_da_disegnare> file_accanto(const std::filesystem::path& file_sim,
+                                              const std::filesystem::path& planimetria) {
+  const std::string nome_file = file_sim.filename().string();
+  const std::string coda = ".sim";
+  if (nome_file.size() <= coda.size() || !nome_file.ends_with(coda)) return std::nullopt;
+  file_da_disegnare file;
+  file.elementi = file_sim;
+  file.nome = nome_file.substr(0, nome_file.size() - coda.size());
+  file.celle = file_sim.parent_path() / (file.nome + ".dat");
+  file.planimetria = planimetria;
+  const size_t separatore = file.nome.rfind('_');
+  if (file.planimetria.empty() && separatore != std::string::npos && separatore > 0) {
+    file.planimetria = file_sim.parent_path() / (file.nome.substr(0, separatore) + "_linea.dat");
+  }
+  return file;
+}
+
+int esegui_disegno(const file_da_disegnare& file, const std::filesystem::path& cartella,
                    const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori) {
   auto m = std::make_unique<modello>();
   try {
     file_letti letti;
-    letti.elementi = file_sim.string();
-    decodifica_file_elementi(*m, leggi_file_intero(*letti.elementi), *letti.elementi);
-    std::filesystem::path dir = file_sim.parent_path();
-    letti.celle = (dir / (file_sim.stem().string() + ".dat")).string();
-    letti.planimetria = (dir / (m->linea + "_linea.dat")).string();
+    letti.elementi = file.elementi.string();
+    letti.celle = file.celle.string();
+    letti.planimetria = file.planimetria.string();
     leggi_file_compilati(*m, letti);
-    std::filesystem::path destinazione = cartella.empty() ? dir : cartella;
+    std::filesystem::path destinazione = cartella.empty() ? file.elementi.parent_path() : cartella;
     if (destinazione.empty()) destinazione = ".";
-    for (const auto& p : disegna(*m, destinazione, file_sim.stem().string(), opzioni)) {
+    for (const auto& p : disegna(*m, destinazione, file.nome, opzioni)) {
       uscita << p.string() << '\n';
     }
     uscita.flush();
@@ -753,21 +777,21 @@ int esegui_disegno(const std::filesystem::path& file_sim, const std::filesystem:
   return 0;
 }
 
-int osserva_disegno(const std::filesystem::path& file_sim, const std::filesystem::path& cartella,
+int osserva_disegno(const file_da_disegnare& file, const std::filesystem::path& cartella,
                     const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori) {
   opzioni_osservazione o;
-  std::filesystem::path dir = file_sim.parent_path();
-  o.cartelle = {dir.empty() ? std::filesystem::path(".") : dir};
-  const std::string sim = file_sim.filename().string();
-  const std::string celle = file_sim.stem().string() + ".dat";
-  o.interessa = [sim, celle](const std::string& nome) {
-    const std::string coda = "_linea.dat";
-    return nome == sim || nome == celle ||
-           (nome.size() >= coda.size() &&
-            nome.compare(nome.size() - coda.size(), coda.size(), coda) == 0);
-  };
+  std::set<std::string> nomi;
+  for (const std::filesystem::path& letto : {file.elementi, file.celle, file.planimetria}) {
+    std::filesystem::path dir = letto.parent_path();
+    if (dir.empty()) dir = ".";
+    if (std::find(o.cartelle.begin(), o.cartelle.end(), dir) == o.cartelle.end()) {
+      o.cartelle.push_back(dir);
+    }
+    nomi.insert(letto.filename().string());
+  }
+  o.interessa = [nomi](const std::string& nome) { return nomi.count(nome) > 0; };
   return osserva(
-      o, [&] { esegui_disegno(file_sim, cartella, opzioni, uscita, errori); }, uscita);
+      o, [&] { esegui_disegno(file, cartella, opzioni, uscita, errori); }, uscita);
 }
 
 }  // namespace scenario
