@@ -3,10 +3,15 @@
 #include <cairo.h>
 #include <expat.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <chrono>
 #include <map>
 #include <regex>
 #include <sstream>
+#include <thread>
 
+#include "base/blocco_cartella.h"
 #include "cartella_temporanea.h"
 #include "esegui_generatore.h"
 #include "run/errore.h"
@@ -254,6 +259,101 @@ TEST_F(DisegnaComando, ThePlanGivenOnTheCommandLine) {
       {"scenario/corsa.sim", "--planimetria", "piante/Tratta.dat", "--formato", "pdf", "-o", "f"});
   EXPECT_EQ(e.stato, stato_uscita::successo) << e.errori;
   EXPECT_EQ(e.uscita, "f/corsa.pdf\n");
+}
+
+// Input that fails, for its name or its content: the status says which, and
+// the directory of -o is not made.
+TEST_F(DisegnaComando, AFailedInputCreatesNoDirectory) {
+  const struct {
+    std::vector<std::string> argomenti;
+    int stato;
+    std::string detto;
+  } casi[] = {
+      {{"scenario/Prova_1.dat"},
+       stato_uscita::uso_errato,
+       "generatore: FILE.sim: scenario/Prova_1.dat is not an element table (its name must end in "
+       ".sim)\n"},
+      {{"scenario/Prova_linea.dat"},
+       stato_uscita::uso_errato,
+       "generatore: FILE.sim: scenario/Prova_linea.dat is not an element table"},
+      {{"scenario/prova.sim"},
+       stato_uscita::uso_errato,
+       "generatore: FILE.sim: scenario/prova.sim names no route (<route>_<train>.sim): give "
+       "--planimetria\n"},
+      {{"scenario/Prova_2.sim"},
+       stato_uscita::errore_file,
+       "generatore: file operation failed: scenario/Prova_2.sim: No such file or directory\n"},
+      {{"scenario/Prova_1.sim", "--planimetria", "scenario/Prova_1.dat"},
+       stato_uscita::errore_registrato,
+       "scenario/Prova_1.dat: "},
+  };
+  const std::vector<std::string> prima = nomi_in(cartella / "scenario");
+  for (const auto& c : casi) {
+    std::vector<std::string> argomenti = c.argomenti;
+    argomenti.insert(argomenti.end(), {"-o", "nuova/figure"});
+    esito_processo e = disegna(argomenti);
+    EXPECT_EQ(e.stato, c.stato) << c.argomenti[0];
+    EXPECT_EQ(e.errori.substr(0, c.detto.size()), c.detto) << c.argomenti[0];
+    EXPECT_EQ(e.uscita, "") << c.argomenti[0];
+    EXPECT_FALSE(std::filesystem::exists(cartella / "nuova")) << c.argomenti[0];
+    EXPECT_EQ(nomi_in(cartella / "scenario"), prima);
+  }
+}
+
+// What an interrupted drawing left for the names about to be written, and
+// the pages of an earlier, longer route of the same name and format, go;
+// every other file stays.
+TEST_F(DisegnaComando, LeftoversOfEarlierDrawingsGoAndNothingElse) {
+  const struct {
+    std::string nome;
+    bool resta;
+  } casi[] = {
+      {"Prova_1_pianta.svg.temporaneo-Ab12Cd", false},
+      {"Prova_1_profilo.svg.temporaneo-zzzzzz", false},
+      {"Prova_1_profilo_2.svg", false},
+      {"Prova_1_profilo_7.svg", false},
+      {"Prova_1.pdf.temporaneo-Ab12Cd", true},
+      {"Prova_1_profilo_1.svg", true},
+      {"Prova_1_profilo_07.svg", true},
+      {"Prova_1_profilo_x.svg", true},
+      {"Prova_1_profilo_7.png", true},
+      {"Prova_1_profilo_7.svg.bak", true},
+      {"Prova_11_profilo_7.svg", true},
+      {"Altra_1_profilo_7.svg", true},
+  };
+  for (const auto& c : casi) scrivi_file(cartella / "scenario" / c.nome, "vecchio");
+  std::filesystem::create_directory(cartella / "scenario/Prova_1_profilo_9.svg");
+  esito_processo e = disegna({"scenario/Prova_1.sim", "--formato", "svg"});
+  ASSERT_EQ(e.stato, stato_uscita::successo) << e.errori;
+  for (const auto& c : casi) {
+    EXPECT_EQ(std::filesystem::exists(cartella / "scenario" / c.nome), c.resta) << c.nome;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(cartella / "scenario/Prova_1_profilo_9.svg"));
+}
+
+// While another run holds the lock of the directory of the pictures, the
+// drawing waits and writes nothing.
+TEST_F(DisegnaComando, TheDrawingWaitsForTheDirectorysLock) {
+  std::filesystem::create_directory(cartella / "figure");
+  std::ostringstream avvisi;
+  auto blocco = std::make_unique<blocco_cartella>(cartella / "figure", avvisi);
+  cartella_temporanea flussi;
+  pid_t figlio = prova::avvia_con_argomenti(
+      {"disegna", "scenario/Prova_1.sim", "--formato", "pdf", "-o", "figure"}, cartella.percorso(),
+      flussi / "out", flussi / "err");
+  // It says that it waits, or it ends without waiting.
+  int stato = 0;
+  pid_t finito = 0;
+  for (int i = 0; i < 600 && leggi_file(flussi / "err").empty() &&
+                  (finito = waitpid(figlio, &stato, WNOHANG)) == 0;
+       ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  ASSERT_EQ(finito, 0) << "ended without waiting: " << leggi_file(flussi / "err");
+  EXPECT_FALSE(std::filesystem::exists(cartella / "figure/Prova_1.pdf"));
+  blocco.reset();
+  EXPECT_EQ(prova::attendi(figlio), stato_uscita::successo) << leggi_file(flussi / "err");
+  EXPECT_EQ(leggi_file(flussi / "out"), "figure/Prova_1.pdf\n");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <map>
 #include <memory>
 
-#include "comandi/file_utente.h"
 #include "disegno/disegna.h"
 
 namespace scenario {
@@ -32,7 +31,8 @@ void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c) {
   comando->add_option("--planimetria", o->planimetria,
                       "The track plan to read instead of <route>_linea.dat beside the table");
   comando->add_option("-o,--cartella", o->cartella,
-                      "Directory for the pictures (default: the element table's own)");
+                      "Directory for the pictures, created when missing (default: the element "
+                      "table's own)");
   const std::map<std::string, formato_disegno> formati{
       {"svg", formato_disegno::svg}, {"png", formato_disegno::png}, {"pdf", formato_disegno::pdf}};
   comando->add_option("--formato", o->disegno.formato, "Picture format (default: png)")
@@ -55,7 +55,6 @@ void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c) {
                                  " names no route (<route>_<train>.sim): give --planimetria");
     }
     c.azione = [o, file = *file, &c] {
-      if (!o->cartella.empty()) crea_cartella_uscita(o->cartella);
       if (o->osserva) return osserva_disegno(file, o->cartella, o->disegno, c.uscita, c.errori);
       return esegui_disegno(file, o->cartella, o->disegno, c.uscita, c.errori);
     };

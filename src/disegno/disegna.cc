@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -15,6 +16,7 @@
 #include <set>
 #include <tuple>
 
+#include "base/blocco_cartella.h"
 #include "base/errore_file.h"
 #include "base/scrittore_file.h"
 #include "disegno/etichette.h"
@@ -752,6 +754,40 @@ std::optional<file_da_disegnare> file_accanto(const std::filesystem::path& file_
   return file;
 }
 
+namespace {
+
+// Removes the pages "<base>_profilo_<n><estensione>", n in plain digits,
+// beyond the `pagine` of the route drawn now.
+void rimuovi_pagine_in_piu(const std::filesystem::path& cartella, const std::string& base,
+                           const std::string& estensione, int pagine) {
+  const std::string inizio = base + "_profilo_";
+  std::error_code e;
+  std::filesystem::directory_iterator voce(cartella, e);
+  for (; !e && voce != std::filesystem::directory_iterator(); voce.increment(e)) {
+    const std::string nome = voce->path().filename().string();
+    if (nome.size() <= inizio.size() + estensione.size() || !nome.starts_with(inizio) ||
+        !nome.ends_with(estensione)) {
+      continue;
+    }
+    const std::string cifre =
+        nome.substr(inizio.size(), nome.size() - inizio.size() - estensione.size());
+    int pagina = 0;
+    std::error_code ignorato;
+    if (cifre.front() == '0' || cifre.find_first_not_of("0123456789") != std::string::npos ||
+        std::from_chars(cifre.data(), cifre.data() + cifre.size(), pagina).ec != std::errc() ||
+        pagina <= pagine || voce->is_directory(ignorato)) {
+      continue;
+    }
+    if (std::error_code c = sistema_file_corrente().cancella(voce->path());
+        c && c != std::errc::no_such_file_or_directory) {
+      throw errore_file(voce->path(), c.message());
+    }
+  }
+  if (e) throw errore_file(cartella, e.message());
+}
+
+}  // namespace
+
 int esegui_disegno(const file_da_disegnare& file, const std::filesystem::path& cartella,
                    const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori) {
   auto m = std::make_unique<modello>();
@@ -763,8 +799,20 @@ int esegui_disegno(const file_da_disegnare& file, const std::filesystem::path& c
     leggi_file_compilati(*m, letti);
     std::filesystem::path destinazione = cartella.empty() ? file.elementi.parent_path() : cartella;
     if (destinazione.empty()) destinazione = ".";
+    // Only once the files have been read: a mistaken command leaves no
+    // directory behind.
+    std::error_code creata;
+    std::filesystem::create_directories(destinazione, creata);
+    if (creata) throw errore_file(destinazione, creata.message());
+    blocco_cartella blocco(destinazione, errori);
+    rimuovi_temporanei_rimasti(destinazione, nomi_disegni(*m, file.nome, opzioni.formato));
     for (const auto& p : disegna(*m, destinazione, file.nome, opzioni)) {
       uscita << p.string() << '\n';
+    }
+    if (opzioni.formato != formato_disegno::pdf) {
+      rimuovi_pagine_in_piu(destinazione, file.nome,
+                            opzioni.formato == formato_disegno::svg ? ".svg" : ".png",
+                            pagine_profilo(*m));
     }
     uscita.flush();
   } catch (const file_compilato_non_valido& e) {

@@ -90,9 +90,13 @@ struct file_da_disegnare {
 std::optional<file_da_disegnare> file_accanto(const std::filesystem::path& file_sim,
                                               const std::filesystem::path& planimetria = {});
 
-// The command: reads the three files, draws into `cartella` (the table's own
-// when empty) and names each file written on `uscita`. Returns 0, 1 for a
-// file that cannot be read or written, 3 for a file refused.
+// The command: reads the three files, then draws into `cartella` (the
+// table's own when empty; created when missing) holding the directory's
+// lock, and names each file written on `uscita`. Temporary files left there
+// for those names by an interrupted drawing go first, and the profile pages
+// beyond the route's, left by an earlier drawing of a longer route of the
+// same name in the same format, go after. Returns 0, 1 for a file that
+// cannot be read or written, 3 for a file refused.
 int esegui_disegno(const file_da_disegnare& file, const std::filesystem::path& cartella,
                    const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori);
 
