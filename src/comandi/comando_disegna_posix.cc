@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 
+#include "comandi/valori_opzioni.h"
 #include "disegno/disegna.h"
 
 namespace scenario {
@@ -36,9 +37,9 @@ void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c) {
   const std::map<std::string, formato_disegno> formati{
       {"svg", formato_disegno::svg}, {"png", formato_disegno::png}, {"pdf", formato_disegno::pdf}};
   comando->add_option("--formato", o->disegno.formato, "Picture format (default: png)")
-      ->transform(CLI::CheckedTransformer(formati, CLI::ignore_case));
+      ->transform(scelta_tra(formati));
   comando->add_option("--larghezza", o->disegno.larghezza_png, "Width of a PNG page in pixels")
-      ->check(CLI::Range(200, 20000));
+      ->transform(intero_decimale(200, 20000));
   comando->add_flag("--osserva", o->osserva,
                     "Draw again whenever the element table, the cell grid or the track plan "
                     "changes, until Ctrl-C");
