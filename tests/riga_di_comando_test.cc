@@ -21,6 +21,14 @@
 #include "run/generazione.h"
 #include "run/nomi_file.h"
 
+#ifdef __SANITIZE_ADDRESS__
+#define CON_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define CON_ADDRESS_SANITIZER
+#endif
+#endif
+
 namespace scenario {
 namespace {
 
@@ -168,6 +176,26 @@ TEST(RigaDiComando, OptionValuesRefusedByNameAndRange) {
   esito_processo dieci = esegui_con_argomenti({"spiega", "0010"}, cartella.percorso());
   EXPECT_EQ(dieci.stato, stato_uscita::successo) << dieci.errori;
   EXPECT_TRUE(dieci.uscita.starts_with("error 10: ")) << dieci.uscita;
+}
+
+// An unexpected failure, here the memory running out while a file is read
+// whole, is said in English, with status 1.
+TEST(RigaDiComando, RunningOutOfMemoryIsSaidInEnglish) {
+#ifdef CON_ADDRESS_SANITIZER
+  GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#else
+  cartella_temporanea cartella;
+  // A gigabyte of holes, read into a program allowed 128 MiB of addresses.
+  scrivi_file(cartella / "grande.dat", "");
+  std::filesystem::resize_file(cartella / "grande.dat", std::uintmax_t{1} << 30);
+  cartella_temporanea flussi;
+  int stato =
+      prova::attendi(prova::avvia_con_argomenti({"ispeziona", "grande.dat"}, cartella.percorso(),
+                                                flussi / "out", flussi / "err", size_t{128} << 20));
+  EXPECT_EQ(stato, stato_uscita::errore_file);
+  EXPECT_EQ(leggi_file(flussi / "err"), "generatore: unexpected failure: out of memory\n");
+  EXPECT_EQ(leggi_file(flussi / "out"), "");
+#endif
 }
 
 TEST(RigaDiComando, HelpAndVersionOnTheProgramAndEveryCommand) {
