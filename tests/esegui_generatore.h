@@ -6,6 +6,7 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,11 +62,12 @@ inline esito_processo esegui_copia(const cartella_temporanea& cartella) {
 
 // Starts the generator with `argomenti` from the directory `lavoro`, its
 // standard output and standard error going to the files `uscita` and
-// `errori`; returns its process id.
+// `errori`, and with at most `indirizzi` bytes of address space when not 0;
+// returns its process id.
 inline pid_t avvia_con_argomenti(const std::vector<std::string>& argomenti,
                                  const std::filesystem::path& lavoro,
                                  const std::filesystem::path& uscita,
-                                 const std::filesystem::path& errori) {
+                                 const std::filesystem::path& errori, size_t indirizzi = 0) {
   pid_t figlio = fork();
   if (figlio != 0) return figlio;
   int u = open(uscita.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -73,6 +75,8 @@ inline pid_t avvia_con_argomenti(const std::vector<std::string>& argomenti,
   if (u < 0 || e < 0 || dup2(u, 1) < 0 || dup2(e, 2) < 0 || chdir(lavoro.c_str()) != 0) {
     _exit(127);
   }
+  const rlimit limite{indirizzi, indirizzi};
+  if (indirizzi != 0 && setrlimit(RLIMIT_AS, &limite) != 0) _exit(127);
   std::vector<char*> argv{const_cast<char*>(PERCORSO_GENERATORE)};
   for (const std::string& a : argomenti) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);

@@ -50,10 +50,12 @@ TEST(OsservaFile, ABurstOfSavesBringsOneRoundAndSigintEndsWithZero) {
     installa_gestori_interruzione();
     opzioni_disegno o;
     o.formato = formato_disegno::pdf;
-    _exit(osserva_disegno(p.elementi, {}, o, out, out));
+    _exit(osserva_disegno(*file_accanto(p.elementi), {}, o, out, out));
   }
   ASSERT_TRUE(attendi_giri(uscita, 1)) << leggi_file(uscita);
   const std::string griglia = leggi_file(p.celle);
+  // Another route's plan beside the table is none of this drawing's files.
+  prova::scrivi_file(cartella / "Altra_linea.dat", "");
   for (int k = 0; k < 3; ++k) prova::scrivi_file(p.celle, griglia);
   EXPECT_TRUE(attendi_giri(uscita, 2)) << leggi_file(uscita);
   // The burst is over: no third round comes.

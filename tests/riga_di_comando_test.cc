@@ -22,6 +22,14 @@
 #include "run/generazione.h"
 #include "run/nomi_file.h"
 
+#ifdef __SANITIZE_ADDRESS__
+#define CON_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define CON_ADDRESS_SANITIZER
+#endif
+#endif
+
 namespace scenario {
 namespace {
 
@@ -120,6 +128,77 @@ TEST(RigaDiComando, UsageErrorsEndWith64AndWriteNothing) {
     }
     EXPECT_EQ(file_in(cartella), prima) << riga;
   }
+}
+
+// A value that an option does not take: one line naming the option and what
+// it takes, then the usage; numbers only in plain decimal digits.
+TEST(RigaDiComando, OptionValuesRefusedByNameAndRange) {
+  cartella_temporanea cartella;
+  const auto prima = file_in(cartella);
+  const std::string metri = " is not a whole number of metres from 0 to 2147483647";
+  const std::string larghezza = " is not a whole number from 200 to 20000";
+  const std::string numero = " is not a whole number from 0 to 2147483647";
+  const struct {
+    std::vector<std::string> argomenti;
+    std::string detto;
+  } casi[] = {
+      {{"ispeziona", "a.dat", "--da", "-1"}, "--da: -1" + metri},
+      {{"ispeziona", "a.dat", "--a", "2147483648"}, "--a: 2147483648" + metri},
+      {{"ispeziona", "a.dat", "--da", "99999999999999999999"},
+       "--da: 99999999999999999999" + metri},
+      {{"ispeziona", "a.dat", "--da", "1e3"}, "--da: 1e3" + metri},
+      {{"ispeziona", "a.dat", "--da", "0x10"}, "--da: 0x10" + metri},
+      // 010 is ten, not eight.
+      {{"ispeziona", "a.dat", "--da", "010", "--a", "9"}, "--a 9 is before --da 10"},
+      {{"ispeziona", "a.dat", "--formato", "xml"}, "--formato: xml is not one of csv, json, testo"},
+      {{"disegna", "a_1.sim", "--larghezza", "0x100"}, "--larghezza: 0x100" + larghezza},
+      {{"disegna", "a_1.sim", "--larghezza", "0b11111111111"},
+       "--larghezza: 0b11111111111" + larghezza},
+      {{"disegna", "a_1.sim", "--larghezza", " 300"}, "--larghezza:  300" + larghezza},
+      {{"disegna", "a_1.sim", "--larghezza", "+300"}, "--larghezza: +300" + larghezza},
+      {{"disegna", "a_1.sim", "--larghezza", "300.0"}, "--larghezza: 300.0" + larghezza},
+      {{"disegna", "a_1.sim", "--larghezza", "199"}, "--larghezza: 199" + larghezza},
+      {{"disegna", "a_1.sim", "--larghezza", "20001"}, "--larghezza: 20001" + larghezza},
+      {{"disegna", "a_1.sim", "--formato", "2"}, "--formato: 2 is not one of pdf, png, svg"},
+      {{"spiega", "otto"}, "N: otto" + numero},
+      {{"spiega", "0x8"}, "N: 0x8" + numero},
+  };
+  for (const auto& c : casi) {
+    std::string riga;
+    for (const std::string& a : c.argomenti) riga += a + " ";
+    esito_processo esito = esegui_con_argomenti(c.argomenti, cartella.percorso());
+    EXPECT_EQ(esito.stato, stato_uscita::uso_errato) << riga;
+    EXPECT_EQ(esito.uscita, "") << riga;
+    EXPECT_EQ(esito.errori.substr(0, esito.errori.find('\n')), "generatore: " + c.detto) << riga;
+    EXPECT_NE(esito.errori.find("Usage: generatore " + c.argomenti[0] + " [OPTIONS]"),
+              std::string::npos)
+        << riga;
+    EXPECT_EQ(file_in(cartella), prima) << riga;
+  }
+  // Leading zeros are decimal ones.
+  esito_processo dieci = esegui_con_argomenti({"spiega", "0010"}, cartella.percorso());
+  EXPECT_EQ(dieci.stato, stato_uscita::successo) << dieci.errori;
+  EXPECT_TRUE(dieci.uscita.starts_with("error 10: ")) << dieci.uscita;
+}
+
+// An unexpected failure, here the memory running out while a file is read
+// whole, is said in English, with status 1.
+TEST(RigaDiComando, RunningOutOfMemoryIsSaidInEnglish) {
+#ifdef CON_ADDRESS_SANITIZER
+  GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#else
+  cartella_temporanea cartella;
+  // A gigabyte of holes, read into a program allowed 128 MiB of addresses.
+  scrivi_file(cartella / "grande.dat", "");
+  std::filesystem::resize_file(cartella / "grande.dat", std::uintmax_t{1} << 30);
+  cartella_temporanea flussi;
+  int stato =
+      prova::attendi(prova::avvia_con_argomenti({"ispeziona", "grande.dat"}, cartella.percorso(),
+                                                flussi / "out", flussi / "err", size_t{128} << 20));
+  EXPECT_EQ(stato, stato_uscita::errore_file);
+  EXPECT_EQ(leggi_file(flussi / "err"), "generatore: unexpected failure: out of memory\n");
+  EXPECT_EQ(leggi_file(flussi / "out"), "");
+#endif
 }
 
 TEST(RigaDiComando, HelpAndVersionOnTheProgramAndEveryCommand) {

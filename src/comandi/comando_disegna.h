@@ -6,9 +6,9 @@
 
 namespace scenario {
 
-// `disegna FILE.sim [-o DIR] [--formato svg|png|pdf] [--osserva]`: the plan
-// and the profile of a compiled scenario as pictures, redrawn on every change
-// with --osserva. The Windows build has the command but not the drawing: it
+// `disegna FILE.sim [--planimetria FILE] [-o DIR] [--formato svg|png|pdf]
+// [--larghezza PX] [--osserva]`: the plan and the profile of a compiled
+// scenario as pictures, redrawn on every change with --osserva. The Windows build has the command but not the drawing: it
 // says so and ends with the usage status.
 void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c);
 

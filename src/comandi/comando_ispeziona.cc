@@ -1,8 +1,10 @@
 #include "comandi/comando_ispeziona.h"
 
+#include <limits>
 #include <map>
 #include <memory>
 
+#include "comandi/valori_opzioni.h"
 #include "ispezione/ispeziona.h"
 
 namespace scenario {
@@ -20,13 +22,14 @@ void aggiungi_comando_ispeziona(CLI::App& app, contesto_comando& c) {
                                                         {"csv", formato_rapporto::csv},
                                                         {"json", formato_rapporto::json}};
   comando->add_option("--formato", o->formato, "Report as text, CSV or JSON")
-      ->transform(CLI::CheckedTransformer(formati, CLI::ignore_case));
+      ->transform(scelta_tra(formati));
   auto da = comando->add_option("--da", o->intervallo.da,
                                 "Cell grid: only the cells that reach this metre or beyond");
   auto a = comando->add_option("--a", o->intervallo.a,
                                "Cell grid: only the cells that begin at this metre or before");
-  da->check(CLI::NonNegativeNumber);
-  a->check(CLI::NonNegativeNumber);
+  const int64_t ultimo_metro = std::numeric_limits<int32_t>::max();
+  da->transform(intero_decimale(0, ultimo_metro, "metres"));
+  a->transform(intero_decimale(0, ultimo_metro, "metres"));
   comando->add_flag("--verifica", o->verifica,
                     "Check what the simulator relies on; status 3 when something differs");
   comando->callback([o, &c] {

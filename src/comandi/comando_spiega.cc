@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <ostream>
 
 #include "base/numeri_errore.h"
+#include "comandi/valori_opzioni.h"
 #include "run/errore.h"
 
 namespace scenario {
@@ -41,7 +43,9 @@ void aggiungi_comando_spiega(CLI::App& app, contesto_comando& c) {
   CLI::App* comando =
       app.add_subcommand("spiega", "Explain an error number or a warning code: cause and remedy");
   auto numero = std::make_shared<int32_t>(0);
-  comando->add_option("N", *numero, "The error number or warning code")->required();
+  comando->add_option("N", *numero, "The error number or warning code")
+      ->required()
+      ->transform(intero_decimale(0, std::numeric_limits<int32_t>::max()));
   comando->callback([numero, &c] { c.azione = [numero, &c] { return spiega(*numero, c); }; });
 }
 

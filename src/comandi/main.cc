@@ -1,6 +1,7 @@
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <sstream>
 #include <string>
 
@@ -36,10 +37,13 @@ int main(int argc, char** argv) {
     scenario::contesto_comando c{std::cout, errori, scenario::cartella_del_programma(argv[0]), {},
                                  finestra.get()};
     stato = scenario::esegui_riga_di_comando(argc, argv, c);
+  } catch (const std::bad_alloc&) {
+    // what() of bad_alloc says "std::bad_alloc", which tells a user nothing.
+    errori << "generatore: unexpected failure: out of memory" << std::endl;
   } catch (const std::exception& e) {
-    errori << "Errore imprevisto: " << e.what() << std::endl;
+    errori << "generatore: unexpected failure: " << e.what() << std::endl;
   } catch (...) {
-    errori << "Errore imprevisto" << std::endl;
+    errori << "generatore: unexpected failure" << std::endl;
   }
   if (finestra) mostra_se_senza_console(console, raccolti.str(), *finestra);
   return stato;

@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -12,10 +13,11 @@
 #include <memory>
 #include <numbers>
 #include <optional>
+#include <set>
 #include <tuple>
 
+#include "base/blocco_cartella.h"
 #include "base/errore_file.h"
-#include "base/lettura_file.h"
 #include "base/scrittore_file.h"
 #include "disegno/etichette.h"
 #include "ispezione/curve_ritrovate.h"
@@ -695,6 +697,17 @@ double progressiva_di(const modello& m, double p) {
   return scelta->fine + (p - scelta->inizio);
 }
 
+std::vector<std::string> nomi_disegni(const modello& m, const std::string& base,
+                                      formato_disegno formato) {
+  if (formato == formato_disegno::pdf) return {base + ".pdf"};
+  const std::string estensione = formato == formato_disegno::svg ? ".svg" : ".png";
+  std::vector<std::string> nomi{base + "_pianta" + estensione, base + "_profilo" + estensione};
+  for (int k = 2; k <= pagine_profilo(m); ++k) {
+    nomi.push_back(base + "_profilo_" + std::to_string(k) + estensione);
+  }
+  return nomi;
+}
+
 std::vector<std::filesystem::path> disegna(const modello& m, const std::filesystem::path& cartella,
                                            const std::string& base,
                                            const opzioni_disegno& opzioni) {
@@ -708,39 +721,98 @@ std::vector<std::filesystem::path> disegna(const modello& m, const std::filesyst
     int32_t a = std::min(da + per_pagina, std::max(o.lunghezza, 1));
     pagine.push_back([&, da, a, k](cairo_t* cr) { disegna_profilo(cr, m, o, da, a, k, n); });
   }
+  const std::vector<std::string> nomi = nomi_disegni(m, base, opzioni.formato);
   std::vector<std::filesystem::path> scritti;
   if (opzioni.formato == formato_disegno::pdf) {
-    scritti.push_back(cartella / (base + ".pdf"));
+    scritti.push_back(cartella / nomi[0]);
     sostituisci_file(scritti.back(),
                      disegna_pagine(pagine, opzioni.formato, opzioni.larghezza_png));
     return scritti;
   }
-  const char* estensione = opzioni.formato == formato_disegno::svg ? ".svg" : ".png";
   for (size_t k = 0; k < pagine.size(); ++k) {
-    std::string nome = base + (k == 0 ? "_pianta" : "_profilo");
-    if (k > 1) nome += "_" + std::to_string(k);
-    scritti.push_back(cartella / (nome + estensione));
+    scritti.push_back(cartella / nomi[k]);
     sostituisci_file(scritti.back(),
                      disegna_pagine({pagine[k]}, opzioni.formato, opzioni.larghezza_png));
   }
   return scritti;
 }
 
-int esegui_disegno(const std::filesystem::path& file_sim, const std::filesystem::path& cartella,
+std::optional<file_da_disegnare> file_accanto(const std::filesystem::path& file_sim,
+                                              const std::filesystem::path& planimetria) {
+  const std::string nome_file = file_sim.filename().string();
+  const std::string coda = ".sim";
+  if (nome_file.size() <= coda.size() || !nome_file.ends_with(coda)) return std::nullopt;
+  file_da_disegnare file;
+  file.elementi = file_sim;
+  file.nome = nome_file.substr(0, nome_file.size() - coda.size());
+  file.celle = file_sim.parent_path() / (file.nome + ".dat");
+  file.planimetria = planimetria;
+  const size_t separatore = file.nome.rfind('_');
+  if (file.planimetria.empty() && separatore != std::string::npos && separatore > 0) {
+    file.planimetria = file_sim.parent_path() / (file.nome.substr(0, separatore) + "_linea.dat");
+  }
+  return file;
+}
+
+namespace {
+
+// Removes the pages "<base>_profilo_<n><estensione>", n in plain digits,
+// beyond the `pagine` of the route drawn now.
+void rimuovi_pagine_in_piu(const std::filesystem::path& cartella, const std::string& base,
+                           const std::string& estensione, int pagine) {
+  const std::string inizio = base + "_profilo_";
+  std::error_code e;
+  std::filesystem::directory_iterator voce(cartella, e);
+  for (; !e && voce != std::filesystem::directory_iterator(); voce.increment(e)) {
+    const std::string nome = voce->path().filename().string();
+    if (nome.size() <= inizio.size() + estensione.size() || !nome.starts_with(inizio) ||
+        !nome.ends_with(estensione)) {
+      continue;
+    }
+    const std::string cifre =
+        nome.substr(inizio.size(), nome.size() - inizio.size() - estensione.size());
+    int pagina = 0;
+    std::error_code ignorato;
+    if (cifre.front() == '0' || cifre.find_first_not_of("0123456789") != std::string::npos ||
+        std::from_chars(cifre.data(), cifre.data() + cifre.size(), pagina).ec != std::errc() ||
+        pagina <= pagine || voce->is_directory(ignorato)) {
+      continue;
+    }
+    if (std::error_code c = sistema_file_corrente().cancella(voce->path());
+        c && c != std::errc::no_such_file_or_directory) {
+      throw errore_file(voce->path(), c.message());
+    }
+  }
+  if (e) throw errore_file(cartella, e.message());
+}
+
+}  // namespace
+
+int esegui_disegno(const file_da_disegnare& file, const std::filesystem::path& cartella,
                    const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori) {
   auto m = std::make_unique<modello>();
   try {
     file_letti letti;
-    letti.elementi = file_sim.string();
-    decodifica_file_elementi(*m, leggi_file_intero(*letti.elementi), *letti.elementi);
-    std::filesystem::path dir = file_sim.parent_path();
-    letti.celle = (dir / (file_sim.stem().string() + ".dat")).string();
-    letti.planimetria = (dir / (m->linea + "_linea.dat")).string();
+    letti.elementi = file.elementi.string();
+    letti.celle = file.celle.string();
+    letti.planimetria = file.planimetria.string();
     leggi_file_compilati(*m, letti);
-    std::filesystem::path destinazione = cartella.empty() ? dir : cartella;
+    std::filesystem::path destinazione = cartella.empty() ? file.elementi.parent_path() : cartella;
     if (destinazione.empty()) destinazione = ".";
-    for (const auto& p : disegna(*m, destinazione, file_sim.stem().string(), opzioni)) {
+    // Only once the files have been read: a mistaken command leaves no
+    // directory behind.
+    std::error_code creata;
+    std::filesystem::create_directories(destinazione, creata);
+    if (creata) throw errore_file(destinazione, creata.message());
+    blocco_cartella blocco(destinazione, errori);
+    rimuovi_temporanei_rimasti(destinazione, nomi_disegni(*m, file.nome, opzioni.formato));
+    for (const auto& p : disegna(*m, destinazione, file.nome, opzioni)) {
       uscita << p.string() << '\n';
+    }
+    if (opzioni.formato != formato_disegno::pdf) {
+      rimuovi_pagine_in_piu(destinazione, file.nome,
+                            opzioni.formato == formato_disegno::svg ? ".svg" : ".png",
+                            pagine_profilo(*m));
     }
     uscita.flush();
   } catch (const file_compilato_non_valido& e) {
@@ -753,21 +825,21 @@ int esegui_disegno(const std::filesystem::path& file_sim, const std::filesystem:
   return 0;
 }
 
-int osserva_disegno(const std::filesystem::path& file_sim, const std::filesystem::path& cartella,
+int osserva_disegno(const file_da_disegnare& file, const std::filesystem::path& cartella,
                     const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori) {
   opzioni_osservazione o;
-  std::filesystem::path dir = file_sim.parent_path();
-  o.cartelle = {dir.empty() ? std::filesystem::path(".") : dir};
-  const std::string sim = file_sim.filename().string();
-  const std::string celle = file_sim.stem().string() + ".dat";
-  o.interessa = [sim, celle](const std::string& nome) {
-    const std::string coda = "_linea.dat";
-    return nome == sim || nome == celle ||
-           (nome.size() >= coda.size() &&
-            nome.compare(nome.size() - coda.size(), coda.size(), coda) == 0);
-  };
+  std::set<std::string> nomi;
+  for (const std::filesystem::path& letto : {file.elementi, file.celle, file.planimetria}) {
+    std::filesystem::path dir = letto.parent_path();
+    if (dir.empty()) dir = ".";
+    if (std::find(o.cartelle.begin(), o.cartelle.end(), dir) == o.cartelle.end()) {
+      o.cartelle.push_back(dir);
+    }
+    nomi.insert(letto.filename().string());
+  }
+  o.interessa = [nomi](const std::string& nome) { return nomi.count(nome) > 0; };
   return osserva(
-      o, [&] { esegui_disegno(file_sim, cartella, opzioni, uscita, errori); }, uscita);
+      o, [&] { esegui_disegno(file, cartella, opzioni, uscita, errori); }, uscita);
 }
 
 }  // namespace scenario

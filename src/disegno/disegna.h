@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -58,26 +59,51 @@ struct opzioni_disegno {
   int larghezza_png = larghezza_png_predefinita;
 };
 
-// Draws the plan and the profile of `m` into `cartella`, the files named
-// after `base`: base + ".pdf" with every page; or, for SVG and PNG, a file a
-// page, base + "_pianta" and base + "_profilo" (with "_2", "_3"... from the
-// second page). Returns the paths written. A file that cannot be written is
-// an errore_file.
+// The names of the pictures of `m` named after `base`: base + ".pdf" with
+// every page; or, for SVG and PNG, a file a page, base + "_pianta" and base +
+// "_profilo" (with "_2", "_3"... from the second page).
+std::vector<std::string> nomi_disegni(const modello& m, const std::string& base,
+                                      formato_disegno formato);
+
+// Draws the plan and the profile of `m` into `cartella`, in the files that
+// nomi_disegni names. Returns the paths written. A file that cannot be written
+// is an errore_file.
 std::vector<std::filesystem::path> disegna(const modello& m, const std::filesystem::path& cartella,
                                            const std::string& base, const opzioni_disegno& opzioni);
 
-// The command: reads the element table `file_sim` and the plan and grid
-// beside it (the plan by the route name the table holds, the grid by the
-// table's own name), draws into `cartella` (the table's own when empty) and
-// names each file written on `uscita`. Returns 0, 1 for a file that cannot
-// be read or written, 3 for a file refused.
-int esegui_disegno(const std::filesystem::path& file_sim, const std::filesystem::path& cartella,
+// The files that the command reads, and the name of its pictures. Each path
+// comes from the command line: a name read from a file, the route's or the
+// train's, is drawn as text, never made into a path.
+struct file_da_disegnare {
+  std::filesystem::path elementi;
+  std::filesystem::path celle;
+  std::filesystem::path planimetria;
+  std::string nome;  // the table's file name without ".sim"
+};
+
+// For the element table `file_sim`, named "<route>_<train>.sim" as compila
+// names it: the grid "<route>_<train>.dat" beside it and the plan
+// `planimetria`, or when that is empty "<route>_linea.dat" beside the table,
+// the route being what comes before the last "_" of the name. nullopt for a
+// name that does not end in ".sim"; the plan left empty when none is given
+// and the name holds no route.
+std::optional<file_da_disegnare> file_accanto(const std::filesystem::path& file_sim,
+                                              const std::filesystem::path& planimetria = {});
+
+// The command: reads the three files, then draws into `cartella` (the
+// table's own when empty; created when missing) holding the directory's
+// lock, and names each file written on `uscita`. Temporary files left there
+// for those names by an interrupted drawing go first, and the profile pages
+// beyond the route's, left by an earlier drawing of a longer route of the
+// same name in the same format, go after. Returns 0, 1 for a file that
+// cannot be read or written, 3 for a file refused.
+int esegui_disegno(const file_da_disegnare& file, const std::filesystem::path& cartella,
                    const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori);
 
-// The same, then again whenever the table, the grid or a track plan beside
-// it changes, until Ctrl-C, which ends it with 0. Each round prints the files
-// written or what was wrong, and the time it took.
-int osserva_disegno(const std::filesystem::path& file_sim, const std::filesystem::path& cartella,
+// The same, then again whenever one of the three files changes, until
+// Ctrl-C, which ends it with 0. Each round prints the files written or what
+// was wrong, and the time it took.
+int osserva_disegno(const file_da_disegnare& file, const std::filesystem::path& cartella,
                     const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori);
 
 }  // namespace scenario

@@ -24,7 +24,8 @@ class file_compilato_non_valido : public std::runtime_error {
 // The track plan into m.planimetria, metri_totali from its length. `nome`
 // names the file in a refusal.
 void decodifica_file_planimetria(modello& m, std::string_view byte, const std::string& nome);
-// The element table into m.elementi; linea and treno from the two headers.
+// The element table into m.elementi; linea and treno from the two headers,
+// as any file's content: text to show, never part of a path.
 void decodifica_file_elementi(modello& m, std::string_view byte, const std::string& nome);
 // The cell grid into m.celle, n_celle from its length.
 void decodifica_file_celle(modello& m, std::string_view byte, const std::string& nome);
