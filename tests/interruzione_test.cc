@@ -31,8 +31,9 @@ using prova::scrivi_file;
 const std::string l = linea_predefinita, t = treno_predefinito;
 
 // A child process runs the whole generation with the handlers installed and
-// stops at the first write of `nome` (its temporary file exists then), until
-// the signal arrives.
+// stops at a step of the file `nome` (at its first write its temporary file
+// exists; at the directory sync after its rename, it is in place), until the
+// signal arrives.
 TEST(Interruzione, ASignalWhileAFileIsWrittenLeavesOnlyWholeFiles) {
 #ifdef _WIN32
   GTEST_SKIP() << "sends POSIX signals to a forked child; Windows has neither";
@@ -40,10 +41,14 @@ TEST(Interruzione, ASignalWhileAFileIsWrittenLeavesOnlyWholeFiles) {
   struct caso {
     int segnale;
     std::string nome;
+    passo_file passo = passo_file::scrivi;
   };
   const caso casi[] = {
       {SIGTERM, nome_planimetria(l)},  // the descriptions already compiled and deleted
       {SIGINT, nome_note(l, t)},       // the descriptions written, not yet compiled
+      // A description renamed into place and not yet synced.
+      {SIGTERM, nome_descrizione_linea(l), passo_file::sincronizza_cartella},
+      {SIGINT, nome_descrizione_treno(l, t), passo_file::sincronizza_cartella},
   };
   const std::vector<std::string> uscite = {nome_celle(l, t),        nome_elementi(l, t),
                                            nome_note(l, t),         nome_rallentamenti(l, t),
@@ -59,7 +64,7 @@ TEST(Interruzione, ASignalWhileAFileIsWrittenLeavesOnlyWholeFiles) {
       close(tubo[0]);
       prova::sistema_file_prova fermo;
       fermo.intercetta = [&](passo_file p, const std::string& nome) {
-        if (p == passo_file::scrivi && nome == c.nome) {
+        if (p == c.passo && nome == c.nome) {
           if (write(tubo[1], "x", 1) != 1) _exit(120);
           for (;;) pause();
         }
@@ -76,19 +81,25 @@ TEST(Interruzione, ASignalWhileAFileIsWrittenLeavesOnlyWholeFiles) {
     char segnale_pronto = 0;
     ASSERT_EQ(read(tubo[0], &segnale_pronto, 1), 1) << c.nome;
     close(tubo[0]);
-    // The test stops the run where it means to: the temporary file is there.
+    // The test stops the run where it means to: the temporary file is there,
+    // or the file itself after its rename.
     bool temporaneo = false;
     for (const std::string& voce : cartella.contenuto()) {
       if (voce.starts_with(c.nome + ".temporaneo-")) temporaneo = true;
     }
-    EXPECT_TRUE(temporaneo) << c.nome;
+    EXPECT_EQ(temporaneo, c.passo == passo_file::scrivi) << c.nome;
+    if (c.passo != passo_file::scrivi) {
+      EXPECT_TRUE(std::filesystem::exists(cartella / c.nome)) << c.nome;
+    }
 
     kill(figlio, c.segnale);
     int stato = 0;
     ASSERT_EQ(waitpid(figlio, &stato, 0), figlio);
     ASSERT_TRUE(WIFEXITED(stato)) << c.nome;
     EXPECT_EQ(WEXITSTATUS(stato), stato_uscita::base_segnale + c.segnale) << c.nome;
-    EXPECT_EQ(leggi_file(cartella / c.nome), "vecchio " + c.nome);
+    if (c.passo == passo_file::scrivi) {
+      EXPECT_EQ(leggi_file(cartella / c.nome), "vecchio " + c.nome);
+    }
     std::vector<std::string> attesi = uscite;
     attesi.push_back(std::string(nome_file_blocco));
     std::sort(attesi.begin(), attesi.end());

@@ -105,11 +105,22 @@ TEST(RigaDiComando, UsageErrorsEndWith64AndWriteNothing) {
       {{"compila", file_linea, file_treno, "--boh"}, "--boh"},
       {{"compila", file_linea, file_treno, "--formato", "xml"}, "xml"},
       {{"compila", file_linea, file_treno, "--max-diagnostiche", "-1"},
-       "--max-diagnostiche takes a whole number"},
+       "--max-diagnostiche: -1 is not a whole number from 0 to 2147483647"},
       {{"compila", "l.txt", "t.txt", "-o", "fuori"}, "the route name is missing"},
       {{"compila", file_linea, "t.txt", "-o", "fuori"}, "the train number is missing"},
       {{"compila", file_linea, file_treno, "--linea", "../x", "-o", "fuori"}, "'/'"},
       {{"compila", file_linea, file_treno, "--treno", "..\\x", "-o", "fuori"}, "'\\'"},
+      {{"compila", file_linea, file_treno, "--linea", "A", "--treno", "linea", "-o", "fuori"},
+       "two files would have one name: A_linea.dat and A_linea.dat"},
+      {{"compila", file_linea, file_treno, "--linea", "A", "--treno", "LINEA", "-o", "fuori"},
+       "two files would have one name: A_linea.dat and A_LINEA.dat"},
+      {{"compila", file_linea, file_treno, "--linea", "C:x", "-o", "fuori"}, "':'"},
+      {{"compila", file_linea, file_treno, "--linea", "a\tb", "-o", "fuori"}, "\\x09"},
+      {{"compila", file_linea, file_treno, "--linea", "..", "-o", "fuori"}, "is '..'"},
+      {{"compila", file_linea, file_treno, "--linea", "NUL", "-o", "fuori"}, "device name"},
+      {{"compila", file_linea, file_treno, "--treno", "com1.x", "-o", "fuori"}, "device name"},
+      {{"compila", file_linea, file_treno, "--linea", std::string(228, 'a'), "-o", "fuori"},
+       "is too long: 238 bytes, and a file name may have 237 at most"},
       {{"descrizioni", "-o", "fuori", "in-piu"}, "in-piu"},
       {{"spiega"}, "N is required"},
       {{"spiega", "otto"}, "otto"},
@@ -382,9 +393,12 @@ TEST(RigaDiComando, EscapeSequencesOfADescriptionAreShownNotSent) {
   scrivi_file(cartella / nome, "[generale]\nvel\x1b]0;x\x07ocita, 0, 100\n");
   esito_processo esito =
       esegui_con_argomenti({"compila", file_linea, nome, "-o", "fuori"}, cartella.percorso());
-  EXPECT_EQ(esito.stato, stato_uscita::successo);
+  // No description holds control characters: the first is an error.
+  EXPECT_EQ(esito.stato, stato_uscita::errore_registrato);
   EXPECT_EQ(esito.errori.find_first_of("\x1b\x07"), std::string::npos) << esito.errori;
-  EXPECT_NE(esito.errori.find("Z\u241B[2J_1-.txt:2:1: warning: "), std::string::npos)
+  EXPECT_NE(esito.errori.find("Z\u241B[2J_1-.txt:2:4: error: a byte that no description text "
+                              "holds: byte 0x1B [30]"),
+            std::string::npos)
       << esito.errori;
   EXPECT_NE(esito.errori.find("    2 | vel\u241B]0;x\u2407ocita, 0, 100\n"), std::string::npos)
       << esito.errori;

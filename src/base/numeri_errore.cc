@@ -116,6 +116,20 @@ constexpr voce_errore voci[] = {
      "A signal or code point before the first cell, a slow-down whose start or end falls off the "
      "grid, or a station whose stop mark would fall past the last cell. The compile stops. "
      "Correct the position or the length, or lengthen the route."},
+    {numero_errore::byte_non_di_testo, "a byte that no description text holds", false,
+     "The file holds a NUL or another control character (other than a tab and the line ends), "
+     "which no text written in an editor holds: it is a binary file, or not the file meant. "
+     "Nothing is compiled. The error points at the first such byte; give compila the "
+     "description files themselves."},
+    {numero_errore::generale_treno_mancante, "train description file without [generale]", false,
+     "The train description has no field holding '[generale]' before its last field: there is "
+     "no train to compile. Begin the file with a line '[generale]', and check that the file "
+     "given as the train is the train description."},
+    {numero_errore::linea_come_treno, "a line description given as the train description",
+     false,
+     "The file given as the train description has a 'lunghezza percorso' row, which only a line "
+     "description has: the two files were given the wrong way round, or the same file twice. "
+     "Nothing is compiled. Give the line description first and the train description second."},
     {numero_errore::file_linea_mancante, "line description file not found", false,
      "The line description file named does not exist. Nothing is compiled. Check the path."},
     {numero_errore::generale_mancante, "line description file without [generale]", false,

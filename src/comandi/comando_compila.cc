@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <memory>
-#include <set>
 #include <ostream>
+#include <set>
 #include <string>
 
 #include "base/blocco_cartella.h"
@@ -14,6 +15,7 @@
 #include "base/scrittore_file.h"
 #include "comandi/file_utente.h"
 #include "comandi/stampa_diagnostiche.h"
+#include "comandi/valori_opzioni.h"
 #include "piattaforma/osserva_file.h"
 #include "run/errore.h"
 #include "run/finestra.h"
@@ -35,7 +37,6 @@ struct opzioni_compila {
   bool scrivi_con_errori = false;
   bool osserva = false;
   // As given: the library would read "-1" as the largest count.
-  std::string max_diagnostiche_data = "100";
   size_t max_diagnostiche = 100;
 };
 
@@ -67,26 +68,23 @@ std::pair<std::string, std::string> da_descrizione_treno(const std::string& perc
   return {radice.substr(0, separatore), radice.substr(separatore + 1)};
 }
 
-// The compiled files are named after the route and the train: a name that
-// would lead out of the output directory, here or on the Windows machine
-// that the files are made for, is refused.
-void controlla_nome(const std::string& nome, const char* cosa) {
-  for (char separatore : {'/', '\\'}) {
-    if (nome.find(separatore) != std::string::npos) {
-      throw CLI::ValidationError(std::string(cosa) + " '" + nome + "' must not contain '" +
-                                 separatore + "'");
-    }
+// The compiled files are named after the route and the train: names that
+// would lead out of the output directory, that one of the systems the files
+// are made for refuses, or that would write two files over each other are
+// refused before anything is read.
+void controlla_nomi(const std::string& linea, const std::string& treno) {
+  if (std::string d = difetto_nome(linea); !d.empty()) {
+    throw CLI::ValidationError("the route name '" + testo_visibile(linea) + "' " + d);
   }
-}
-
-size_t numero_diagnostiche(const std::string& testo) {
-  size_t n = 0;
-  const char* fine = testo.data() + testo.size();
-  auto [dove, esito] = std::from_chars(testo.data(), fine, n);
-  if (testo.empty() || dove != fine || esito != std::errc()) {
-    throw CLI::ValidationError("--max-diagnostiche takes a whole number, 0 or more (0: no limit)");
+  if (std::string d = difetto_nome(treno); !d.empty()) {
+    throw CLI::ValidationError("the train number '" + testo_visibile(treno) + "' " + d);
   }
-  return n;
+  if (std::string d = difetto_nomi_file(
+          {nome_planimetria(linea), nome_elementi(linea, treno), nome_celle(linea, treno)});
+      !d.empty()) {
+    throw CLI::ValidationError("the route name '" + linea + "' and the train number '" + treno +
+                               "' do not make good file names: " + d);
+  }
 }
 
 int compila(const opzioni_compila& o, const std::string& linea, const std::string& treno,
@@ -177,19 +175,21 @@ void aggiungi_comando_compila(CLI::App& app, contesto_comando& c) {
                       "Train number (default: <train> of the file name <route>_<train>-.txt)");
   comando->add_flag("--senza-planimetria", o->senza_planimetria,
                     "Compile without the track plan, and do not write its file");
-  comando->add_option("--formato", o->formato,
-                      "Diagnostics as text on standard error, or as JSON on standard output")
+  comando
+      ->add_option("--formato", o->formato,
+                   "Diagnostics as text on standard error, or as JSON on standard output")
       ->check(CLI::IsMember({"testo", "json"}));
-  comando->add_option("--max-diagnostiche", o->max_diagnostiche_data,
-                      "List at most N errors and warnings, and count the others (default: 100; "
-                      "0: no limit)")
-      ->type_name("N");
+  comando
+      ->add_option("--max-diagnostiche", o->max_diagnostiche,
+                   "List at most N errors and warnings, and count the others (default: 100; "
+                   "0: no limit)")
+      ->type_name("N")
+      ->transform(intero_decimale(0, std::numeric_limits<int32_t>::max()));
   comando->add_flag("--scrivi-con-errori", o->scrivi_con_errori,
                     "Write the compiled files even when the compile recorded an error");
   comando->add_flag("--osserva", o->osserva,
                     "Compile again whenever either description is saved, until Ctrl-C");
   comando->callback([o, &c] {
-    o->max_diagnostiche = numero_diagnostiche(o->max_diagnostiche_data);
     std::string linea = o->linea;
     if (linea.empty()) linea = linea_da_descrizione_linea(o->file_linea);
     if (linea.empty()) linea = da_descrizione_treno(o->file_treno).first;
@@ -204,8 +204,7 @@ void aggiungi_comando_compila(CLI::App& app, contesto_comando& c) {
           "the train number is missing: name the train description <route>_<train>-.txt or "
           "give --treno");
     }
-    controlla_nome(linea, "the route name");
-    controlla_nome(treno, "the train number");
+    controlla_nomi(linea, treno);
     c.azione = [o, linea, treno, &c] {
       return o->osserva ? compila_e_osserva(*o, linea, treno, c) : compila(*o, linea, treno, c);
     };

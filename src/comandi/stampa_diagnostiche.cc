@@ -76,19 +76,6 @@ size_t aggiungi_visibile(std::string& uscita, std::string_view carattere) {
   return 1;
 }
 
-// `byte` as valid UTF-8 with every control character shown.
-std::string testo_visibile(std::string_view byte) {
-  const std::string utf8 = testo_utf8(byte);
-  std::string uscita;
-  uscita.reserve(utf8.size());
-  for (size_t i = 0; i < utf8.size();) {
-    const size_t n = sequenza_utf8(std::string_view(utf8).substr(i));
-    aggiungi_visibile(uscita, std::string_view(utf8).substr(i, n));
-    i += n;
-  }
-  return uscita;
-}
-
 void stampa_sorgente(std::ostream& o, const diagnostica& d, std::string_view riga) {
   std::string numero = std::to_string(d.luogo.riga);
   const size_t larghezza = std::max(larghezza_minima_numero, numero.size());
@@ -140,6 +127,18 @@ std::string escapa_controlli(std::string_view json) {
 }
 
 }  // namespace
+
+std::string testo_visibile(std::string_view byte) {
+  const std::string utf8 = testo_utf8(byte);
+  std::string uscita;
+  uscita.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    const size_t n = sequenza_utf8(std::string_view(utf8).substr(i));
+    aggiungi_visibile(uscita, std::string_view(utf8).substr(i, n));
+    i += n;
+  }
+  return uscita;
+}
 
 std::string messaggio_diagnostica(const diagnostica& d) {
   const voce_errore* voce = cerca_voce(d.numero);

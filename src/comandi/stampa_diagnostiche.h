@@ -72,6 +72,11 @@ std::string riepilogo_diagnostiche(size_t errori, size_t avvisi);
 std::string diagnostiche_json(const std::vector<diagnostica>& d,
                               const diagnostiche_tralasciate& tralasciate = {});
 
+// testo_utf8 with every control character shown as in the text form of the
+// diagnostics, for anything from a file or the command line that a terminal
+// shows.
+std::string testo_visibile(std::string_view byte);
+
 // `byte` as valid UTF-8: sequences already valid are kept, any other byte is
 // taken as its Windows-1252 character.
 std::string testo_utf8(std::string_view byte);

@@ -1,12 +1,16 @@
 #include "compiler/memorizza_dati.h"
 
+#include <cstdio>
 #include <functional>
+#include <optional>
+#include <string_view>
 #include <system_error>
 
 #include "base/numeri_errore.h"
 #include "compiler/compilatore_linea.h"
 #include "compiler/compilatore_treno.h"
 #include "compiler/lettore_campi.h"
+#include "compiler/sezioni.h"
 #include "model/errore_esecuzione.h"
 
 namespace scenario {
@@ -47,6 +51,51 @@ void compila_meta(modello& m, lettore_campi linea, const std::function<lettore_c
   con_luogo(file_treno, [&] { compila_treno(m, file_treno, treno_letto, linea.luogo_file()); });
 }
 
+// The first byte that no text file holds: a C0 control other than a tab and
+// the line ends.
+std::optional<size_t> byte_non_di_testo(std::string_view testo) {
+  for (size_t i = 0; i < testo.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(testo[i]);
+    if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') return i;
+  }
+  return std::nullopt;
+}
+
+// Records an error for each description that is no description; false when
+// there was one.
+bool sono_descrizioni(modello& m, const descrizione& linea, const descrizione& treno) {
+  bool buone = true;
+  for (const descrizione* d : {&linea, &treno}) {
+    if (std::optional<size_t> i = byte_non_di_testo(d->testo)) {
+      char codice[8];
+      std::snprintf(codice, sizeof codice, "0x%02X", static_cast<unsigned char>(d->testo[*i]));
+      registra_errore(m, numero_errore::byte_non_di_testo, std::nullopt,
+                      lettore_campi(d->testo, d->nome).luogo(*i), std::string("byte ") + codice);
+      buone = false;
+    }
+  }
+  if (!buone) return false;
+  lettore_campi file_treno(treno.testo, treno.nome);
+  if (!cerca_generale(file_treno)) {
+    registra_errore(m, numero_errore::generale_treno_mancante, std::nullopt,
+                    file_treno.luogo_file());
+    return false;
+  }
+  // The one row that every line description has, and no train description.
+  try {
+    while (std::optional<std::string> campo = prossima_voce(file_treno, trattini_elementi)) {
+      if (file_treno.a_inizio_riga() &&
+          grammatica::corrisponde(grammatica::lunghezza_percorso, *campo)) {
+        registra_errore(m, numero_errore::linea_come_treno, std::nullopt, file_treno.luogo_campo());
+        return false;
+      }
+    }
+  } catch (const errore_esecuzione&) {
+    // The compile meets the same failure and records it in its place.
+  }
+  return true;
+}
+
 void registra_fallimento(modello& m, const errore_esecuzione& e) {
   registra_errore(m, numero_errore::errore_esecuzione, std::nullopt, e.luogo, e.what());
 }
@@ -67,6 +116,7 @@ void cancella_descrizione(const std::filesystem::path& percorso,
 void compila_descrizioni(modello& m, const descrizione& linea, const descrizione& treno,
                          const opzioni_compilazione& opzioni) {
   intesta(m);
+  if (opzioni.rifiuta_non_descrizioni && !sono_descrizioni(m, linea, treno)) return;
   try {
     compila_meta(m, lettore_campi(linea.testo, linea.nome),
                  [&] { return lettore_campi(treno.testo, treno.nome); }, opzioni, {}, {});

@@ -16,6 +16,11 @@ struct opzioni_compilazione {
   // always is. The generator keeps the full length; the compile fuzz target
   // lowers it to keep most of its inputs cheap.
   int32_t lunghezza_massima = lunghezza_massima_percorso;
+  // An author's files may be anything: a binary file, or a train
+  // description without [generale], is refused with an error of its own
+  // (30, 31) before anything is compiled. The generator's own descriptions
+  // are always text.
+  bool rifiuta_non_descrizioni = false;
 };
 
 // A description given as text: its name, which the places of errors carry,

@@ -27,7 +27,7 @@ namespace {
 // failed delete to by then: the run is already failing.
 class descrizione_scritta {
  public:
-  void scritta(const std::filesystem::path& percorso) {
+  void da_scrivere(const std::filesystem::path& percorso) {
     percorso_ = percorso;
     interruzione_.registra(percorso);
   }
@@ -47,11 +47,13 @@ int esegui(modello& m, const std::filesystem::path& cartella, finestra& f, std::
   f.mostra("Attendere");
   blocco_cartella blocco(cartella, errori);
   rimuovi_temporanei_rimasti(cartella, nomi_file_esecuzione(m.linea, m.treno));
+  // Each description is the run's to delete before it is written: from its
+  // rename on, an interruption must find it registered.
   descrizione_scritta linea, treno;
+  linea.da_scrivere(percorsi.descrizione_linea);
   dati_linea(percorsi.descrizione_linea);
-  linea.scritta(percorsi.descrizione_linea);
+  treno.da_scrivere(percorsi.descrizione_treno);
   dati_treno(percorsi.descrizione_treno);
-  treno.scritta(percorsi.descrizione_treno);
   dati_note(percorsi.note);
   dati_rallentamenti(percorsi.rallentamenti);
   dati_scheda(percorsi.scheda_treno);

@@ -29,6 +29,7 @@ bool compila_percorso(modello& m, const descrizione& linea, const descrizione& t
   prepara_compilazione(m, j);
   opzioni_compilazione opzioni;
   opzioni.cancella_descrizioni = false;
+  opzioni.rifiuta_non_descrizioni = true;
   compila_descrizioni(m, linea, treno, opzioni);
   return rifinisci_percorso(m, linea.nome, f);
 }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scenario {
@@ -21,6 +22,23 @@ std::string nome_celle(const std::string& linea, const std::string& treno);
 
 // The eight names above: every file that a run writes.
 std::vector<std::string> nomi_file_esecuzione(const std::string& linea, const std::string& treno);
+
+// The longest file name that the file systems of Linux and Windows take, in
+// bytes of UTF-8 (never fewer UTF-16 units), temporary suffix included.
+inline constexpr size_t lunghezza_massima_nome_file = 255;
+
+// What makes `nome` (a route name or a train number) unfit to be part of a
+// file name on Linux or on Windows, or "" when nothing does: a character that
+// either refuses or that leads out of the directory, a control character, "."
+// or "..", or a device name of Windows (CON, PRN, AUX, NUL, COM0 to COM9,
+// LPT0 to LPT9, in any case, alone or before a dot).
+std::string difetto_nome(std::string_view nome);
+
+// What makes the files `nomi`, formed from one route name and train number,
+// unfit to be written side by side, or "" when nothing does: a name refused
+// as above, a name too long once a temporary file's suffix is added, or two
+// names that are one file where case does not count, as on Windows.
+std::string difetto_nomi_file(const std::vector<std::string>& nomi);
 
 // Every file of one run, built once by the run and handed whole to the steps
 // that write or read them.
