@@ -1,9 +1,9 @@
 // The command line end to end, through the real executable: the subcommands,
 // their statuses, what they write and what they leave alone.
 
-#include "comandi/riga_di_comando.h"
-
 #include <gtest/gtest.h>
+
+#include "comandi/riga_di_comando.h"
 
 #ifndef _WIN32
 #include <signal.h>
@@ -11,9 +11,9 @@
 
 #include <chrono>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <thread>
-#include <nlohmann/json.hpp>
 
 #include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
@@ -41,7 +41,6 @@ TEST(RigaDiComando, RunByTheWindowsScript) {
 }
 
 #else
-
 
 using prova::cartella_temporanea;
 using prova::esegui_con_argomenti;
@@ -214,9 +213,12 @@ TEST(RigaDiComando, RunningOutOfMemoryIsSaidInEnglish) {
 
 TEST(RigaDiComando, HelpAndVersionOnTheProgramAndEveryCommand) {
   cartella_temporanea cartella;
-  for (std::vector<std::string> prefisso :
-       {std::vector<std::string>{}, {"descrizioni"}, {"compila"}, {"spiega"}, {"ispeziona"},
-        {"disegna"}}) {
+  for (std::vector<std::string> prefisso : {std::vector<std::string>{},
+                                            {"descrizioni"},
+                                            {"compila"},
+                                            {"spiega"},
+                                            {"ispeziona"},
+                                            {"disegna"}}) {
     std::string nome = prefisso.empty() ? "generatore" : "generatore " + prefisso.front();
     prefisso.push_back("--help");
     esito_processo aiuto = esegui_con_argomenti(prefisso, cartella.percorso());
@@ -402,6 +404,19 @@ TEST(RigaDiComando, EscapeSequencesOfADescriptionAreShownNotSent) {
       << esito.errori;
   EXPECT_NE(esito.errori.find("    2 | vel\u241B]0;x\u2407ocita, 0, 100\n"), std::string::npos)
       << esito.errori;
+
+  // A file that cannot be read, and a command line not understood, are named
+  // in visible characters too.
+  esito = esegui_con_argomenti(
+      {"compila", "manca\x1b]0;x\x07_linea.txt", nome, "--linea", "A", "-o", "fuori"},
+      cartella.percorso());
+  EXPECT_EQ(esito.stato, stato_uscita::errore_file);
+  EXPECT_EQ(esito.errori.find_first_of("\x1b\x07"), std::string::npos) << esito.errori;
+  EXPECT_NE(esito.errori.find("manca\u241B]0;x\u2407_linea.txt"), std::string::npos)
+      << esito.errori;
+  esito = esegui_con_argomenti({"compila", "--\x1b[2J"}, cartella.percorso());
+  EXPECT_EQ(esito.stato, stato_uscita::uso_errato);
+  EXPECT_EQ(esito.errori.find_first_of("\x1b\x07"), std::string::npos) << esito.errori;
 }
 
 // A description that cannot be read: status 1, its name and the reason on
@@ -415,10 +430,10 @@ TEST(RigaDiComando, AMissingOrUnreadableDescriptionIsNamed) {
   struct caso {
     std::string linea, treno, detto;
   };
-  for (const caso& c : {caso{"Manca_linea.txt", file_treno,
-                             "Manca_linea.txt: No such file or directory"},
-                        caso{file_linea, "Manca_1-.txt", "Manca_1-.txt: No such file or directory"},
-                        caso{"Altra_linea.txt", file_treno, "Altra_linea.txt: Is a directory"}}) {
+  for (const caso& c :
+       {caso{"Manca_linea.txt", file_treno, "Manca_linea.txt: No such file or directory"},
+        caso{file_linea, "Manca_1-.txt", "Manca_1-.txt: No such file or directory"},
+        caso{"Altra_linea.txt", file_treno, "Altra_linea.txt: Is a directory"}}) {
     esito_processo esito =
         esegui_con_argomenti({"compila", c.linea, c.treno, "-o", "fuori"}, cartella.percorso());
     EXPECT_EQ(esito.stato, stato_uscita::errore_file) << c.detto;
@@ -433,10 +448,10 @@ TEST(RigaDiComando, AMissingOrUnreadableDescriptionIsNamed) {
 TEST(RigaDiComando, CompiledFilesAreInspectedCheckedAndDrawn) {
   cartella_temporanea cartella;
   esporta(cartella);
-  ASSERT_EQ(esegui_con_argomenti({"compila", file_linea, file_treno, "-o", "out"},
-                                 cartella.percorso())
-                .stato,
-            stato_uscita::successo);
+  ASSERT_EQ(
+      esegui_con_argomenti({"compila", file_linea, file_treno, "-o", "out"}, cartella.percorso())
+          .stato,
+      stato_uscita::successo);
   std::vector<std::string> tutti;
   for (const std::string& nome : compilati) tutti.push_back("out/" + nome);
 
@@ -461,8 +476,7 @@ TEST(RigaDiComando, CompiledFilesAreInspectedCheckedAndDrawn) {
   EXPECT_EQ(nlohmann::json::parse(cambiato.uscita).back()["differenze"], 1);
   scrivi_file(celle, buona);
 
-  esito_processo senza_tipo =
-      esegui_con_argomenti({"ispeziona", file_linea}, cartella.percorso());
+  esito_processo senza_tipo = esegui_con_argomenti({"ispeziona", file_linea}, cartella.percorso());
   EXPECT_EQ(senza_tipo.stato, stato_uscita::uso_errato);
   EXPECT_EQ(senza_tipo.uscita, "");
 

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/testo_visibile.h"
+
 namespace scenario {
 
 // A file operation that failed: names the file and the system's reason.
@@ -19,9 +21,10 @@ class errore_file : public std::runtime_error {
 };
 
 // How the commands report a failed file operation on standard error (the
-// run without arguments keeps its own Italian line).
+// run without arguments keeps its own Italian line); a path may hold any
+// character, and none reaches the terminal as a control.
 inline void riporta_errore_file(std::ostream& errori, const errore_file& e) {
-  errori << "generatore: file operation failed: " << e.what() << std::endl;
+  errori << "generatore: file operation failed: " << testo_visibile(e.what()) << std::endl;
 }
 
 }  // namespace scenario

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "base/errore_file.h"
+#include "base/testo_visibile.h"
 #include "comandi/comando_compila.h"
 #include "comandi/comando_descrizioni.h"
 #include "comandi/comando_disegna.h"
@@ -23,7 +24,7 @@ const char* const versione = "generatore " VERSIONE_GENERATORE;
 // What is wrong, then the usage of the subcommand that was being read, or of
 // the program when none was.
 int errore_uso(const CLI::App& app, const std::string& cosa, contesto_comando& c) {
-  c.errori << "generatore: " << cosa << "\n\n" << app.help();
+  c.errori << "generatore: " << testo_visibile(cosa) << "\n\n" << app.help();
   return stato_uscita::uso_errato;
 }
 

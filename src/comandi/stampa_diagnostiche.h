@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/testo_visibile.h"
 #include "model/diagnostica.h"
 
 namespace scenario {
@@ -71,14 +72,5 @@ std::string riepilogo_diagnostiche(size_t errori, size_t avvisi);
 // Control characters, DEL and the C1 ones too, are escaped.
 std::string diagnostiche_json(const std::vector<diagnostica>& d,
                               const diagnostiche_tralasciate& tralasciate = {});
-
-// testo_utf8 with every control character shown as in the text form of the
-// diagnostics, for anything from a file or the command line that a terminal
-// shows.
-std::string testo_visibile(std::string_view byte);
-
-// `byte` as valid UTF-8: sequences already valid are kept, any other byte is
-// taken as its Windows-1252 character.
-std::string testo_utf8(std::string_view byte);
 
 }  // namespace scenario
