@@ -1,5 +1,3 @@
-#include "ispezione/ispeziona.h"
-
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -7,6 +5,7 @@
 
 #include "cartella_temporanea.h"
 #include "ispezione/curve_ritrovate.h"
+#include "ispezione/ispeziona.h"
 #include "scenario_di_prova.h"
 
 namespace scenario {
@@ -116,6 +115,20 @@ TEST_F(IspezionaMinuscolo, ElementTableAsText) {
       << e.uscita;
   EXPECT_NE(e.uscita.find("\nrecord_liberi (2)\nda  a\n 0   0\n 3  80\n"), std::string::npos)
       << e.uscita;
+}
+
+// A name read from a file is data: in text its control characters are shown,
+// never sent to the terminal.
+TEST_F(IspezionaMinuscolo, ControlCharactersOfNamesAreShownInText) {
+  m->elementi[2].testo = "Be\x1b]0;x\x07ta";
+  cartella_temporanea altra;
+  percorsi_scenario q = prova::scrivi_compilati(*m, altra);
+  opzioni_ispezione o;
+  o.file = {q.elementi.string()};
+  esito e = esegui(o);
+  EXPECT_EQ(e.stato, 0) << e.errori;
+  EXPECT_EQ(e.uscita.find_first_of("\x1b\x07"), std::string::npos) << e.uscita;
+  EXPECT_NE(e.uscita.find("Be\u241B]0;x\u2407ta"), std::string::npos) << e.uscita;
 }
 
 TEST_F(IspezionaMinuscolo, PlanAsCsv) {

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "base/testo_visibile.h"
+
 namespace scenario {
 
 namespace {
@@ -43,8 +45,8 @@ void scrivi_testo(std::ostream& uscita, const rapporto_file& r) {
   size_t larghezza = 0;
   for (const auto& [nome, valore] : r.valori) larghezza = std::max(larghezza, nome.size());
   for (const auto& [nome, valore] : r.valori) {
-    uscita << nome << ':' << std::string(larghezza - nome.size() + 1, ' ') << testo_valore(valore)
-           << '\n';
+    uscita << nome << ':' << std::string(larghezza - nome.size() + 1, ' ')
+           << testo_visibile(testo_valore(valore)) << '\n';
   }
   for (const tabella_rapporto& t : r.tabelle) {
     uscita << '\n' << t.nome << " (" << t.righe.size() << ")\n";
@@ -55,7 +57,9 @@ void scrivi_testo(std::ostream& uscita, const rapporto_file& r) {
     for (const auto& riga : t.righe) {
       std::vector<std::string> celle;
       for (size_t k = 0; k < riga.size(); ++k) {
-        celle.push_back(testo_valore(riga[k]));
+        // Names read from a file may hold anything; none reaches the
+        // terminal as a control.
+        celle.push_back(testo_visibile(testo_valore(riga[k])));
         larghezze[k] = std::max(larghezze[k], celle.back().size());
       }
       testi.push_back(std::move(celle));
