@@ -131,5 +131,32 @@ TEST(LettoreCampi, MissingFileIsARunTimeFailure) {
   EXPECT_EQ(l.leggi_testo(), "x");
 }
 
+// The description files are read as leggi_descrizione reads them: only a
+// regular file, of at most massimo_byte_descrizione bytes, or the compile
+// fails naming the file.
+TEST(LettoreCampi, AFileNotRegularOrTooLargeIsARunTimeFailure) {
+  prova::cartella_temporanea cartella;
+  std::filesystem::create_directory(cartella / "cartella.txt");
+  prova::scrivi_file(cartella / "grande.txt", "");
+  std::filesystem::resize_file(cartella / "grande.txt", massimo_byte_descrizione + 1);
+  std::vector<std::pair<std::filesystem::path, std::string>> casi = {
+      {cartella / "grande.txt", "67108865 bytes, larger than the 64 MiB a description may have"},
+  };
+#ifndef _WIN32
+  casi.push_back({cartella / "cartella.txt", "Is a directory"});
+  casi.push_back({"/dev/zero", "not a regular file"});
+#endif
+  for (const auto& [percorso, motivo] : casi) {
+    try {
+      lettore_campi::da_file(percorso);
+      ADD_FAILURE() << percorso << " read";
+    } catch (const errore_esecuzione& e) {
+      EXPECT_EQ(e.what(), "cannot open " + percorso.string() + ": " + motivo);
+      EXPECT_EQ(e.luogo.file, percorso.string());
+    }
+  }
+  EXPECT_THROW(lettore_campi::da_file(cartella / "cartella.txt"), errore_esecuzione);
+}
+
 }  // namespace
 }  // namespace scenario

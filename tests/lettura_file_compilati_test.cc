@@ -158,5 +158,50 @@ TEST(LetturaFileCompilati, AMissingFileIsAFileError) {
   }
 }
 
+// Each file as large as the longest route and the longest texts make it is
+// read back; one byte more and it is refused unread, naming the limit.
+TEST(LetturaFileCompilati, EachFileIsReadUpToItsLargestSizeAndRefusedAbove) {
+  prova::cartella_temporanea cartella;
+  auto m = std::make_unique<modello>();
+  m->scrivi_planimetria = 1;
+  dimensiona(*m, lunghezza_massima_percorso);
+  for (auto& coordinata : m->planimetria) {
+    for (size_t metro = 0; metro < coordinata.size(); ++metro) coordinata.metti_reale(metro, 0.5);
+  }
+  for (elemento& e : m->elementi) e.testo = std::string(0xFFFF, 'a');
+  const struct {
+    const char* nome;
+    std::string byte;
+    size_t massimo;
+    const char* cosa;
+    std::optional<std::string> file_letti::*posto;
+  } casi[] = {
+      {"p_linea.dat", codifica_file_planimetria(*m), massimo_byte_planimetria, "a track plan",
+       &file_letti::planimetria},
+      {"e.sim", codifica_file_elementi(*m), massimo_byte_elementi, "an element table",
+       &file_letti::elementi},
+      {"c.dat", codifica_file_celle(*m), massimo_byte_celle, "a cell grid", &file_letti::celle},
+  };
+  for (const auto& c : casi) {
+    EXPECT_EQ(c.byte.size(), c.massimo) << c.nome;
+    const std::string percorso = (cartella / c.nome).string();
+    prova::scrivi_file(percorso, c.byte);
+    file_letti letti;
+    letti.*c.posto = percorso;
+    auto letto = std::make_unique<modello>();
+    EXPECT_NO_THROW(leggi_file_compilati(*letto, letti)) << c.nome;
+
+    prova::scrivi_file(percorso, c.byte + '\0');
+    try {
+      leggi_file_compilati(*letto, letti);
+      ADD_FAILURE() << c.nome << " accepted";
+    } catch (const errore_file& e) {
+      EXPECT_EQ(e.what(), percorso + ": " + std::to_string(c.massimo + 1) +
+                              " bytes, larger than the " + std::to_string(c.massimo) + " bytes " +
+                              c.cosa + " may have");
+    }
+  }
+}
+
 }  // namespace
 }  // namespace scenario

@@ -7,6 +7,8 @@
 
 #ifndef _WIN32
 #include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #endif
 
 #include <chrono>
@@ -17,7 +19,9 @@
 
 #include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
+#include "compiler/lettore_campi.h"
 #include "esegui_generatore.h"
+#include "output/file_compilati.h"
 #include "run/errore.h"
 #include "run/generazione.h"
 #include "run/nomi_file.h"
@@ -198,13 +202,16 @@ TEST(RigaDiComando, RunningOutOfMemoryIsSaidInEnglish) {
   GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
 #else
   cartella_temporanea cartella;
-  // A gigabyte of holes, read into a program allowed 128 MiB of addresses.
-  scrivi_file(cartella / "grande.dat", "");
-  std::filesystem::resize_file(cartella / "grande.dat", std::uintmax_t{1} << 30);
+  // Two descriptions of 64 MiB of holes each, the most allowed, read into a
+  // program allowed 128 MiB of addresses.
+  for (const std::string& nome : {file_linea, file_treno}) {
+    scrivi_file(cartella / nome, "");
+    std::filesystem::resize_file(cartella / nome, massimo_byte_descrizione);
+  }
   cartella_temporanea flussi;
-  int stato =
-      prova::attendi(prova::avvia_con_argomenti({"ispeziona", "grande.dat"}, cartella.percorso(),
-                                                flussi / "out", flussi / "err", size_t{128} << 20));
+  int stato = prova::attendi(prova::avvia_con_argomenti({"compila", file_linea, file_treno},
+                                                        cartella.percorso(), flussi / "out",
+                                                        flussi / "err", size_t{128} << 20));
   EXPECT_EQ(stato, stato_uscita::errore_file);
   EXPECT_EQ(leggi_file(flussi / "err"), "generatore: unexpected failure: out of memory\n");
   EXPECT_EQ(leggi_file(flussi / "out"), "");
@@ -441,6 +448,66 @@ TEST(RigaDiComando, AMissingOrUnreadableDescriptionIsNamed) {
     EXPECT_NE(esito.errori.find(c.detto), std::string::npos) << esito.errori;
     EXPECT_EQ(file_in(cartella), prima) << c.detto;
   }
+}
+
+// What is not a regular file, or is larger than its kind can be, is refused
+// unread with status 1: a FIFO with no writer does not hold the command, a
+// device is not read without end. A command that blocks is killed after a
+// minute, one that reads without end runs out of its addresses: either fails
+// here rather than holding the suite.
+TEST(RigaDiComando, WhatIsNotARegularFileOrIsTooLargeIsRefusedUnread) {
+  cartella_temporanea cartella;
+  esporta(cartella);
+  ASSERT_EQ(mkfifo((cartella / "Fifo_linea.txt").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo((cartella / "Fifo.sim").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", cartella / "Zero.dat");
+  std::filesystem::create_directory(cartella / "Cartella.sim");
+  scrivi_file(cartella / "Grande_linea.txt", "");
+  std::filesystem::resize_file(cartella / "Grande_linea.txt", massimo_byte_descrizione + 1);
+  scrivi_file(cartella / "Grande_linea.dat", "");
+  std::filesystem::resize_file(cartella / "Grande_linea.dat", massimo_byte_file_compilato + 1);
+  const struct {
+    std::vector<std::string> argomenti;
+    std::string detto;
+  } casi[] = {
+      {{"compila", "Fifo_linea.txt", file_treno}, "Fifo_linea.txt: not a regular file"},
+      {{"compila", file_linea, "/dev/zero", "--treno", "1"}, "/dev/zero: not a regular file"},
+      {{"compila", "Grande_linea.txt", file_treno},
+       "Grande_linea.txt: 67108865 bytes, larger than the 64 MiB a description may have"},
+      {{"ispeziona", "Fifo.sim"}, "Fifo.sim: not a regular file"},
+      {{"ispeziona", "Zero.dat"}, "Zero.dat: not a regular file"},
+      {{"ispeziona", "Cartella.sim"}, "Cartella.sim: Is a directory"},
+      {{"ispeziona", "Grande_linea.dat"},
+       "Grande_linea.dat: 20140021 bytes, larger than the 20140020 bytes a compiled file may "
+       "have"},
+  };
+  for (const auto& c : casi) {
+    cartella_temporanea flussi;
+    size_t indirizzi = size_t{1} << 30;
+#ifdef CON_ADDRESS_SANITIZER
+    indirizzi = 0;
+#endif
+    pid_t figlio = prova::avvia_con_argomenti(c.argomenti, cartella.percorso(), flussi / "out",
+                                              flussi / "err", indirizzi);
+    int stato = -1;
+    for (int i = 0; i < 600; ++i) {
+      int grezzo = 0;
+      if (waitpid(figlio, &grezzo, WNOHANG) == figlio) {
+        stato = WIFEXITED(grezzo) ? WEXITSTATUS(grezzo) : -1;
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    if (stato == -1 && kill(figlio, SIGKILL) == 0) {
+      prova::attendi(figlio);
+      ADD_FAILURE() << c.detto << ": still running after a minute";
+      continue;
+    }
+    EXPECT_EQ(stato, stato_uscita::errore_file) << c.detto;
+    EXPECT_EQ(leggi_file(flussi / "err"), "generatore: file operation failed: " + c.detto + "\n");
+    EXPECT_EQ(leggi_file(flussi / "out"), "") << c.detto;
+  }
+  EXPECT_FALSE(std::filesystem::exists(cartella / nome_celle(l, t)));
 }
 
 // The compiled files of an author's compile read back, checked and drawn by

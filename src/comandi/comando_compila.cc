@@ -10,12 +10,12 @@
 
 #include "base/blocco_cartella.h"
 #include "base/errore_file.h"
-#include "base/lettura_file.h"
 #include "base/numeri_errore.h"
 #include "base/scrittore_file.h"
 #include "comandi/file_utente.h"
 #include "comandi/stampa_diagnostiche.h"
 #include "comandi/valori_opzioni.h"
+#include "compiler/lettore_campi.h"
 #include "piattaforma/osserva_file.h"
 #include "run/errore.h"
 #include "run/finestra.h"
@@ -89,8 +89,8 @@ void controlla_nomi(const std::string& linea, const std::string& treno) {
 
 int compila(const opzioni_compila& o, const std::string& linea, const std::string& treno,
             contesto_comando& c) {
-  const descrizione descrizione_linea{o.file_linea, leggi_file_intero(o.file_linea)};
-  const descrizione descrizione_treno{o.file_treno, leggi_file_intero(o.file_treno)};
+  const descrizione descrizione_linea{o.file_linea, leggi_descrizione(o.file_linea)};
+  const descrizione descrizione_treno{o.file_treno, leggi_descrizione(o.file_treno)};
   const testi_sorgente testi{{descrizione_linea.nome, descrizione_linea.testo},
                              {descrizione_treno.nome, descrizione_treno.testo}};
   const auto riporta = [&](const modello& m) {

@@ -1,12 +1,11 @@
 #include "compiler/lettore_campi.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <fstream>
 #include <limits>
-#include <system_error>
 
+#include "base/errore_file.h"
+#include "base/lettura_file.h"
 #include "base/numeri_errore.h"
 #include "base/testo_windows_1252.h"
 #include "model/errore_esecuzione.h"
@@ -21,6 +20,10 @@ bool cifra(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
+std::string leggi_descrizione(const std::filesystem::path& percorso) {
+  return leggi_file_intero(percorso, massimo_byte_descrizione, "a description");
+}
+
 lettore_campi::lettore_campi(std::string contenuto, std::string nome)
     : contenuto_(std::move(contenuto)), nome_(std::move(nome)) {}
 
@@ -29,26 +32,12 @@ lettore_campi lettore_campi::da_file(const std::filesystem::path& percorso) {
 }
 
 std::string lettore_campi::leggi_file(const std::filesystem::path& percorso) {
-  luogo_sorgente file{percorso.string()};
-  std::ifstream ingresso(percorso, std::ios::binary);
-  if (!ingresso) {
-    // The stream says nothing of why; errno still holds the reason of open().
-    int codice = errno;
-    throw errore_esecuzione(
-        "cannot open " + percorso.string() + ": " + std::generic_category().message(codice), file);
+  try {
+    return leggi_descrizione(percorso);
+  } catch (const errore_file& e) {
+    throw errore_esecuzione(std::string("cannot open ") + e.what(),
+                            luogo_sorgente{percorso.string()});
   }
-  // Read a block at a time, not a character at a time.
-  std::string contenuto;
-  char blocco[1 << 14];
-  while (ingresso.read(blocco, sizeof blocco), ingresso.gcount() > 0) {
-    contenuto.append(blocco, static_cast<size_t>(ingresso.gcount()));
-  }
-  if (ingresso.bad()) {
-    int codice = errno;
-    throw errore_esecuzione(
-        "cannot read " + percorso.string() + ": " + std::generic_category().message(codice), file);
-  }
-  return contenuto;
 }
 
 luogo_sorgente lettore_campi::luogo(size_t offset) const {

@@ -32,14 +32,24 @@
 
 namespace scenario {
 
+// The most a description file may hold. A route of 1000000 m with every list
+// full takes well under 1 MiB: a file this large is no description, and
+// reading it whole would only exhaust the memory.
+constexpr uint64_t massimo_byte_descrizione = uint64_t{64} << 20;
+
+// The bytes of the description file at `percorso`, read whole; one that is
+// not a regular file or is larger than massimo_byte_descrizione is refused
+// unread. A failure is an errore_file.
+std::string leggi_descrizione(const std::filesystem::path& percorso);
+
 class lettore_campi {
  public:
   // `contenuto` holds the file's bytes, Windows-1252; `nome` names it in the
   // places of errors.
   explicit lettore_campi(std::string contenuto, std::string nome = {});
 
-  // The bytes of a whole file; a file that cannot be read is a run-time
-  // failure.
+  // The bytes of a whole file, as leggi_descrizione reads them; a file that
+  // cannot be read is a run-time failure.
   static std::string leggi_file(const std::filesystem::path& percorso);
   // Reads the whole file, named by its path.
   static lettore_campi da_file(const std::filesystem::path& percorso);

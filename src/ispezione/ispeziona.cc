@@ -9,6 +9,7 @@
 #include "ispezione/tabella_elementi.h"
 #include "model/arrotonda.h"
 #include "output/codici_controllo.h"
+#include "output/file_compilati.h"
 
 namespace scenario {
 
@@ -359,7 +360,10 @@ int ispeziona(const opzioni_ispezione& opzioni, std::ostream& uscita, std::ostre
   auto m = std::make_unique<modello>();
   try {
     for (const file_ispezionato& f : file) {
-      std::string byte = leggi_file_intero(f.percorso);
+      // The largest of any kind, not of the named one: a file misnamed is
+      // still read, to say what it holds.
+      std::string byte =
+          leggi_file_intero(f.percorso, massimo_byte_file_compilato, "a compiled file");
       try {
         if (f.tipo == tipo_file_compilato::planimetria) {
           decodifica_file_planimetria(*m, byte, f.percorso);

@@ -37,7 +37,7 @@ class coordinata_planimetria {
 
   // The slot of a value, and how many of its bytes the file takes.
   static posto posto_di(const valore_planimetria& v);
-  static size_t lunghezza_codifica(uint8_t tipo) {
+  static constexpr size_t lunghezza_codifica(uint8_t tipo) {
     return tipo == intero ? 4 : tipo == reale ? 10 : 2;
   }
 

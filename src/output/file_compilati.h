@@ -21,6 +21,7 @@
 //   u8 tempo, u8 avviso, u8 galleria, u8 vel_max, u8 pendenza, u8 aderenza
 // = lunghezza_record_cella bytes.
 
+#include <algorithm>
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -31,6 +32,25 @@ namespace scenario {
 
 constexpr size_t lunghezza_record_cella = 15;
 constexpr size_t lunghezza_record_elemento_senza_testo = 34;
+
+// The largest each file can be, for the longest route and every text at the
+// most its u16 length holds: a file read back that is larger is refused
+// before it is read.
+static_assert((lunghezza_massima_percorso + coda_percorso) % metri_per_cella == 0,
+              "the longest route fills a whole number of cells: no rounding below");
+constexpr size_t massimo_metri_planimetria =
+    static_cast<size_t>(lunghezza_massima_percorso) + coda_percorso + 1;
+constexpr size_t massimo_byte_planimetria =
+    2 * massimo_metri_planimetria *
+    coordinata_planimetria::lunghezza_codifica(coordinata_planimetria::reale);
+constexpr size_t massimo_byte_elementi =
+    numero_elementi * (lunghezza_record_elemento_senza_testo + 0xFFFF);
+constexpr size_t massimo_celle =
+    static_cast<size_t>(lunghezza_massima_percorso + coda_percorso) / metri_per_cella + 1;
+constexpr size_t massimo_byte_celle = massimo_celle * lunghezza_record_cella;
+// Any of the three: a file read for what it holds, whatever its name says.
+constexpr size_t massimo_byte_file_compilato =
+    std::max({massimo_byte_planimetria, massimo_byte_elementi, massimo_byte_celle});
 
 // Encoders of one record, appended to `uscita`. A record whose length is not
 // the layout's is a fault of the encoder: std::logic_error, in every build.

@@ -192,13 +192,26 @@ std::vector<std::string> dimensioni_discordanti(const modello& m, const file_let
   return discordanze;
 }
 
+std::string leggi_file_planimetria(const std::string& percorso) {
+  return leggi_file_intero(percorso, massimo_byte_planimetria, "a track plan");
+}
+
+std::string leggi_file_elementi(const std::string& percorso) {
+  return leggi_file_intero(percorso, massimo_byte_elementi, "an element table");
+}
+
+std::string leggi_file_celle(const std::string& percorso) {
+  return leggi_file_intero(percorso, massimo_byte_celle, "a cell grid");
+}
+
 void leggi_file_compilati(modello& m, const file_letti& letti) {
   if (letti.planimetria) {
-    decodifica_file_planimetria(m, leggi_file_intero(*letti.planimetria), *letti.planimetria);
+    decodifica_file_planimetria(m, leggi_file_planimetria(*letti.planimetria), *letti.planimetria);
   }
-  if (letti.elementi)
-    decodifica_file_elementi(m, leggi_file_intero(*letti.elementi), *letti.elementi);
-  if (letti.celle) decodifica_file_celle(m, leggi_file_intero(*letti.celle), *letti.celle);
+  if (letti.elementi) {
+    decodifica_file_elementi(m, leggi_file_elementi(*letti.elementi), *letti.elementi);
+  }
+  if (letti.celle) decodifica_file_celle(m, leggi_file_celle(*letti.celle), *letti.celle);
   std::vector<std::string> discordanze = dimensioni_discordanti(m, letti);
   if (!discordanze.empty()) throw file_compilato_non_valido(discordanze.front());
 }

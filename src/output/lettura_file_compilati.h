@@ -44,9 +44,16 @@ struct file_letti {
 // file that does not match.
 std::vector<std::string> dimensioni_discordanti(const modello& m, const file_letti& letti);
 
+// The bytes of the compiled file at `percorso`, read whole; one larger than
+// its kind can be (file_compilati.h) is refused unread, as an errore_file.
+std::string leggi_file_planimetria(const std::string& percorso);
+std::string leggi_file_elementi(const std::string& percorso);
+std::string leggi_file_celle(const std::string& percorso);
+
 // Reads the files named in `letti` (each a path) into `m` and refuses the
 // first one that cannot be read, is not valid or disagrees with the others.
-// A file that cannot be opened is an errore_file.
+// A file that cannot be opened, or is larger than its kind can be, is an
+// errore_file.
 void leggi_file_compilati(modello& m, const file_letti& letti);
 
 }  // namespace scenario
