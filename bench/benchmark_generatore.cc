@@ -19,7 +19,6 @@
 #include <string>
 #include <vector>
 
-#include "base/blocco_cartella.h"
 #include "base/scrittore_file.h"
 #include "descrizione_sintetica.h"
 #include "run/finestra.h"
@@ -55,14 +54,12 @@ void scrivi(const std::filesystem::path& p, const std::string& contenuto) {
   f.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
 }
 
-// Every file a run leaves, by name, with its bytes; the empty lock file is
-// not an output.
+// Every file a run leaves, by name, with its bytes.
 using file_prodotti = std::map<std::string, std::string>;
 
 file_prodotti raccogli(const std::filesystem::path& cartella) {
   file_prodotti file;
   for (const auto& voce : std::filesystem::directory_iterator(cartella)) {
-    if (voce.path().filename() == nome_file_blocco) continue;
     file[voce.path().filename().string()] = leggi(voce.path());
   }
   return file;

@@ -259,6 +259,7 @@ TEST_F(DisegnaComando, ThePlanGivenOnTheCommandLine) {
       {"scenario/corsa.sim", "--planimetria", "piante/Tratta.dat", "--formato", "pdf", "-o", "f"});
   EXPECT_EQ(e.stato, stato_uscita::successo) << e.errori;
   EXPECT_EQ(e.uscita, "f/corsa.pdf\n");
+  EXPECT_EQ(nomi_in(cartella / "f"), std::vector<std::string>{"corsa.pdf"});
 }
 
 // Input that fails, for its name or its content: the status says which, and

@@ -8,7 +8,6 @@
 #include <map>
 #include <sstream>
 
-#include "base/blocco_cartella.h"
 #include "base/scrittore_file.h"
 #include "cartella_temporanea.h"
 #include "esegui_generatore.h"
@@ -60,13 +59,12 @@ TEST(Generazione, TheBuiltInRunThroughTheExecutable) {
   EXPECT_EQ(esito.stato, stato_uscita::successo) << esito.errori;
   EXPECT_EQ(esito.uscita, "Attendere\n");
   EXPECT_EQ(esito.errori, "");
-  // Both description files are gone; everything else lies beside the program,
-  // with the lock file.
-  EXPECT_EQ(
-      cartella.contenuto(),
-      (std::vector<std::string>{std::string(nome_file_blocco), nome_celle(l, t),
-                                nome_elementi(l, t), nome_note(l, t), nome_rallentamenti(l, t),
-                                nome_scheda_treno(l, t), nome_planimetria(l), "generatore"}));
+  // Both description files are gone; the six outputs lie beside the program,
+  // and nothing else: the lock leaves no file.
+  EXPECT_EQ(cartella.contenuto(),
+            (std::vector<std::string>{nome_celle(l, t), nome_elementi(l, t), nome_note(l, t),
+                                      nome_rallentamenti(l, t), nome_scheda_treno(l, t),
+                                      nome_planimetria(l), "generatore"}));
   EXPECT_EQ(leggi_file(cartella / nome_planimetria(l)).size(), 2199964u);
 
   std::string celle = leggi_file(cartella / nome_celle(l, t));
@@ -136,7 +134,6 @@ TEST(Generazione, AFailedStepOfAReplacementKeepsAWholeFileAndLeavesNoTemporary) 
                 passo == passo_file::sincronizza_cartella ? nuovi.at(nome) : "vecchio " + nome)
           << caso;
       std::vector<std::string> attesi = uscite;
-      attesi.push_back(std::string(nome_file_blocco));
       std::sort(attesi.begin(), attesi.end());
       EXPECT_EQ(cartella.contenuto(), attesi) << caso;
     }

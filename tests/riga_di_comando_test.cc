@@ -59,8 +59,8 @@ const std::vector<std::string> compilati = {nome_planimetria(l), nome_elementi(l
 const std::vector<std::string> documenti = {nome_note(l, t), nome_rallentamenti(l, t),
                                             nome_scheda_treno(l, t)};
 
-// The files of a directory, by name, a directory as its name and "/"; the
-// lock file left out.
+// The files of a directory, by name, a directory as its name and "/": every
+// file, so that a command leaving anything else in it shows.
 std::map<std::string, std::string> file_in(const cartella_temporanea& cartella,
                                            const std::string& sotto = "") {
   std::map<std::string, std::string> file;
@@ -69,7 +69,7 @@ std::map<std::string, std::string> file_in(const cartella_temporanea& cartella,
     std::string nome = voce.path().filename().string();
     if (voce.is_directory()) {
       file[nome + "/"] = "";
-    } else if (nome != ".generatore.blocco") {
+    } else {
       file[nome] = leggi_file(voce.path());
     }
   }

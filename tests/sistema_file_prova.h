@@ -80,11 +80,14 @@ class sistema_file_prova : public sistema_file {
   std::error_code cancella(const std::filesystem::path& percorso) override {
     return piattaforma_.cancella(percorso);
   }
-  std::error_code apri_blocco(const std::filesystem::path& percorso, maniglia_file& f) override {
-    return piattaforma_.apri_blocco(percorso, f);
+  std::error_code apri_blocco(const std::filesystem::path& cartella, maniglia_file& f) override {
+    return piattaforma_.apri_blocco(cartella, f);
   }
   std::error_code blocca(maniglia_file f, bool attendi) override {
     return piattaforma_.blocca(f, attendi);
+  }
+  std::error_code rilascia_blocco(maniglia_file f) override {
+    return piattaforma_.rilascia_blocco(f);
   }
 
  private:

@@ -36,12 +36,17 @@ class sistema_file {
   // Returns once the directory's entries (a rename into it) are on the disk.
   virtual std::error_code sincronizza_cartella(const std::filesystem::path& cartella) = 0;
   virtual std::error_code cancella(const std::filesystem::path& percorso) = 0;
-  // Opens the lock file `percorso`, creating it empty when missing.
-  virtual std::error_code apri_blocco(const std::filesystem::path& percorso, maniglia_file& f) = 0;
-  // Takes the exclusive lock of an open lock file, until it is closed. When
-  // another process holds it: waits when `attendi`, otherwise fails at once
-  // with std::errc::resource_unavailable_try_again.
+  // Opens the lock of the directory `cartella` (empty: the current one),
+  // which must exist. Nothing inside the directory is opened or created.
+  virtual std::error_code apri_blocco(const std::filesystem::path& cartella, maniglia_file& f) = 0;
+  // Takes the exclusive lock of an open directory lock. When another holds
+  // it: waits when `attendi`, otherwise fails at once with
+  // std::errc::resource_unavailable_try_again. A holder that ended without
+  // releasing it does not hold it.
   virtual std::error_code blocca(maniglia_file f, bool attendi) = 0;
+  // Releases a lock that blocca took and closes it; a lock not taken is
+  // closed with chiudi. On Windows the thread that took it must release it.
+  virtual std::error_code rilascia_blocco(maniglia_file f) = 0;
 };
 
 // The platform's own.

@@ -83,21 +83,19 @@ class sistema_posix : public sistema_file {
     return esito(::unlink(percorso.c_str()));
   }
 
-  std::error_code apri_blocco(const std::filesystem::path& percorso, maniglia_file& f) override {
-    int d = ::open(percorso.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    // A lock file that another user created may be read-only for this one:
-    // flock needs no write access.
-    if (d < 0 && errno == EACCES) {
-      d = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
-      if (d < 0) return std::make_error_code(std::errc::permission_denied);
-    }
+  // The directory itself is locked, so that nothing inside it is opened,
+  // created or followed. Its own path is followed when it is a symbolic link:
+  // a user may well name a directory through one, and the lock then belongs to
+  // the directory that the files go to, whichever path named it.
+  std::error_code apri_blocco(const std::filesystem::path& cartella, maniglia_file& f) override {
+    int d = ::open(cartella.empty() ? "." : cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (d < 0) return errore_sistema();
     f = d;
     return {};
   }
 
-  // flock rather than fcntl: its lock belongs to the open file, so that no
-  // other close of the same file in the process drops it.
+  // flock rather than fcntl: its lock belongs to the open directory, so that
+  // no other close of it in the process drops it, and it needs no write access.
   std::error_code blocca(maniglia_file f, bool attendi) override {
     int r;
     do r = ::flock(descrittore(f), LOCK_EX | (attendi ? 0 : LOCK_NB));
@@ -107,6 +105,9 @@ class sistema_posix : public sistema_file {
     }
     return esito(r);
   }
+
+  // Closing drops the lock.
+  std::error_code rilascia_blocco(maniglia_file f) override { return chiudi(f); }
 };
 
 }  // namespace

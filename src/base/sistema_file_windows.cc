@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <random>
+#include <string>
 
 namespace scenario {
 
@@ -75,31 +77,101 @@ class sistema_windows : public sistema_file {
     return DeleteFileW(percorso.c_str()) ? std::error_code{} : errore_sistema();
   }
 
-  std::error_code apri_blocco(const std::filesystem::path& percorso, maniglia_file& f) override {
-    const DWORD condivisione = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    HANDLE h = CreateFileW(percorso.c_str(), GENERIC_READ | GENERIC_WRITE, condivisione, nullptr,
-                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    // A lock file that another user created may be read-only for this one:
-    // LockFileEx needs read or write access, either.
-    if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED) {
-      h = CreateFileW(percorso.c_str(), GENERIC_READ, condivisione, nullptr, OPEN_EXISTING,
-                      FILE_ATTRIBUTE_NORMAL, nullptr);
-      if (h == INVALID_HANDLE_VALUE) return std::make_error_code(std::errc::permission_denied);
+  // A named mutex rather than a file: nothing is created in the directory,
+  // and a holder that dies leaves it abandoned, which the next one takes.
+  // Its name is that of the directory, as every process of the session
+  // spells it alike.
+  std::error_code apri_blocco(const std::filesystem::path& cartella, maniglia_file& f) override {
+    std::wstring nome;
+    if (std::error_code e = nome_della_cartella(cartella, nome)) return e;
+    std::uint64_t impronta = 14695981039346656037ull;
+    for (wchar_t c : nome) {
+      for (int ottetto : {c & 0xff, (c >> 8) & 0xff}) {
+        impronta = (impronta ^ static_cast<std::uint64_t>(ottetto)) * 1099511628211ull;
+      }
     }
-    if (h == INVALID_HANDLE_VALUE) return errore_sistema();
+    std::wstring nome_mutex = L"Local\\generatore-cartella-";
+    for (int spostamento = 60; spostamento >= 0; spostamento -= 4) {
+      nome_mutex += L"0123456789abcdef"[(impronta >> spostamento) & 0xf];
+    }
+    HANDLE h = CreateMutexW(nullptr, FALSE, nome_mutex.c_str());
+    if (h == nullptr) return errore_sistema();
     f = reinterpret_cast<maniglia_file>(h);
     return {};
   }
 
-  // The whole range of the file, held until the handle is closed.
   std::error_code blocca(maniglia_file f, bool attendi) override {
-    OVERLAPPED posizione{};
-    DWORD modo = LOCKFILE_EXCLUSIVE_LOCK | (attendi ? 0 : LOCKFILE_FAIL_IMMEDIATELY);
-    if (LockFileEx(maniglia(f), modo, 0, MAXDWORD, MAXDWORD, &posizione)) return {};
-    if (GetLastError() == ERROR_LOCK_VIOLATION || GetLastError() == ERROR_IO_PENDING) {
-      return std::make_error_code(std::errc::resource_unavailable_try_again);
+    switch (WaitForSingleObject(maniglia(f), attendi ? INFINITE : 0)) {
+      case WAIT_OBJECT_0:
+      case WAIT_ABANDONED:
+        return {};
+      case WAIT_TIMEOUT:
+        return std::make_error_code(std::errc::resource_unavailable_try_again);
+      default:
+        return errore_sistema();
     }
-    return errore_sistema();
+  }
+
+  std::error_code rilascia_blocco(maniglia_file f) override {
+    std::error_code e = ReleaseMutex(maniglia(f)) ? std::error_code{} : errore_sistema();
+    std::error_code chiusura = chiudi(f);
+    return e ? e : chiusura;
+  }
+
+ private:
+  // The directory's path in one spelling for all the ways of naming it: the
+  // path that the system finds on opening it (links and short names resolved),
+  // or when it gives none the full path; upper-cased, since names differing in
+  // case only are the same file, and without the long-path prefix or trailing
+  // separators. Fails when `cartella` is not an existing directory.
+  static std::error_code nome_della_cartella(const std::filesystem::path& cartella,
+                                             std::wstring& nome) {
+    const std::wstring percorso = cartella.empty() ? L"." : cartella.wstring();
+    HANDLE h = CreateFileW(percorso.c_str(), FILE_READ_ATTRIBUTES,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return errore_sistema();
+    BY_HANDLE_FILE_INFORMATION informazioni{};
+    if (!GetFileInformationByHandle(h, &informazioni)) {
+      std::error_code e = errore_sistema();
+      CloseHandle(h);
+      return e;
+    }
+    if (!(informazioni.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      CloseHandle(h);
+      return std::make_error_code(std::errc::not_a_directory);
+    }
+    nome.assign(MAX_PATH, L'\0');
+    DWORD n;
+    while ((n = GetFinalPathNameByHandleW(h, nome.data(), static_cast<DWORD>(nome.size()),
+                                          FILE_NAME_NORMALIZED | VOLUME_NAME_DOS)) >= nome.size()) {
+      nome.assign(n, L'\0');
+    }
+    CloseHandle(h);
+    if (n == 0) {
+      n = GetFullPathNameW(percorso.c_str(), 0, nullptr, nullptr);
+      if (n == 0) return errore_sistema();
+      nome.assign(n, L'\0');
+      n = GetFullPathNameW(percorso.c_str(), n, nome.data(), nullptr);
+      if (n == 0 || n >= nome.size()) return errore_sistema();
+    }
+    nome.resize(n);
+    if (nome.starts_with(L"\\\\?\\UNC\\")) {
+      nome.erase(0, 8);
+      nome.insert(0, L"\\\\");
+    } else if (nome.starts_with(L"\\\\?\\")) {
+      nome.erase(0, 4);
+    }
+    while (!nome.empty() && (nome.back() == L'\\' || nome.back() == L'/')) nome.pop_back();
+    if (nome.empty()) return {};
+    std::wstring maiuscolo(nome.size(), L'\0');
+    if (LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, nome.data(),
+                      static_cast<int>(nome.size()), maiuscolo.data(),
+                      static_cast<int>(maiuscolo.size()), nullptr, nullptr, 0) == 0) {
+      return errore_sistema();
+    }
+    nome = maiuscolo;
+    return {};
   }
 };
 
