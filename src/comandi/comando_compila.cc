@@ -9,10 +9,10 @@
 #include <string>
 
 #include "base/blocco_cartella.h"
+#include "base/cartella_uscita.h"
 #include "base/errore_file.h"
 #include "base/numeri_errore.h"
 #include "base/scrittore_file.h"
-#include "comandi/file_utente.h"
 #include "comandi/stampa_diagnostiche.h"
 #include "comandi/valori_opzioni.h"
 #include "compiler/lettore_campi.h"

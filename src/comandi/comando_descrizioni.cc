@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "base/blocco_cartella.h"
+#include "base/cartella_uscita.h"
 #include "base/scrittore_file.h"
-#include "comandi/file_utente.h"
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
@@ -30,7 +30,8 @@ int esporta(const opzioni_descrizioni& o, contesto_comando& c) {
   const std::string treno = treno_predefinito;
   crea_cartella_uscita(o.cartella);
   blocco_cartella blocco(o.cartella, c.errori);
-  std::vector<std::string> nomi{nome_descrizione_linea(linea), nome_descrizione_treno(linea, treno)};
+  std::vector<std::string> nomi{nome_descrizione_linea(linea),
+                                nome_descrizione_treno(linea, treno)};
   if (o.documenti) {
     nomi.insert(nomi.end(), {nome_note(linea, treno), nome_rallentamenti(linea, treno),
                              nome_scheda_treno(linea, treno)});

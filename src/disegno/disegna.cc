@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "base/blocco_cartella.h"
+#include "base/cartella_uscita.h"
 #include "base/errore_file.h"
 #include "base/scrittore_file.h"
 #include "disegno/etichette.h"
@@ -801,9 +802,7 @@ int esegui_disegno(const file_da_disegnare& file, const std::filesystem::path& c
     if (destinazione.empty()) destinazione = ".";
     // Only once the files have been read: a mistaken command leaves no
     // directory behind.
-    std::error_code creata;
-    std::filesystem::create_directories(destinazione, creata);
-    if (creata) throw errore_file(destinazione, creata.message());
+    crea_cartella_uscita(destinazione);
     blocco_cartella blocco(destinazione, errori);
     rimuovi_temporanei_rimasti(destinazione, nomi_disegni(*m, file.nome, opzioni.formato));
     for (const auto& p : disegna(*m, destinazione, file.nome, opzioni)) {

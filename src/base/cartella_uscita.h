@@ -1,6 +1,6 @@
 #pragma once
 
-// The directories that the subcommands write into: a failure throws
+// The directories that the commands write into: a failure throws
 // errore_file naming the directory and the reason.
 
 #include <filesystem>

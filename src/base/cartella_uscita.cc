@@ -1,4 +1,4 @@
-#include "comandi/file_utente.h"
+#include "base/cartella_uscita.h"
 
 #include <system_error>
 
