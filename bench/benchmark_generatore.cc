@@ -21,12 +21,12 @@
 
 #include "base/scrittore_file.h"
 #include "descrizione_sintetica.h"
-#include "run/finestra.h"
-#include "run/generazione.h"
-#include "run/memorizza_percorso.h"
-#include "run/nomi_file.h"
-#include "sources/dati_linea.h"
-#include "sources/dati_treno.h"
+#include "generazione/finestra.h"
+#include "generazione/generazione.h"
+#include "generazione/memorizza_percorso.h"
+#include "generazione/nomi_file.h"
+#include "descrizioni_incorporate/dati_linea.h"
+#include "descrizioni_incorporate/dati_treno.h"
 
 namespace scenario::banco {
 

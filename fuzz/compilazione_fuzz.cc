@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "base/numeri_errore.h"
-#include "compiler/memorizza_dati.h"
-#include "output/codici_controllo.h"
-#include "output/file_compilati.h"
-#include "output/passata_finale.h"
+#include "compilazione/memorizza_dati.h"
+#include "compilazione/codici_controllo.h"
+#include "file_compilati/file_compilati.h"
+#include "compilazione/passata_finale.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "output/file_compilati.h"
-#include "output/lettura_file_compilati.h"
+#include "file_compilati/file_compilati.h"
+#include "file_compilati/lettura_file_compilati.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "compiler/lettore_campi.h"
-#include "model/errore_esecuzione.h"
+#include "compilazione/lettore_campi.h"
+#include "modello/errore_esecuzione.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
   if (dimensione < 1 || dimensione > (1 << 16)) return 0;

@@ -1,4 +1,4 @@
-#include "model/arrotonda.h"
+#include "modello/arrotonda.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "output/codici_controllo.h"
+#include "compilazione/codici_controllo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "compiler/compilatore_linea.h"
+#include "compilazione/compilatore_linea.h"
 
 #include <gtest/gtest.h>
 
 #include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
-#include "compiler/memorizza_dati.h"
-#include "compiler/progressive.h"
-#include "run/nomi_file.h"
+#include "compilazione/memorizza_dati.h"
+#include "compilazione/progressive.h"
+#include "generazione/nomi_file.h"
 #include "linea_di_prova.h"
-#include "model/errore_esecuzione.h"
+#include "modello/errore_esecuzione.h"
 
 namespace scenario {
 namespace {

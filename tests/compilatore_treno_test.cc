@@ -1,4 +1,4 @@
-#include "compiler/compilatore_treno.h"
+#include "compilazione/compilatore_treno.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 
 #include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
-#include "compiler/lettore_campi.h"
-#include "compiler/memorizza_dati.h"
-#include "model/errore_esecuzione.h"
-#include "run/nomi_file.h"
+#include "compilazione/lettore_campi.h"
+#include "compilazione/memorizza_dati.h"
+#include "modello/errore_esecuzione.h"
+#include "generazione/nomi_file.h"
 
 namespace scenario {
 namespace {

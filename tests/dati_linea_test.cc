@@ -1,6 +1,6 @@
 // The built-in line description as written, and compiled on its own.
 
-#include "sources/dati_linea.h"
+#include "descrizioni_incorporate/dati_linea.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@
 
 #include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
-#include "compiler/memorizza_dati.h"
-#include "output/file_compilati.h"
-#include "run/generazione.h"
-#include "run/nomi_file.h"
-#include "sources/luoghi.h"
+#include "compilazione/memorizza_dati.h"
+#include "file_compilati/file_compilati.h"
+#include "generazione/generazione.h"
+#include "generazione/nomi_file.h"
+#include "descrizioni_incorporate/luoghi.h"
 
 namespace scenario {
 namespace {

@@ -1,4 +1,4 @@
-#include "documents/dati_note.h"
+#include "documenti/dati_note.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <regex>
 
 #include "documento_prova.h"
-#include "run/nomi_file.h"
-#include "sources/luoghi.h"
+#include "generazione/nomi_file.h"
+#include "descrizioni_incorporate/luoghi.h"
 
 namespace scenario {
 namespace {

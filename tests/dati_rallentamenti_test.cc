@@ -1,12 +1,12 @@
-#include "documents/dati_rallentamenti.h"
+#include "documenti/dati_rallentamenti.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
 #include "documento_prova.h"
-#include "run/nomi_file.h"
-#include "sources/luoghi.h"
+#include "generazione/nomi_file.h"
+#include "descrizioni_incorporate/luoghi.h"
 
 namespace scenario {
 namespace {

@@ -1,4 +1,4 @@
-#include "sources/dati_treno.h"
+#include "descrizioni_incorporate/dati_treno.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "cartella_temporanea.h"
-#include "compiler/compilatore_treno.h"
-#include "compiler/lettore_campi.h"
-#include "model/arrotonda.h"
-#include "run/nomi_file.h"
-#include "sources/luoghi.h"
-#include "sources/scrivi_righe.h"
+#include "compilazione/compilatore_treno.h"
+#include "compilazione/lettore_campi.h"
+#include "modello/arrotonda.h"
+#include "generazione/nomi_file.h"
+#include "descrizioni_incorporate/luoghi.h"
+#include "descrizioni_incorporate/scrivi_righe.h"
 
 namespace scenario {
 namespace {

@@ -7,10 +7,10 @@
 
 #include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
-#include "run/generazione.h"
-#include "run/nomi_file.h"
-#include "sources/dati_linea.h"
-#include "sources/dati_treno.h"
+#include "generazione/generazione.h"
+#include "generazione/nomi_file.h"
+#include "descrizioni_incorporate/dati_linea.h"
+#include "descrizioni_incorporate/dati_treno.h"
 #include "varianti_descrizione.h"
 
 namespace scenario {

@@ -6,10 +6,10 @@
 
 #include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
-#include "compiler/memorizza_dati.h"
-#include "output/passata_finale.h"
-#include "sources/dati_linea.h"
-#include "sources/dati_treno.h"
+#include "compilazione/memorizza_dati.h"
+#include "compilazione/passata_finale.h"
+#include "descrizioni_incorporate/dati_linea.h"
+#include "descrizioni_incorporate/dati_treno.h"
 
 namespace scenario {
 namespace {

@@ -14,7 +14,7 @@
 #include "base/blocco_cartella.h"
 #include "cartella_temporanea.h"
 #include "esegui_generatore.h"
-#include "run/errore.h"
+#include "generazione/errore.h"
 #include "scenario_di_prova.h"
 
 namespace scenario {

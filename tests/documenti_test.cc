@@ -10,13 +10,13 @@
 
 #include "cartella_temporanea.h"
 #include "documento_prova.h"
-#include "documents/dati_note.h"
-#include "documents/dati_rallentamenti.h"
-#include "documents/dati_scheda.h"
-#include "run/errore.h"
-#include "run/generazione.h"
-#include "run/nomi_file.h"
-#include "sources/scrivi_righe.h"
+#include "documenti/dati_note.h"
+#include "documenti/dati_rallentamenti.h"
+#include "documenti/dati_scheda.h"
+#include "generazione/errore.h"
+#include "generazione/generazione.h"
+#include "generazione/nomi_file.h"
+#include "descrizioni_incorporate/scrivi_righe.h"
 
 namespace scenario {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cartella_temporanea.h"
-#include "model/modello.h"
+#include "modello/modello.h"
 
 namespace scenario::prova {
 

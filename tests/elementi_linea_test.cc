@@ -1,4 +1,4 @@
-#include "compiler/elementi_linea.h"
+#include "compilazione/elementi_linea.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/numeri_errore.h"
-#include "model/errore_esecuzione.h"
+#include "modello/errore_esecuzione.h"
 
 namespace scenario {
 namespace {

@@ -1,4 +1,4 @@
-#include "run/errore.h"
+#include "generazione/errore.h"
 
 #include <gtest/gtest.h>
 

@@ -22,10 +22,10 @@
 #include "base/sistema_file.h"
 #include "cartella_temporanea.h"
 #include "esegui_generatore.h"
-#include "run/errore.h"
-#include "run/finestra.h"
-#include "run/generazione.h"
-#include "run/nomi_file.h"
+#include "generazione/errore.h"
+#include "generazione/finestra.h"
+#include "generazione/generazione.h"
+#include "generazione/nomi_file.h"
 
 namespace scenario {
 namespace {

@@ -1,4 +1,4 @@
-#include "output/file_compilati.h"
+#include "file_compilati/file_compilati.h"
 
 #include <gtest/gtest.h>
 

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "base/numeri_errore.h"
-#include "run/errore.h"
-#include "run/finestra.h"
-#include "run/memorizza_percorso.h"
+#include "generazione/errore.h"
+#include "generazione/finestra.h"
+#include "generazione/memorizza_percorso.h"
 
 namespace scenario {
 namespace {

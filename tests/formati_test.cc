@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cartella_temporanea.h"
-#include "compiler/grammatica.h"
+#include "compilazione/grammatica.h"
 
 namespace scenario {
 namespace {

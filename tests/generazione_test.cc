@@ -11,9 +11,9 @@
 #include "base/scrittore_file.h"
 #include "cartella_temporanea.h"
 #include "esegui_generatore.h"
-#include "run/errore.h"
-#include "run/generazione.h"
-#include "run/nomi_file.h"
+#include "generazione/errore.h"
+#include "generazione/generazione.h"
+#include "generazione/nomi_file.h"
 #include "sistema_file_prova.h"
 
 namespace scenario {

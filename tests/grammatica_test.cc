@@ -1,13 +1,13 @@
-#include "compiler/grammatica.h"
+#include "compilazione/grammatica.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
-#include "compiler/compilatore_treno.h"
-#include "compiler/lettore_campi.h"
-#include "model/modello.h"
+#include "compilazione/compilatore_treno.h"
+#include "compilazione/lettore_campi.h"
+#include "modello/modello.h"
 
 namespace scenario {
 namespace {

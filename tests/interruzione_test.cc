@@ -13,10 +13,10 @@
 #include <sstream>
 
 #include "cartella_temporanea.h"
-#include "run/errore.h"
-#include "run/finestra.h"
-#include "run/generazione.h"
-#include "run/nomi_file.h"
+#include "generazione/errore.h"
+#include "generazione/finestra.h"
+#include "generazione/generazione.h"
+#include "generazione/nomi_file.h"
 #include "sistema_file_prova.h"
 
 namespace scenario {

@@ -1,4 +1,4 @@
-#include "compiler/lettore_campi.h"
+#include "compilazione/lettore_campi.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cartella_temporanea.h"
-#include "model/errore_esecuzione.h"
+#include "modello/errore_esecuzione.h"
 
 namespace scenario {
 namespace {

@@ -1,10 +1,10 @@
-#include "output/lettura_file_compilati.h"
+#include "file_compilati/lettura_file_compilati.h"
 
 #include <gtest/gtest.h>
 
 #include "base/errore_file.h"
 #include "cartella_temporanea.h"
-#include "output/file_compilati.h"
+#include "file_compilati/file_compilati.h"
 #include "scenario_di_prova.h"
 
 namespace scenario {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "compiler/compilatore_linea.h"
-#include "model/modello.h"
+#include "compilazione/compilatore_linea.h"
+#include "modello/modello.h"
 
 namespace scenario::prova {
 

@@ -1,4 +1,4 @@
-#include "compiler/memorizza_dati.h"
+#include "compilazione/memorizza_dati.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The steps after the compile: what reaches the compiled files, and when none
 // is written.
 
-#include "run/memorizza_percorso.h"
+#include "generazione/memorizza_percorso.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 #include "base/numeri_errore.h"
 #include "base/scrittore_file.h"
 #include "cartella_temporanea.h"
-#include "output/file_compilati.h"
-#include "run/errore.h"
-#include "run/generazione.h"
-#include "run/nomi_file.h"
+#include "file_compilati/file_compilati.h"
+#include "generazione/errore.h"
+#include "generazione/generazione.h"
+#include "generazione/nomi_file.h"
 
 namespace scenario {
 namespace {

@@ -1,4 +1,4 @@
-#include "model/modello.h"
+#include "modello/modello.h"
 
 #include <gtest/gtest.h>
 

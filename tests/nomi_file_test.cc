@@ -1,4 +1,4 @@
-#include "run/nomi_file.h"
+#include "generazione/nomi_file.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cartella_temporanea.h"
-#include "run/errore.h"
+#include "generazione/errore.h"
 
 namespace scenario {
 namespace {

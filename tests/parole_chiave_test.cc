@@ -1,4 +1,4 @@
-#include "compiler/parole_chiave.h"
+#include "compilazione/parole_chiave.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "output/passata_finale.h"
+#include "compilazione/passata_finale.h"
 
 #include <gtest/gtest.h>
 

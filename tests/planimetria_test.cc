@@ -1,4 +1,4 @@
-#include "compiler/planimetria.h"
+#include "compilazione/planimetria.h"
 
 #include <gtest/gtest.h>
 

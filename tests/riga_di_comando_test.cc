@@ -19,12 +19,12 @@
 
 #include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
-#include "compiler/lettore_campi.h"
+#include "compilazione/lettore_campi.h"
 #include "esegui_generatore.h"
-#include "output/file_compilati.h"
-#include "run/errore.h"
-#include "run/generazione.h"
-#include "run/nomi_file.h"
+#include "file_compilati/file_compilati.h"
+#include "generazione/errore.h"
+#include "generazione/generazione.h"
+#include "generazione/nomi_file.h"
 
 #ifdef __SANITIZE_ADDRESS__
 #define CON_ADDRESS_SANITIZER

@@ -7,15 +7,15 @@
 #include <string>
 
 #include "cartella_temporanea.h"
-#include "compiler/memorizza_dati.h"
-#include "model/modello.h"
-#include "output/codici_controllo.h"
-#include "output/file_compilati.h"
-#include "output/passata_finale.h"
-#include "run/generazione.h"
-#include "run/nomi_file.h"
-#include "sources/dati_linea.h"
-#include "sources/dati_treno.h"
+#include "compilazione/memorizza_dati.h"
+#include "modello/modello.h"
+#include "compilazione/codici_controllo.h"
+#include "file_compilati/file_compilati.h"
+#include "compilazione/passata_finale.h"
+#include "generazione/generazione.h"
+#include "generazione/nomi_file.h"
+#include "descrizioni_incorporate/dati_linea.h"
+#include "descrizioni_incorporate/dati_treno.h"
 
 namespace scenario::prova {
 

@@ -5,14 +5,14 @@
 #include <map>
 
 #include "cartella_temporanea.h"
-#include "compiler/memorizza_dati.h"
-#include "model/modello.h"
-#include "output/passata_finale.h"
-#include "run/generazione.h"
-#include "run/nomi_file.h"
-#include "sources/dati_linea.h"
-#include "sources/dati_treno.h"
-#include "sources/luoghi.h"
+#include "compilazione/memorizza_dati.h"
+#include "modello/modello.h"
+#include "compilazione/passata_finale.h"
+#include "generazione/generazione.h"
+#include "generazione/nomi_file.h"
+#include "descrizioni_incorporate/dati_linea.h"
+#include "descrizioni_incorporate/dati_treno.h"
+#include "descrizioni_incorporate/luoghi.h"
 
 namespace scenario {
 namespace {

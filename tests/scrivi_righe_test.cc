@@ -1,4 +1,4 @@
-#include "sources/scrivi_righe.h"
+#include "descrizioni_incorporate/scrivi_righe.h"
 
 #include <gtest/gtest.h>
 

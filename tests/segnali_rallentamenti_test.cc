@@ -1,4 +1,4 @@
-#include "compiler/segnali_rallentamenti.h"
+#include "compilazione/segnali_rallentamenti.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "documents/tabella_documento.h"
+#include "documenti/tabella_documento.h"
 
 #include <gtest/gtest.h>
 

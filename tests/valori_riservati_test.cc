@@ -11,9 +11,9 @@
 #include "base/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "esegui_generatore.h"
-#include "run/errore.h"
-#include "run/finestra.h"
-#include "run/memorizza_percorso.h"
+#include "generazione/errore.h"
+#include "generazione/finestra.h"
+#include "generazione/memorizza_percorso.h"
 
 namespace scenario {
 namespace {

@@ -22,12 +22,12 @@
 #include <string_view>
 #include <vector>
 
-#include "model/modello.h"
-#include "output/file_compilati.h"
-#include "run/errore.h"
-#include "run/finestra.h"
-#include "run/memorizza_percorso.h"
-#include "run/nomi_file.h"
+#include "modello/modello.h"
+#include "file_compilati/file_compilati.h"
+#include "generazione/errore.h"
+#include "generazione/finestra.h"
+#include "generazione/memorizza_percorso.h"
+#include "generazione/nomi_file.h"
 
 namespace scenario::prova {
 

@@ -15,12 +15,12 @@
 #include "base/scrittore_file.h"
 #include "comandi/stampa_diagnostiche.h"
 #include "comandi/valori_opzioni.h"
-#include "compiler/lettore_campi.h"
+#include "compilazione/lettore_campi.h"
 #include "piattaforma/osserva_file.h"
-#include "run/errore.h"
-#include "run/finestra.h"
-#include "run/memorizza_percorso.h"
-#include "run/nomi_file.h"
+#include "generazione/errore.h"
+#include "generazione/finestra.h"
+#include "generazione/memorizza_percorso.h"
+#include "generazione/nomi_file.h"
 
 namespace scenario {
 

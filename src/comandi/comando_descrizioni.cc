@@ -7,14 +7,14 @@
 #include "base/blocco_cartella.h"
 #include "base/cartella_uscita.h"
 #include "base/scrittore_file.h"
-#include "documents/dati_note.h"
-#include "documents/dati_rallentamenti.h"
-#include "documents/dati_scheda.h"
-#include "run/errore.h"
-#include "run/generazione.h"
-#include "run/nomi_file.h"
-#include "sources/dati_linea.h"
-#include "sources/dati_treno.h"
+#include "documenti/dati_note.h"
+#include "documenti/dati_rallentamenti.h"
+#include "documenti/dati_scheda.h"
+#include "generazione/errore.h"
+#include "generazione/generazione.h"
+#include "generazione/nomi_file.h"
+#include "descrizioni_incorporate/dati_linea.h"
+#include "descrizioni_incorporate/dati_treno.h"
 
 namespace scenario {
 

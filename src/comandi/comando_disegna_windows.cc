@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "run/errore.h"
+#include "generazione/errore.h"
 
 namespace scenario {
 

@@ -8,7 +8,7 @@
 
 #include "base/numeri_errore.h"
 #include "comandi/valori_opzioni.h"
-#include "run/errore.h"
+#include "generazione/errore.h"
 
 namespace scenario {
 

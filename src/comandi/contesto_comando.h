@@ -4,7 +4,7 @@
 #include <functional>
 #include <iosfwd>
 
-#include "run/finestra.h"
+#include "generazione/finestra.h"
 
 namespace scenario {
 

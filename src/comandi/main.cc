@@ -9,8 +9,8 @@
 #include "comandi/riga_di_comando.h"
 #include "piattaforma/cartella_programma.h"
 #include "piattaforma/console.h"
-#include "run/errore.h"
-#include "run/finestra_programma.h"
+#include "generazione/errore.h"
+#include "generazione/finestra_programma.h"
 
 namespace {
 

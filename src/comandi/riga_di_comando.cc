@@ -11,9 +11,9 @@
 #include "comandi/comando_disegna.h"
 #include "comandi/comando_ispeziona.h"
 #include "comandi/comando_spiega.h"
-#include "run/errore.h"
-#include "run/finestra.h"
-#include "run/generazione.h"
+#include "generazione/errore.h"
+#include "generazione/finestra.h"
+#include "generazione/generazione.h"
 
 namespace scenario {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "base/testo_visibile.h"
-#include "model/diagnostica.h"
+#include "modello/diagnostica.h"
 
 namespace scenario {
 

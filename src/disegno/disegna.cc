@@ -23,7 +23,7 @@
 #include "disegno/etichette.h"
 #include "ispezione/curve_ritrovate.h"
 #include "ispezione/tabella_elementi.h"
-#include "output/lettura_file_compilati.h"
+#include "file_compilati/lettura_file_compilati.h"
 #include "piattaforma/osserva_file.h"
 
 namespace scenario {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/modello.h"
+#include "modello/modello.h"
 
 namespace scenario {
 

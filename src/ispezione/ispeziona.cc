@@ -7,9 +7,9 @@
 #include "base/lettura_file.h"
 #include "ispezione/curve_ritrovate.h"
 #include "ispezione/tabella_elementi.h"
-#include "model/arrotonda.h"
-#include "output/codici_controllo.h"
-#include "output/file_compilati.h"
+#include "modello/arrotonda.h"
+#include "compilazione/codici_controllo.h"
+#include "file_compilati/file_compilati.h"
 
 namespace scenario {
 

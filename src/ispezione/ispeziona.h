@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "ispezione/rapporto.h"
-#include "model/modello.h"
-#include "output/lettura_file_compilati.h"
+#include "modello/modello.h"
+#include "file_compilati/lettura_file_compilati.h"
 
 namespace scenario {
 

@@ -1,6 +1,6 @@
 #include "ispezione/tabella_elementi.h"
 
-#include "model/arrotonda.h"
+#include "modello/arrotonda.h"
 
 namespace scenario {
 

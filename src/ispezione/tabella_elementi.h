@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/modello.h"
+#include "modello/modello.h"
 
 namespace scenario {
 

@@ -5,19 +5,19 @@
 #include <iostream>
 #include <memory>
 
-#include "compiler/memorizza_dati.h"
-#include "documents/dati_note.h"
-#include "documents/dati_rallentamenti.h"
-#include "documents/dati_scheda.h"
-#include "model/modello.h"
+#include "compilazione/memorizza_dati.h"
+#include "documenti/dati_note.h"
+#include "documenti/dati_rallentamenti.h"
+#include "documenti/dati_scheda.h"
+#include "modello/modello.h"
 #include "piattaforma/cartella_programma.h"
-#include "run/errore.h"
-#include "run/finestra_programma.h"
-#include "run/generazione.h"
-#include "run/memorizza_percorso.h"
-#include "run/nomi_file.h"
-#include "sources/dati_linea.h"
-#include "sources/dati_treno.h"
+#include "generazione/errore.h"
+#include "generazione/finestra_programma.h"
+#include "generazione/generazione.h"
+#include "generazione/memorizza_percorso.h"
+#include "generazione/nomi_file.h"
+#include "descrizioni_incorporate/dati_linea.h"
+#include "descrizioni_incorporate/dati_treno.h"
 
 int main(int, char** argv) {
   using namespace scenario;

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "piattaforma/cartella_programma.h"
-#include "run/finestra_programma.h"
-#include "run/generazione.h"
+#include "generazione/finestra_programma.h"
+#include "generazione/generazione.h"
 
 namespace {
 

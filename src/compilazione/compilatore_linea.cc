@@ -1,0 +1,310 @@
+#include "compilazione/compilatore_linea.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "base/numeri_errore.h"
+#include "compilazione/cella_riservata.h"
+#include "compilazione/elementi_linea.h"
+#include "compilazione/grammatica.h"
+#include "compilazione/lavoro_linea.h"
+#include "compilazione/parole_chiave.h"
+#include "compilazione/planimetria.h"
+#include "compilazione/progressive.h"
+#include "compilazione/sezioni.h"
+#include "modello/errore_esecuzione.h"
+
+namespace scenario {
+
+namespace {
+
+// A section header: not a dash field, and bracketed.
+bool intestazione(std::string_view campo) {
+  size_t inizio = campo.find_first_not_of(' ');
+  if (inizio != std::string_view::npos && campo[inizio] == '-') return false;
+  return contiene(campo, "[") && contiene(campo, "]");
+}
+
+enum class esito_elementi { prosegui, fine_file, oltre_la_griglia, fermata };
+
+class compilazione_linea {
+ public:
+  compilazione_linea(modello& m, lettore_campi& file, const opzioni_compilazione& opzioni,
+                     const std::function<void()>& letta)
+      : m_(m), file_(file), opzioni_(opzioni), letta_(letta) {}
+
+  // Returns false after an error that ends the compile.
+  bool cerca_generale() {
+    if (scenario::cerca_generale(file_)) return true;
+    return ferma(numero_errore::generale_mancante, {}, luogo_sorgente{file_.nome()});
+  }
+
+  bool sezione_generale() {
+    // No end test between the dash reads: a file ending in dashes here is a
+    // read past its end.
+    while (std::optional<std::string> campo = prossima_voce(file_, trattini_generale, false)) {
+      voce_ = campo_letto::ultimo(file_);
+      bool riconosciuta = false;
+      if (!valori_generali(*campo, riconosciuta)) return false;
+      file_.chiudi_riga();
+      if (!riconosciuta) avvisa_se_sconosciuta(file_, *campo, grammatica::formato::linea, true);
+      if (intestazione(*campo)) break;
+    }
+    return true;
+  }
+
+  esito_elementi sezioni_elementi(lavoro_linea& w) {
+    while (std::optional<std::string> campo = prossima_voce(file_, trattini_elementi)) {
+      voce_ = campo_letto::ultimo(file_);
+      bool riconosciuta = false;
+      esito_elementi esito;
+      {
+        sorveglia_cella_riservata sorveglianza(m_, file_);
+        esito = esamina_voce(*campo, w, riconosciuta);
+      }
+      if (esito != esito_elementi::prosegui) return esito;
+      file_.chiudi_riga();
+      if (!riconosciuta) avvisa_se_sconosciuta(file_, *campo, grammatica::formato::linea, false);
+    }
+    return esito_elementi::fine_file;
+  }
+
+  // The reading of the file is over, whichever way: the caller's step (the
+  // deletion of a description file) runs once, before anything is recorded.
+  void chiudi() {
+    if (chiusa_) return;
+    chiusa_ = true;
+    if (letta_) letta_();
+  }
+
+ private:
+  bool ferma(int32_t numero, std::optional<int32_t> posizione, luogo_sorgente luogo) {
+    chiudi();
+    registra_errore(m_, numero, posizione, std::move(luogo));
+    return false;
+  }
+
+  bool ferma(int32_t numero, const campo_letto& campo) {
+    return ferma(numero, std::nullopt, campo.luogo());
+  }
+
+  int32_t leggi_i32(campo_letto& campo) {
+    int32_t valore = file_.leggi_i32();
+    campo = campo_letto::ultimo(file_);
+    return valore;
+  }
+
+  // Every test of the general section looks at the same keyword; each that
+  // matches reads its own values. Returns false after an error that ends
+  // the compile.
+  bool valori_generali(const std::string& campo, bool& riconosciuta) {
+    auto prova = [&](const grammatica::voce& v) {
+      if (!grammatica::corrisponde(v, campo)) return false;
+      riconosciuta = true;
+      file_.inizia_riga(v);
+      return true;
+    };
+    if (prova(grammatica::lunghezza_percorso)) {
+      campo_letto campo_lunghezza;
+      int32_t lunghezza = leggi_i32(campo_lunghezza);
+      m_.elementi[elemento_linea].fine = lunghezza;
+      // A negative length would size the grid and the plan below their
+      // first cells; it is refused like one that is too long.
+      int32_t massima = std::min(opzioni_.lunghezza_massima, lunghezza_massima_percorso);
+      if (lunghezza > massima || lunghezza < 0) {
+        return ferma(numero_errore::lunghezza_eccessiva, campo_lunghezza);
+      }
+      dimensiona(m_, lunghezza);
+    }
+    if (prova(grammatica::progressiva_tre)) {
+      leggi_progressiva(elemento_progressiva_tre);
+    }
+    if (prova(grammatica::progressiva_due)) {
+      leggi_progressiva(elemento_progressiva_due);
+    }
+    if (prova(grammatica::progressiva_uno)) {
+      leggi_progressiva(elemento_progressiva_uno);
+    }
+    elemento& sfondo = m_.elementi[elemento_testata_percorso];
+    if (prova(grammatica::sfondo_uno)) sfondo.inizio = file_.leggi_i32();
+    if (prova(grammatica::sfondo_due)) sfondo.posizione = file_.leggi_i32();
+    if (prova(grammatica::sfondo_tre)) sfondo.fine = file_.leggi_i32();
+    if (prova(grammatica::ripetizione_segnali)) {
+      return ripetizione_segnali(campo);
+    }
+    return true;
+  }
+
+  void leggi_progressiva(int record) {
+    elemento& e = m_.elementi[static_cast<size_t>(record)];
+    e.inizio = file_.leggi_i32();
+    e.fine = file_.leggi_i32();
+    e.posizione = file_.leggi_i32();
+  }
+
+  // The zone with signals repeated in the cab, and its code count.
+  bool ripetizione_segnali(const std::string& campo) {
+    elemento& zona = m_.elementi[elemento_testata_treno];
+    campo_letto campo_inizio, campo_fine;
+    zona.inizio = leggi_i32(campo_inizio);
+    zona.fine = leggi_i32(campo_fine);
+    if (zona.inizio % 50 != 0) {
+      return ferma(numero_errore::ripetizione_inizio_non_multiplo, campo_inizio);
+    }
+    if (zona.fine % 50 != 0) return ferma(numero_errore::ripetizione_fine_non_multipla, campo_fine);
+    if (contiene(campo, "4")) {
+      zona.posizione = 4;
+    } else if (contiene(campo, "9")) {
+      zona.posizione = 9;
+    } else {
+      return ferma(numero_errore::ripetizione_senza_codici, voce_);
+    }
+    if (zona.fine == 0) zona.posizione = 0;
+    return true;
+  }
+
+  // A row at `p` lies beyond the grid when (p + 100) / 50 exceeds the last
+  // cell. A board before the first cell lies outside it as well.
+  bool fuori_griglia(int32_t p, const campo_letto& campo, bool cartello = false) {
+    bool oltre = m_.n_celle < (static_cast<double>(p) + 100) / 50;
+    if (cartello && cella_cartello(p) < 0) oltre = true;
+    if (oltre) registra_errore(m_, numero_errore::oltre_la_griglia, p, campo.luogo());
+    return oltre;
+  }
+
+  // A placing step refused the row, recording its own error.
+  esito_elementi ferma_elementi() {
+    chiudi();
+    return esito_elementi::fermata;
+  }
+
+  // Every test of the item sections looks at the same keyword; each that
+  // matches reads its own values.
+  esito_elementi esamina_voce(const std::string& campo, lavoro_linea& w, bool& riconosciuta) {
+    auto prova = [&](const grammatica::voce& v, bool letta = true) {
+      if (!grammatica::corrisponde(v, campo)) return false;
+      riconosciuta = true;
+      if (letta) file_.inizia_riga(v);
+      return letta;
+    };
+    const luoghi_riga riga{&file_};
+    campo_letto primo;
+    if (prova(grammatica::pendenza)) {
+      int32_t p = leggi_i32(primo);
+      int32_t g = file_.leggi_i32();
+      if (fuori_griglia(p, primo)) return esito_elementi::oltre_la_griglia;
+      // The grid keeps gradient + 100 in one byte.
+      if (g < -100 || g > 155) {
+        registra_avviso(
+            m_, numero_avviso::valore_troncato, riga.campo(1).luogo(),
+            "gradient " + std::to_string(g) + " outside -100 to 155 reads as " +
+                std::to_string(static_cast<uint8_t>(static_cast<uint32_t>(g) + 100u) - 100));
+      }
+      memo_pendenza(m_, w, p, g, riga);
+    }
+    // Without the plan a curve row is not read: its numbers come back as
+    // fields that match nothing.
+    if (prova(grammatica::curva, m_.scrivi_planimetria != 0)) {
+      int32_t s = leggi_i32(primo);
+      campo_letto campo_l;
+      int32_t l = leggi_i32(campo_l);
+      if (fuori_griglia(s, primo)) return esito_elementi::oltre_la_griglia;
+      if (!memo_curva(m_, w.metro, s, l, campo, voce_, campo_l)) return ferma_elementi();
+    }
+    if (prova(grammatica::montagna)) {
+      int32_t inizio = leggi_i32(primo);
+      int32_t fine = file_.leggi_i32();
+      int32_t tipo = file_.leggi_i32();
+      if (fuori_griglia(inizio, primo)) return esito_elementi::oltre_la_griglia;
+      if (!memo_montagna(m_, inizio, fine, tipo, riga)) return ferma_elementi();
+    }
+    if (prova(grammatica::indicatori_v_max)) {
+      int32_t posizione = leggi_i32(primo);
+      int32_t vas = file_.leggi_i32();
+      int32_t vbs = file_.leggi_i32();
+      int32_t vcs = file_.leggi_i32();
+      int16_t strisces = file_.leggi_i16();
+      int32_t vad = file_.leggi_i32();
+      int32_t vbd = file_.leggi_i32();
+      int32_t vcd = file_.leggi_i32();
+      int16_t strisced = file_.leggi_i16();
+      if (fuori_griglia(posizione, primo, true)) return esito_elementi::oltre_la_griglia;
+      if (!memo_indicatori_v_max(m_, posizione, vas, vbs, vcs, strisces, vad, vbd, vcd, strisced,
+                                 riga)) {
+        return ferma_elementi();
+      }
+    }
+    if (prova(grammatica::cartello_indicatore)) {
+      int32_t p = leggi_i32(primo);
+      std::string testo = file_.leggi_testo();
+      if (fuori_griglia(p, primo, true)) return esito_elementi::oltre_la_griglia;
+      if (!memo_cartello_indicatore(m_, w, p, testo, riga)) return ferma_elementi();
+    }
+    return esito_elementi::prosegui;
+  }
+
+  modello& m_;
+  lettore_campi& file_;
+  const opzioni_compilazione& opzioni_;
+  const std::function<void()>& letta_;
+  bool chiusa_ = false;
+  campo_letto voce_;  // the keyword field of the row being examined
+};
+
+}  // namespace
+
+bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& opzioni,
+                   const std::function<void()>& letta) {
+  // Nothing sized by an earlier compile survives: a file without a length
+  // row leaves the grid and the plan unsized, and their first use fails.
+  m.celle.clear();
+  for (auto& coordinata : m.planimetria) coordinata.dimensiona(0);
+  m.n_celle = 0;
+  m.metri_totali = 0;
+  m.primo_testo_cartello = primo_elemento_testo + 1;
+
+  file.avvisa_in(m);
+  compilazione_linea c(m, file, opzioni, letta);
+  if (!c.cerca_generale()) return false;
+  if (!c.sezione_generale()) return false;
+  // Every step after this one sizes nothing: without a length there is no
+  // grid for them, whatever rows follow.
+  if (!m.griglia_dimensionata()) {
+    throw errore_esecuzione("no 'lunghezza percorso' row in the general section",
+                            file.luogo_file());
+  }
+
+  bool scritte = false;
+  for (int r : {elemento_progressiva_tre, elemento_progressiva_due, elemento_progressiva_uno}) {
+    const elemento& e = m.elementi[static_cast<size_t>(r)];
+    scritte = scritte || e.inizio != 0 || e.fine != 0 || e.posizione != 0;
+  }
+  bool azzerate = false;
+  try {
+    azzerate = progressive_ordina(m);
+  } catch (errore_esecuzione& e) {
+    // The rows are sorted by now: the file as a whole is at fault.
+    e.luogo = file.luogo_file();
+    throw;
+  }
+  if (azzerate && scritte) {
+    registra_avviso(m, numero_avviso::progressive_azzerate, file.luogo_file(),
+                    "two of them share the greatest start, or their starts add up to 0 and no "
+                    "chainage is above 0");
+  }
+  m.n_gallerie = 0;
+  lavoro_linea w;
+  if (m.scrivi_planimetria != 0) semina_planimetria(m);
+
+  esito_elementi esito = c.sezioni_elementi(w);
+  m.primo_testo_cartello = w.indice_testo + 1;
+  if (esito == esito_elementi::fermata) return false;
+
+  c.chiudi();
+  coda_pendenze(m, w);
+  if (m.scrivi_planimetria != 0) coda_planimetria(m, w.metro);
+  return true;
+}
+
+}  // namespace scenario

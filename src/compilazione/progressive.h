@@ -1,0 +1,15 @@
+#pragma once
+
+#include "modello/modello.h"
+
+namespace scenario {
+
+// Redistributes the three kilometric progressives of records 81 ("tre"),
+// 82 ("due") and 83 ("uno"), each (start, chainage, flag) in inizio, fine,
+// posizione, so that record 81 holds the one that begins furthest along the
+// line and record 83 the first; then adds 100 to the chainage of every
+// record whose flag is 1. Returns true when the order could not be told and
+// all nine values were cleared.
+bool progressive_ordina(modello& m);
+
+}  // namespace scenario

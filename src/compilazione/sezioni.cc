@@ -1,0 +1,77 @@
+#include "compilazione/sezioni.h"
+
+#include "base/numeri_errore.h"
+#include "compilazione/parole_chiave.h"
+
+namespace scenario {
+
+namespace {
+
+// A section header: bracketed. Headers are not rows and are never reported.
+bool fra_parentesi(std::string_view campo) { return contiene(campo, "[") && contiene(campo, "]"); }
+
+}  // namespace
+
+bool cerca_generale(lettore_campi& file) {
+  std::optional<size_t> primo_ignorato;
+  auto avvisa = [&](const char* dopo) {
+    if (!primo_ignorato) return;
+    file.avvisa(numero_avviso::prima_di_generale, *primo_ignorato,
+                "from '" + file.testo_da(*primo_ignorato) + "'" + dopo);
+  };
+  while (!file.fine()) {
+    std::string campo = file.leggi_testo();
+    if (file.fine()) break;
+    if (contiene_senza_maiuscole(campo, "[generale]")) {
+      avvisa("");
+      return true;
+    }
+    if (!primo_ignorato && !campo.empty()) primo_ignorato = file.inizio_campo();
+  }
+  avvisa(" to the end: the file has no [generale] before its last field");
+  return false;
+}
+
+std::optional<std::string> prossima_voce(lettore_campi& file, int trattini,
+                                         bool fine_tra_trattini) {
+  if (file.fine()) return std::nullopt;
+  // The last field of a file is never examined: worth a word unless it is
+  // the closing header or nothing.
+  auto ultimo = [&](const std::string& campo) {
+    if (!campo.empty() && !fra_parentesi(campo)) {
+      file.avvisa(numero_avviso::ultimo_campo, file.inizio_campo(), "'" + campo + "'");
+    }
+    return std::nullopt;
+  };
+  std::string campo = file.leggi_testo();
+  if (file.fine()) return ultimo(campo);
+  for (int i = 0; i < trattini && contiene(campo, "-"); ++i) {
+    file.avvisa(numero_avviso::campo_con_trattino, file.inizio_campo(), "'" + campo + "'");
+    campo = file.leggi_testo();
+    if (fine_tra_trattini && file.fine()) return ultimo(campo);
+  }
+  return campo;
+}
+
+void avvisa_se_sconosciuta(lettore_campi& file, const std::string& campo,
+                           grammatica::formato formato, bool sezione_generale) {
+  if (campo.empty() || fra_parentesi(campo) || !file.a_inizio_riga()) return;
+  std::string motivo = "'" + campo + "'";
+  for (const grammatica::voce* v : grammatica::tutte) {
+    if (!grammatica::corrisponde_senza_maiuscole(*v, campo)) continue;
+    bool generale = v->sezione == "[generale]";
+    if (v->formato_ != formato) {
+      motivo += formato == grammatica::formato::linea ? " belongs to a train description"
+                                                      : " belongs to a line description";
+    } else if (formato == grammatica::formato::treno || generale == sezione_generale) {
+      motivo += " has capitals where case counts: write '" + std::string(v->nome) + "'";
+    } else {
+      motivo += sezione_generale ? " is read only after the general section"
+                                 : " is read only in the general section";
+    }
+    break;
+  }
+  file.avvisa(numero_avviso::parola_sconosciuta, file.inizio_campo(), motivo);
+}
+
+}  // namespace scenario

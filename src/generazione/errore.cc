@@ -1,0 +1,22 @@
+#include "generazione/errore.h"
+
+#include "base/numeri_errore.h"
+
+namespace scenario {
+
+std::string messaggio_errore(const std::string& a) { return " Errore n. " + a; }
+
+std::string messaggio_errore_registrato(const modello& m) {
+  std::string messaggio = messaggio_errore(std::to_string(m.n_errore));
+  if (errore_con_posizione(m.n_errore)) {
+    messaggio += ", posizione " + std::to_string(m.pos_errore) + " m";
+  }
+  return messaggio;
+}
+
+void errore(modello& m, finestra& f, const std::string& a) {
+  m.risposta = f.messaggio(messaggio_errore(a));
+  throw fine_programma{stato_uscita::errore_mostrato};
+}
+
+}  // namespace scenario

@@ -1,0 +1,63 @@
+#include "generazione/memorizza_percorso.h"
+
+#include "base/numeri_errore.h"
+#include "compilazione/codici_controllo.h"
+#include "file_compilati/file_compilati.h"
+#include "compilazione/passata_finale.h"
+#include "generazione/errore.h"
+
+namespace scenario {
+
+namespace {
+
+void prepara_compilazione(modello& m, int32_t j) {
+  inizializza_elementi(m);
+  m.scrivi_planimetria = j;
+  azzera_errori(m);
+}
+
+}  // namespace
+
+void memorizza_percorso(modello& m, const percorsi_scenario& percorsi, finestra& f, int32_t& j) {
+  prepara_compilazione(m, j);
+  memorizza_dati(m, percorsi.descrizione_linea, percorsi.descrizione_treno);
+  completa_percorso(m, percorsi, f);
+}
+
+bool compila_percorso(modello& m, const descrizione& linea, const descrizione& treno, finestra& f,
+                      int32_t j) {
+  prepara_compilazione(m, j);
+  opzioni_compilazione opzioni;
+  opzioni.cancella_descrizioni = false;
+  opzioni.rifiuta_non_descrizioni = true;
+  compila_descrizioni(m, linea, treno, opzioni);
+  return rifinisci_percorso(m, linea.nome, f);
+}
+
+void completa_percorso(modello& m, const percorsi_scenario& percorsi, finestra& f) {
+  if (rifinisci_percorso(m, percorsi.descrizione_linea.string(), f)) scrivi_percorso(m, percorsi);
+}
+
+bool rifinisci_percorso(modello& m, const std::string& file_linea, finestra& f) {
+  // Without a route length there is nothing to finish, and a cell grid file
+  // of no cells would load as a route without track.
+  if (!m.griglia_dimensionata()) {
+    if (m.n_errore == numero_errore::nessuno) {
+      registra_errore(m, numero_errore::griglia_mancante, std::nullopt,
+                      luogo_sorgente{file_linea});
+    }
+    return false;
+  }
+  passata_finale(m);
+  int32_t occupati = codici_controllo(m);
+  if (occupati != numero_errore::nessuno) errore(m, f, std::to_string(occupati));
+  return true;
+}
+
+void scrivi_percorso(const modello& m, const percorsi_scenario& percorsi) {
+  if (m.scrivi_planimetria != 0) scrivi_file_planimetria(percorsi.planimetria, m);
+  scrivi_file_elementi(percorsi.elementi, m);
+  scrivi_file_celle(percorsi.celle, m);
+}
+
+}  // namespace scenario

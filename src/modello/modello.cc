@@ -1,0 +1,60 @@
+#include "modello/modello.h"
+
+#include "modello/arrotonda.h"
+
+namespace scenario {
+
+void inizializza_elementi(modello& m) {
+  for (elemento& e : m.elementi) e = elemento{};
+}
+
+namespace {
+
+void aggiungi(modello& m, diagnostica d) {
+  if (m.limite_diagnostiche == 0 || m.diagnostiche.size() < m.limite_diagnostiche) {
+    m.diagnostiche.push_back(std::move(d));
+  } else {
+    ++(d.livello == gravita::errore ? m.tralasciate.errori : m.tralasciate.avvisi);
+  }
+}
+
+}  // namespace
+
+void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione,
+                     luogo_sorgente luogo, std::string motivo) {
+  m.n_errore = numero;
+  if (posizione) m.pos_errore = *posizione;
+  aggiungi(m, {numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)});
+}
+
+void registra_errore_fatale(modello& m, int32_t numero, luogo_sorgente luogo, std::string motivo) {
+  m.diagnostiche.push_back(
+      {numero, gravita::errore, std::nullopt, std::move(luogo), std::move(motivo)});
+}
+
+void registra_avviso(modello& m, int32_t codice, luogo_sorgente luogo, std::string motivo,
+                     std::optional<int32_t> posizione) {
+  aggiungi(m, {codice, gravita::avviso, posizione, std::move(luogo), std::move(motivo)});
+}
+
+size_t conta_errori(const modello& m) {
+  size_t n = m.tralasciate.errori;
+  for (const diagnostica& d : m.diagnostiche) n += d.livello == gravita::errore;
+  return n;
+}
+
+void azzera_errori(modello& m) {
+  m.n_errore = 0;
+  m.diagnostiche.clear();
+  m.tralasciate = {};
+}
+
+void dimensiona(modello& m, int32_t lunghezza) {
+  m.metri_totali = lunghezza + coda_percorso;
+  m.n_celle = arrotonda_a<int32_t>(static_cast<double>(m.metri_totali) / metri_per_cella);
+  m.celle.assign(static_cast<size_t>(m.n_celle) + 1, cella{});
+  size_t metri = m.scrivi_planimetria != 0 ? static_cast<size_t>(m.metri_totali) + 1 : 0;
+  for (auto& coordinata : m.planimetria) coordinata.dimensiona(metri);
+}
+
+}  // namespace scenario
