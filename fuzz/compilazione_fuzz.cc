@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "compilazione/memorizza_dati.h"
 #include "compilazione/codici_controllo.h"
 #include "file_compilati/file_compilati.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 
 namespace scenario {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "compilazione/lettore_campi.h"
 #include "compilazione/memorizza_dati.h"

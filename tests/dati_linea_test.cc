@@ -8,7 +8,7 @@
 #include <regex>
 #include <sstream>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "compilazione/memorizza_dati.h"
 #include "file_compilati/file_compilati.h"

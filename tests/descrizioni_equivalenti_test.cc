@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "generazione/generazione.h"
 #include "generazione/nomi_file.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "compilazione/memorizza_dati.h"
 #include "compilazione/passata_finale.h"

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <vector>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "modello/errore_esecuzione.h"
 
 namespace scenario {

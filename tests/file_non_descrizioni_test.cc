@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "generazione/errore.h"
 #include "generazione/finestra.h"
 #include "generazione/memorizza_percorso.h"

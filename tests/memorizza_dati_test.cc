@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "cartella_temporanea.h"
 
 namespace scenario {

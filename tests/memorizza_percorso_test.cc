@@ -8,7 +8,7 @@
 #include <map>
 #include <sstream>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "base/scrittore_file.h"
 #include "cartella_temporanea.h"
 #include "file_compilati/file_compilati.h"

@@ -1,4 +1,4 @@
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +75,7 @@ TEST(NumeriErrore, TheReadmeListsExactlyTheWarningsOfTheTable) {
 // constants without a meaning fails here.
 TEST(NumeriErrore, EveryNamedNumberHasAMeaning) {
   std::string intestazione =
-      prova::leggi_file(std::filesystem::path(CARTELLA_PROGETTO) / "src/base/numeri_errore.h");
+      prova::leggi_file(std::filesystem::path(CARTELLA_PROGETTO) / "src/modello/numeri_errore.h");
   std::regex costante(R"(constexpr int32_t (\w+) = (\d+);)");
   int nominati = 0;
   for (std::sregex_iterator i(intestazione.begin(), intestazione.end(), costante), fine; i != fine;

@@ -17,7 +17,7 @@
 #include <sstream>
 #include <thread>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "compilazione/lettore_campi.h"
 #include "esegui_generatore.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 
 namespace scenario {
 namespace {

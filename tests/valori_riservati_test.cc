@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "esegui_generatore.h"
 #include "generazione/errore.h"

@@ -11,7 +11,7 @@
 #include "base/blocco_cartella.h"
 #include "base/cartella_uscita.h"
 #include "base/errore_file.h"
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "base/scrittore_file.h"
 #include "comandi/stampa_diagnostiche.h"
 #include "comandi/valori_opzioni.h"

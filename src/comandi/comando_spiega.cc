@@ -6,7 +6,7 @@
 #include <memory>
 #include <ostream>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "comandi/valori_opzioni.h"
 #include "generazione/errore.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <ostream>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "base/testo_visibile.h"
 #include "base/testo_windows_1252.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "base/testo_windows_1252.h"
 
 namespace scenario {

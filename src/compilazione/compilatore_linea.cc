@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "compilazione/cella_riservata.h"
 #include "compilazione/elementi_linea.h"
 #include "compilazione/grammatica.h"

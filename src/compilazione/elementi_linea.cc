@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "modello/arrotonda.h"
 #include "modello/errore_esecuzione.h"
 

@@ -6,7 +6,7 @@
 
 #include "base/errore_file.h"
 #include "base/lettura_file.h"
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "base/testo_windows_1252.h"
 #include "modello/errore_esecuzione.h"
 

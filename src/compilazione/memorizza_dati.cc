@@ -6,7 +6,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "compilazione/compilatore_linea.h"
 #include "compilazione/compilatore_treno.h"
 #include "compilazione/lettore_campi.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 
 namespace scenario {
 

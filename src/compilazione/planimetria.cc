@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "base/testo_windows_1252.h"
 #include "modello/errore_esecuzione.h"
 

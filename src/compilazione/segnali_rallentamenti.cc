@@ -1,6 +1,6 @@
 #include "compilazione/segnali_rallentamenti.h"
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "modello/arrotonda.h"
 
 namespace scenario {

@@ -1,6 +1,6 @@
 #include "compilazione/sezioni.h"
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "compilazione/parole_chiave.h"
 
 namespace scenario {

@@ -1,6 +1,6 @@
 #include "generazione/errore.h"
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 
 namespace scenario {
 

@@ -5,7 +5,7 @@
 
 #include "base/blocco_cartella.h"
 #include "base/interruzione.h"
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "base/scrittore_file.h"
 #include "documenti/dati_note.h"
 #include "documenti/dati_rallentamenti.h"

@@ -1,6 +1,6 @@
 #include "generazione/memorizza_percorso.h"
 
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 #include "compilazione/codici_controllo.h"
 #include "file_compilati/file_compilati.h"
 #include "compilazione/passata_finale.h"

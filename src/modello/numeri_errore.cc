@@ -1,4 +1,4 @@
-#include "base/numeri_errore.h"
+#include "modello/numeri_errore.h"
 
 namespace scenario {
 
