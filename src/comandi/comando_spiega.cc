@@ -26,7 +26,7 @@ int spiega(int32_t numero, contesto_comando& c) {
   const voce_errore* voce = cerca_voce(numero);
   if (voce == nullptr) {
     c.errori << "generatore: " << numero
-             << " is neither an error number nor a warning code; the README lists them"
+             << " is neither an error number nor a warning code; docs/numeri-errore.md lists them"
              << std::endl;
     return stato_uscita::uso_errato;
   }
