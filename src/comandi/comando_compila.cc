@@ -18,7 +18,6 @@
 #include "compilazione/lettore_campi.h"
 #include "piattaforma/osserva_file.h"
 #include "generazione/errore.h"
-#include "generazione/finestra.h"
 #include "generazione/memorizza_percorso.h"
 #include "generazione/nomi_file.h"
 
@@ -106,21 +105,19 @@ int compila(const opzioni_compila& o, const std::string& linea, const std::strin
   m.linea = linea;
   m.treno = treno;
   m.limite_diagnostiche = o.max_diagnostiche;
-  // No window for a command: only 1250 and 1251 show a message, on standard
-  // error, and standard output stays for the JSON form.
-  finestra_console finestra(c.errori, c.errori);
-  bool griglia = false;
-  try {
-    griglia = compila_percorso(m, descrizione_linea, descrizione_treno, finestra,
-                               o.senza_planimetria ? 0 : 1);
-  } catch (const fine_programma& fine) {
+  const esito_percorso esito =
+      compila_percorso(m, descrizione_linea, descrizione_treno, o.senza_planimetria ? 0 : 1);
+  if (esito.errore_fatale != numero_errore::nessuno) {
+    // No window for a command: the message goes to standard error before the
+    // diagnostics, and standard output stays for the JSON form.
+    c.errori << messaggio_errore(std::to_string(esito.errore_fatale)) << std::endl;
     riporta(m);
-    return fine.stato;
+    return stato_uscita::errore_mostrato;
   }
   riporta(m);
 
-  const bool con_errori = m.n_errore != numero_errore::nessuno || conta_errori(m) > 0;
-  if (griglia && (!con_errori || o.scrivi_con_errori)) {
+  const bool con_errori = compilazione_fallita(m);
+  if (esito.da_scrivere && (!con_errori || o.scrivi_con_errori)) {
     crea_cartella_uscita(o.cartella);
     blocco_cartella blocco(o.cartella, c.errori);
     rimuovi_temporanei_rimasti(o.cartella, {nome_planimetria(linea), nome_elementi(linea, treno),
