@@ -35,8 +35,7 @@ class sistema_file {
   virtual std::error_code chiudi(maniglia_file f) = 0;
   // Opens an existing file for reading only. Never waits: a FIFO without a
   // writer opens at once.
-  virtual std::error_code apri_lettura(const std::filesystem::path& percorso,
-                                       maniglia_file& f) = 0;
+  virtual std::error_code apri_lettura(const std::filesystem::path& percorso, maniglia_file& f) = 0;
   // What the open file is and, for a regular file, its size in bytes. A
   // regular file is then ready for reads that wait for their bytes.
   virtual std::error_code esamina(maniglia_file f, tipo_file& tipo, uint64_t& dimensione) = 0;
