@@ -39,26 +39,22 @@ struct opzioni_compila {
   size_t max_diagnostiche = 100;
 };
 
-bool termina_con(const std::string& s, const std::string& fine) {
-  return s.size() > fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
-}
-
 std::string nome_file(const std::string& percorso) {
   return std::filesystem::path(percorso).filename().string();
 }
 
-// "<route>_linea.txt": the route.
+// "<route>_linea.txt": the route; empty for any other name.
 std::string linea_da_descrizione_linea(const std::string& percorso) {
   const std::string nome = nome_file(percorso);
   const std::string fine = "_linea.txt";
-  return termina_con(nome, fine) ? nome.substr(0, nome.size() - fine.size()) : "";
+  return nome.ends_with(fine) ? nome.substr(0, nome.size() - fine.size()) : "";
 }
 
 // "<route>_<train>-.txt": the route and the train, split at the last "_".
 std::pair<std::string, std::string> da_descrizione_treno(const std::string& percorso) {
   const std::string nome = nome_file(percorso);
   const std::string fine = "-.txt";
-  if (!termina_con(nome, fine)) return {};
+  if (!nome.ends_with(fine)) return {};
   const std::string radice = nome.substr(0, nome.size() - fine.size());
   const size_t separatore = radice.rfind('_');
   if (separatore == std::string::npos || separatore == 0 || separatore + 1 == radice.size()) {
