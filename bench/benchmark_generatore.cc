@@ -111,7 +111,7 @@ void compila_sintetico(const std::filesystem::path& cartella, const descrizione_
   scrivi(cartella / nome_descrizione_treno(m.linea, m.treno), d.treno);
   int32_t j = 1;
   memorizza_percorso(m, percorsi_in(cartella, m.linea, m.treno), j);
-  if (m.n_errore != 0) {
+  if (compilazione_fallita(m)) {
     std::cerr << "the synthetic route records error " << m.n_errore << " at " << m.pos_errore
               << std::endl;
     std::exit(1);
@@ -131,7 +131,7 @@ void BM_PercorsoSintetico(benchmark::State& stato) {
     stato.ResumeTiming();
     int32_t j = 1;
     memorizza_percorso(m, percorsi_in(cartella.percorso, m.linea, m.treno), j);
-    if (m.n_errore != 0) stato.SkipWithError("the synthetic route records an error");
+    if (compilazione_fallita(m)) stato.SkipWithError("the synthetic route records an error");
   }
 }
 
