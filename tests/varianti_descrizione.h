@@ -17,7 +17,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +24,6 @@
 #include "modello/modello.h"
 #include "file_compilati/file_compilati.h"
 #include "generazione/errore.h"
-#include "generazione/finestra.h"
 #include "generazione/memorizza_percorso.h"
 #include "generazione/nomi_file.h"
 
@@ -485,19 +483,14 @@ inline compilato compila_coppia(const std::string& linea, const std::string& tre
   auto m = std::make_unique<modello>();
   m->linea = "Prova";
   m->treno = "1";
-  std::ostringstream scarto;
-  finestra_console finestra(scarto, scarto);
-  bool da_scrivere = false;
-  try {
-    da_scrivere = compila_percorso(*m, {nome_descrizione_linea(m->linea), linea},
-                                   {nome_descrizione_treno(m->linea, m->treno), treno}, finestra, j);
-  } catch (const fine_programma&) {
-    // 1250 or 1251: no compiled file is written.
-  }
+  // On 1250 or 1251 no compiled file is written.
+  const esito_percorso esito =
+      compila_percorso(*m, {nome_descrizione_linea(m->linea), linea},
+                       {nome_descrizione_treno(m->linea, m->treno), treno}, j);
   compilato c;
   c.n_errore = m->n_errore;
   c.pos_errore = m->pos_errore;
-  if (da_scrivere) {
+  if (esito.da_scrivere) {
     if (m->scrivi_planimetria != 0) c.planimetria = codifica_file_planimetria(*m);
     c.elementi = codifica_file_elementi(*m);
     c.celle = codifica_file_celle(*m);

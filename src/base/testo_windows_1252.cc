@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "base/utf8.h"
+
 namespace scenario {
 
 namespace {
@@ -41,38 +43,13 @@ void metti_utf8(std::string& uscita, char32_t c) {
   }
 }
 
-// Decodes one UTF-8 sequence at `i`; returns its length, or 0 when the bytes
-// there are not a valid sequence.
-size_t decodifica(std::string_view s, size_t i, char32_t& c) {
-  auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-  unsigned char primo = b(i);
-  size_t lunghezza = primo < 0x80           ? 1
-                     : (primo >> 5) == 0x6  ? 2
-                     : (primo >> 4) == 0xe  ? 3
-                     : (primo >> 3) == 0x1e ? 4
-                                            : 0;
-  if (lunghezza == 0 || i + lunghezza > s.size()) return 0;
-  if (lunghezza == 1) {
-    c = primo;
-    return 1;
-  }
-  c = primo & (0x7f >> lunghezza);
-  for (size_t k = 1; k < lunghezza; ++k) {
-    if ((b(i + k) & 0xc0) != 0x80) return 0;
-    c = (c << 6) | (b(i + k) & 0x3f);
-  }
-  constexpr char32_t minimo[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (c < minimo[lunghezza] || c > 0x10ffff) return 0;
-  return lunghezza;
-}
-
 // Calls `carattere` for each character of `utf8`, and `byte` for each byte
 // that does not begin a valid UTF-8 sequence.
 template <typename per_carattere, typename per_byte>
 void scorri(std::string_view utf8, per_carattere carattere, per_byte byte) {
   for (size_t i = 0; i < utf8.size();) {
     char32_t c = 0;
-    size_t lunghezza = decodifica(utf8, i, c);
+    size_t lunghezza = decodifica_utf8(utf8.substr(i), c);
     if (lunghezza == 0) {
       byte(utf8[i]);
       ++i;

@@ -15,10 +15,6 @@ namespace scenario {
 
 namespace {
 
-bool finisce_con(const std::string& s, const std::string& coda) {
-  return s.size() >= coda.size() && s.compare(s.size() - coda.size(), coda.size(), coda) == 0;
-}
-
 int64_t n(int64_t v) { return v; }
 
 std::string orario_in_testo(int64_t secondi) {
@@ -88,9 +84,9 @@ const std::vector<std::string> colonne_elemento = {
 }  // namespace
 
 std::optional<tipo_file_compilato> tipo_da_nome(const std::string& percorso) {
-  if (finisce_con(percorso, "_linea.dat")) return tipo_file_compilato::planimetria;
-  if (finisce_con(percorso, ".sim")) return tipo_file_compilato::elementi;
-  if (finisce_con(percorso, ".dat")) return tipo_file_compilato::celle;
+  if (percorso.ends_with("_linea.dat")) return tipo_file_compilato::planimetria;
+  if (percorso.ends_with(".sim")) return tipo_file_compilato::elementi;
+  if (percorso.ends_with(".dat")) return tipo_file_compilato::celle;
   return std::nullopt;
 }
 

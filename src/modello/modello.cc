@@ -1,6 +1,7 @@
 #include "modello/modello.h"
 
 #include "modello/arrotonda.h"
+#include "modello/numeri_errore.h"
 
 namespace scenario {
 
@@ -41,6 +42,10 @@ size_t conta_errori(const modello& m) {
   size_t n = m.tralasciate.errori;
   for (const diagnostica& d : m.diagnostiche) n += d.livello == gravita::errore;
   return n;
+}
+
+bool compilazione_fallita(const modello& m) {
+  return m.n_errore != numero_errore::nessuno || conta_errori(m) > 0;
 }
 
 void azzera_errori(modello& m) {
