@@ -15,6 +15,9 @@
 //   comma or line end of the file, with or without a line end after them;
 // - a number that does not fit the width asked for, and any read once the
 //   end has been reached, is a run-time failure (errore_esecuzione);
+// - within a row (inizia_riga) a read of another width than the grammar's
+//   for its field, or past the row's last field, is a fault of the program
+//   (std::logic_error), in every build;
 // - the end is reached once the last field and its line end have been read;
 // - a field begins at its first character after the blanks; its place is the
 //   line (a CR LF, an LF or a lone CR ends one) and the column of that
@@ -109,6 +112,9 @@ class lettore_campi {
   bool a_fine_riga() const;
   bool consuma_separatore();
   [[noreturn]] void fallisci(const std::string& motivo) const;
+  // Once a row is begun, every read must be of the width that the grammar
+  // gives its field: any other is a fault of the compiler, not of the file.
+  void secondo_la_grammatica(grammatica::larghezza tipo) const;
   // The field of the current row about to be read, or nullptr.
   const grammatica::campo* campo_corrente() const;
   std::string nome_del_campo(const grammatica::campo* c) const;
