@@ -149,6 +149,13 @@ struct campo_letto {
   luogo_sorgente luogo() const { return file != nullptr ? file->luogo(inizio) : luogo_sorgente{}; }
 };
 
+// Reads a 32-bit value and keeps where it stood in `campo`.
+inline int32_t leggi_i32(lettore_campi& file, campo_letto& campo) {
+  int32_t valore = file.leggi_i32();
+  campo = campo_letto::ultimo(file);
+  return valore;
+}
+
 // The places of the row being placed: its keyword and its values, as its
 // reader keeps them until the next row. Empty: no places (a step called
 // from a test).

@@ -49,6 +49,13 @@ void azzera_errori(modello& m) {
   m.tralasciate = {};
 }
 
+void svuota_griglia(modello& m) {
+  m.celle.clear();
+  for (auto& coordinata : m.planimetria) coordinata.dimensiona(0);
+  m.n_celle = 0;
+  m.metri_totali = 0;
+}
+
 void dimensiona(modello& m, int32_t lunghezza) {
   m.metri_totali = lunghezza + coda_percorso;
   m.n_celle = arrotonda_a<int32_t>(static_cast<double>(m.metri_totali) / metri_per_cella);

@@ -168,6 +168,10 @@ size_t conta_errori(const modello& m);
 // none left out; pos_errore and the limit stay.
 void azzera_errori(modello& m);
 
+// Leaves the grid and the plan unsized, with no cells nor metres: what an
+// earlier compile sized is gone, and the first use without a new size fails.
+void svuota_griglia(modello& m);
+
 // Sizes the grid (and the plan when scrivi_planimetria is set) for a route of
 // `lunghezza` metres, discarding what they held. The caller has already
 // refused lengths above lunghezza_massima_percorso.
