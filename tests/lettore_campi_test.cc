@@ -165,6 +165,27 @@ TEST(LettoreCampi, AReadAgainstTheGrammarIsAFaultOfTheProgram) {
   EXPECT_EQ(l.leggi_u8(), 4);
 }
 
+// The reader's warnings join the list it is given, within that list's limit,
+// as the model's own do.
+TEST(LettoreCampi, WarningsJoinTheListGivenWithinItsLimit) {
+  std::vector<diagnostica> elenco;
+  size_t limite = 1;
+  diagnostiche_tralasciate tralasciate;
+  lettore_campi l("sabbia, x\r\nsabbia, y\r\n[fine]\r\n", "treno.txt");
+  l.avvisa_in(registro_diagnostiche(elenco, limite, tralasciate));
+  for (int i = 0; i < 2; ++i) {
+    l.leggi_testo();
+    l.inizia_riga(grammatica::sabbia);
+    EXPECT_EQ(l.leggi_i16(), 0);
+    l.chiudi_riga();
+  }
+  ASSERT_EQ(elenco.size(), 1u);
+  EXPECT_EQ(elenco[0].livello, gravita::avviso);
+  EXPECT_EQ(elenco[0].motivo, "field 'sabbia' of 'sabbia': 'x'");
+  EXPECT_EQ(elenco[0].luogo.riga, 1);
+  EXPECT_EQ(tralasciate.avvisi, 1u);
+}
+
 TEST(LettoreCampi, MissingFileIsARunTimeFailure) {
   prova::cartella_temporanea cartella;
   EXPECT_THROW(lettore_campi::da_file(cartella / "manca.txt"), errore_esecuzione);

@@ -244,7 +244,7 @@ bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& 
   svuota_griglia(m);
   m.primo_testo_cartello = primo_elemento_testo + 1;
 
-  file.avvisa_in(m);
+  file.avvisa_in(registro_di(m));
   compilazione_linea c(m, file, opzioni, letta);
   if (!c.cerca_generale()) return false;
   if (!c.sezione_generale()) return false;

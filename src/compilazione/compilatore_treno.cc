@@ -237,7 +237,7 @@ void compila_treno(modello& m, lettore_campi& file, const std::function<void()>&
   if (!m.griglia_dimensionata()) throw errore_esecuzione("the cell grid is not sized");
   m.n_stazioni = 0;
   m.rallentamenti.clear();
-  file.avvisa_in(m);
+  file.avvisa_in(registro_di(m));
   compilatore_treno compilatore(m, file, progressive);
   esito_riga e = compilatore.leggi();
   if (letta) letta();

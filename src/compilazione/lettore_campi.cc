@@ -146,8 +146,8 @@ void lettore_campi::conta_campo() {
 }
 
 void lettore_campi::avvisa(int32_t codice, size_t offset, std::string motivo) const {
-  if (modello_ == nullptr) return;
-  registra_avviso(*modello_, codice, luogo(offset), std::move(motivo));
+  if (!registro_) return;
+  registro_->registra({codice, gravita::avviso, std::nullopt, luogo(offset), std::move(motivo)});
 }
 
 std::string lettore_campi::testo_da(size_t offset) const {
@@ -231,7 +231,7 @@ int64_t lettore_campi::leggi_numero(int64_t minimo, int64_t massimo) {
     // Not a number: the whole field is taken as text and reads as 0. Only
     // here, off the path of the fields that are fine, is a warning built.
     std::string testo = testo_del_campo();
-    if (modello_ != nullptr) avvisa_non_numero(c, testo);
+    if (registro_) avvisa_non_numero(c, testo);
     return 0;
   }
   int64_t valore = 0;

@@ -26,12 +26,12 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "compilazione/grammatica.h"
 #include "modello/diagnostica.h"
-#include "modello/modello.h"
 
 namespace scenario {
 
@@ -77,9 +77,9 @@ class lettore_campi {
   // (warning campi_in_piu). Nothing to do after a keyword that read no value.
   void chiudi_riga();
   // Warnings of the reading (a value that is not a number, an empty value,
-  // fields left on a row's line) are recorded in `m`; without it they are not
-  // recorded.
-  void avvisa_in(modello& m) { modello_ = &m; }
+  // fields left on a row's line) are recorded in `registro`; without one
+  // they are not recorded.
+  void avvisa_in(const registro_diagnostiche& registro) { registro_ = registro; }
   void avvisa(int32_t codice, size_t offset, std::string motivo) const;
   // The text from `offset` to the end of its line, without its end blanks,
   // shortened for a message.
@@ -131,7 +131,7 @@ class lettore_campi {
   size_t indice_campo_ = 0;
   size_t offset_voce_ = 0;
   std::array<size_t, 17> offset_campi_{};  // the longest row, a station, has 17
-  modello* modello_ = nullptr;
+  std::optional<registro_diagnostiche> registro_;
   // The place of the last offset counted, to count on from there.
   mutable size_t offset_contato_ = 0;
   mutable int32_t riga_contata_ = 1;

@@ -143,6 +143,12 @@ struct modello {
 // Every numeric field 0 and every text empty, in all 87 records.
 void inizializza_elementi(modello& m);
 
+// The model's list of diagnostics, its limit and its count of those left
+// out, for a step that records without the model.
+inline registro_diagnostiche registro_di(modello& m) {
+  return {m.diagnostiche, m.limite_diagnostiche, m.tralasciate};
+}
+
 // Records error `numero`: it becomes n_errore and, when the step gives a
 // position, `posizione` becomes pos_errore (the last recorded wins both), and
 // it joins m.diagnostiche with its place in a description and, for a run-time
