@@ -32,7 +32,8 @@ const std::string fine_parte = "<!-- End of the rows written from the grammar ta
 // test writes them there instead:
 //   RIGENERA_FORMATI=1 build/prove --gtest_filter=Formati.*
 TEST(Formati, TheReferenceIsWrittenFromTheGrammarTable) {
-  const std::filesystem::path percorso = std::filesystem::path(CARTELLA_PROGETTO) / "docs/formati.md";
+  const std::filesystem::path percorso =
+      std::filesystem::path(CARTELLA_PROGETTO) / "docs/formati.md";
   std::string doc = prova::leggi_file(percorso);
   const bool rigenera = std::getenv("RIGENERA_FORMATI") != nullptr;
   for (const parte_generata& p : parti) {

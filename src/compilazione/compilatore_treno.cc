@@ -165,11 +165,10 @@ class compilatore_treno {
     if (oltre_la_griglia(m_, p, 100)) return ferma_lettura(m_, p, campo);
     const grammatica::intervallo ammessa = grammatica::valori_di(grammatica::campi_aderenza[1]);
     if (a < ammessa.minimo || a > ammessa.massimo) {
-      registra_avviso(m_, numero_avviso::valore_troncato, campo_letto::ultimo(file_).luogo(),
-                      "adhesion " + std::to_string(a) + " outside " +
-                          std::to_string(ammessa.minimo) + " to " +
-                          std::to_string(ammessa.massimo) + ", stored as " +
-                          std::to_string(a & 0xFF));
+      registra_avviso(
+          m_, numero_avviso::valore_troncato, campo_letto::ultimo(file_).luogo(),
+          "adhesion " + std::to_string(a) + " outside " + std::to_string(ammessa.minimo) + " to " +
+              std::to_string(ammessa.massimo) + ", stored as " + std::to_string(a & 0xFF));
     }
     riempi(cella_aderenza_, p, m_.n_celle, &compilatore_treno::scrivi_aderenza, campo);
     aderenza_attuale_ = a;

@@ -2,8 +2,11 @@
 
 // The grammar of the two description formats: every row kind, with the
 // section it belongs to, the words that its keyword field must hold and the
-// fields that follow it. The compilers test their keywords through this
-// table; it is the one place where the formats are written down.
+// fields that follow it, each with its width, unit, values and meaning. It
+// is the one place where the formats are written down: the compilers test
+// their keywords through it, the field reader refuses a read of another
+// width than a field's, and docs/formati.md (riferimento_grammatica), the
+// test variants and the checks of the fuzz dictionary are made from it.
 //
 // A keyword field holds a row kind when it contains every word of the kind
 // (in any case where the kind says so); a field may hold several kinds, and
@@ -94,8 +97,8 @@ constexpr intervallo valori_di(const campo& c) {
 inline constexpr std::string_view sezioni_linea[] = {
     "[generale]", "[curve]", "[pendenze]", "[montagne]", "[cartelli]", "[indicazioni]", "[fine]"};
 inline constexpr std::string_view sezioni_treno[] = {
-    "[generale]", "[aderenze]", "[vel_limite]", "[stazioni]", "[rallentamenti]",
-    "[segnali]",  "[codici]",   "[fine]"};
+    "[generale]",      "[aderenze]", "[vel_limite]", "[stazioni]",
+    "[rallentamenti]", "[segnali]",  "[codici]",     "[fine]"};
 inline constexpr std::string_view sezione_generale = "[generale]";
 
 // Whether the keyword field `campo_chiave` holds the row kind `v`.
@@ -234,8 +237,10 @@ inline constexpr campo campi_cartello[] = {
      .significato = "its face, one parenthesised group per row of the board, up to the end of "
                     "the line; no comma"}};
 
-inline constexpr campo campi_percentuale[] = {
-    {.nome = "massa frenata", .tipo = L::i32, .unita = "%", .significato = "braked-mass percentage"}};
+inline constexpr campo campi_percentuale[] = {{.nome = "massa frenata",
+                                               .tipo = L::i32,
+                                               .unita = "%",
+                                               .significato = "braked-mass percentage"}};
 inline constexpr campo campi_vetture[] = {
     {.nome = "vetture", .tipo = L::i32, .significato = "number of cars of the train"}};
 inline constexpr campo campi_velocita[] = {
@@ -317,7 +322,10 @@ inline constexpr campo campi_abbattimento[] = {
                     "code point without code",
      .testo_ammesso = true}};
 inline constexpr campo campi_stazione[] = {
-    {.nome = "posizione", .tipo = L::i32, .unita = "m", .significato = "a multiple of 50 (error 8)"},
+    {.nome = "posizione",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "a multiple of 50 (error 8)"},
     {.nome = "tipo",
      .tipo = L::u8,
      .significato =
@@ -355,13 +363,12 @@ inline constexpr campo campi_stazione[] = {
      .significato = "the place's name, up to the end of the line; no comma"}};
 
 using F = formato;
-inline constexpr voce lunghezza_percorso{
-    .formato_ = F::linea,
-    .sezione = "[generale]",
-    .nome = "lunghezza percorso",
-    .parole = {"percorso", "lunghezza"},
-    .campi = campi_lunghezza,
-    .esempio = "lunghezza percorso,    103000"};
+inline constexpr voce lunghezza_percorso{.formato_ = F::linea,
+                                         .sezione = "[generale]",
+                                         .nome = "lunghezza percorso",
+                                         .parole = {"percorso", "lunghezza"},
+                                         .campi = campi_lunghezza,
+                                         .esempio = "lunghezza percorso,    103000"};
 // The three progressives share their note: the reference shows it under each.
 inline constexpr std::string_view nota_progressive =
     "The three progressives are sorted by their start: record 81 gets the one that begins "
@@ -432,8 +439,9 @@ inline constexpr voce pendenza{
     .nome = "pendenza",
     .parole = {"pendenza", ""},
     .campi = campi_pendenza,
-    .nota = "Rows in order of position, at most one per 50 m (warning 210 when they crowd the "
-            "last cell).",
+    .nota =
+        "Rows in order of position, at most one per 50 m (warning 210 when they crowd the "
+        "last cell).",
     .esempio = "pendenza,  700,   -7"};
 inline constexpr voce curva{
     .formato_ = F::linea,
@@ -441,10 +449,11 @@ inline constexpr voce curva{
     .nome = "curvas / curvad",
     .parole = {"curva", ""},
     .campi = campi_curva,
-    .nota = "`curvas` turns left, `curvad` right; a digit 1 to 6 in the keyword is the class, "
-            "from 1 (radius about 10000 m) to 6 (about 333 m); error 103 without one. Read only "
-            "when the track plan is built. Curves are drawn in file order, each from where the "
-            "plan stands; one that runs past the plan's last metre is clipped (warning 214).",
+    .nota =
+        "`curvas` turns left, `curvad` right; a digit 1 to 6 in the keyword is the class, "
+        "from 1 (radius about 10000 m) to 6 (about 333 m); error 103 without one. Read only "
+        "when the track plan is built. Curves are drawn in file order, each from where the "
+        "plan stands; one that runs past the plan's last metre is clipped (warning 214).",
     .esempio = "curvas6,  550,  350"};
 inline constexpr voce montagna{.formato_ = F::linea,
                                .sezione = "[montagne]",
@@ -459,10 +468,11 @@ inline constexpr voce indicatori_v_max{
     .nome = "indicatori_vmax",
     .parole = {"indicatori_v", ""},
     .campi = campi_indicatori,
-    .nota = "A speed indicator board in cell position / 50 + 1 (error 21 when taken). Two groups "
-            "of values, left (s) and right (d); either group may be left blank, its values "
-            "reading as 0 without a warning. Each category is stored as left × 20 + right / 5, "
-            "which must fit 16 bits (error 25); the stripes as left × 10 + right.",
+    .nota =
+        "A speed indicator board in cell position / 50 + 1 (error 21 when taken). Two groups "
+        "of values, left (s) and right (d); either group may be left blank, its values "
+        "reading as 0 without a warning. Each category is stored as left × 20 + right / 5, "
+        "which must fit 16 bits (error 25); the stripes as left × 10 + right.",
     .esempio = "indicatori_vmax,  7900,  140,  145,  150,  0,  ,  ,  ,  0"};
 inline constexpr voce cartello_indicatore{
     .formato_ = F::linea,
@@ -470,8 +480,9 @@ inline constexpr voce cartello_indicatore{
     .nome = "cartello_indicatore",
     .parole = {"indicat", "cartello"},
     .campi = campi_cartello,
-    .nota = "A sign board with a text in cell position / 50 + 1 (error 6 when taken); its text "
-            "goes into the element table, from record 80 down (error 27 past 80 boards).",
+    .nota =
+        "A sign board with a text in cell position / 50 + 1 (error 6 when taken); its text "
+        "goes into the element table, from record 80 down (error 27 past 80 boards).",
     .esempio = "cartello_indicatore,  16250,   (-----)(|_|_|)( / / )"};
 
 inline constexpr voce massa_frenata{.formato_ = F::treno,
@@ -519,8 +530,9 @@ inline constexpr voce segnale{
     .nome = "segnale",
     .parole = {"segnale", ""},
     .campi = campi_segnale,
-    .nota = "A signal in cell posizione / 50 + 1 (error 16 when taken), marking the cells 2, 4, "
-            "6 and 8 before it (those before cell 0 are dropped, warning 208).",
+    .nota =
+        "A signal in cell posizione / 50 + 1 (error 16 when taken), marking the cells 2, 4, "
+        "6 and 8 before it (those before cell 0 are dropped, warning 208).",
     .esempio = "segnale,     850,   2, 5, 6,  1, 0,    0,  0,0,0, 0"};
 inline constexpr voce rallentamento{
     .formato_ = F::treno,
@@ -528,8 +540,9 @@ inline constexpr voce rallentamento{
     .nome = "rallentamento",
     .parole = {"rallentamento", ""},
     .campi = campi_rallentamento,
-    .nota = "Start and end in cells x / 50 + 1 and (x + l) / 50 + 1; beyond 1500 m a warning "
-            "point 1200 m before the start. Cells taken: errors 17 to 20.",
+    .nota =
+        "Start and end in cells x / 50 + 1 and (x + l) / 50 + 1; beyond 1500 m a warning "
+        "point 1200 m before the start. Cells taken: errors 17 to 20.",
     .esempio = "rallentamento,    9500,    40,  450, 1,  1,  40"};
 inline constexpr voce abbattimento{
     .formato_ = F::treno,
@@ -545,11 +558,13 @@ inline constexpr voce stazione{
     .nome = "stazione",
     .parole = {"stazione", ""},
     .campi = campi_stazione,
-    .nota = "Rows in order of position; each takes the next element record from 1 up (error 10 "
-            "when the sign texts leave none). Zones of two stations leave at least 350 m "
-            "between them (error 22).",
-    .esempio = "stazione,   14250,  12,  300,   0, 0, 0,   1, 1, 0,   3, 1, 1,  55,  18, 51,  0, "
-               "Borgo Alto"};
+    .nota =
+        "Rows in order of position; each takes the next element record from 1 up (error 10 "
+        "when the sign texts leave none). Zones of two stations leave at least 350 m "
+        "between them (error 22).",
+    .esempio =
+        "stazione,   14250,  12,  300,   0, 0, 0,   1, 1, 0,   3, 1, 1,  55,  18, 51,  0, "
+        "Borgo Alto"};
 
 // Every row kind, in the order in which the compilers test them.
 inline constexpr const voce* tutte[] = {&lunghezza_percorso,

@@ -117,8 +117,7 @@ void lettore_campi::secondo_la_grammatica(grammatica::larghezza tipo) const {
   }
   if (c->tipo != tipo) {
     throw std::logic_error(nome_del_campo(c) + " read as " + std::string(nome_larghezza(tipo)) +
-                           ", which the grammar gives as " +
-                           std::string(nome_larghezza(c->tipo)));
+                           ", which the grammar gives as " + std::string(nome_larghezza(c->tipo)));
   }
 }
 

@@ -34,9 +34,9 @@ std::string riferimento_voce(const voce& v) {
   if (!v.nota.empty()) t += " " + std::string(v.nota);
   t += "\n\n| field | unit | width | values | meaning |\n|---|---|---|---|---|\n";
   for (const campo& c : v.campi) {
-    for (const std::string& testo : {"`" + cella(c.nome) + "`", cella(c.unita),
-                                     std::string(nome_larghezza(c.tipo)), valori(c),
-                                     cella(c.significato)}) {
+    for (const std::string& testo :
+         {"`" + cella(c.nome) + "`", cella(c.unita), std::string(nome_larghezza(c.tipo)), valori(c),
+          cella(c.significato)}) {
       t += testo.empty() ? "| " : "| " + testo + " ";
     }
     t += "|\n";

@@ -23,7 +23,8 @@ void registra_errore_fatale(modello& m, int32_t numero, luogo_sorgente luogo, st
 
 void registra_avviso(modello& m, int32_t codice, luogo_sorgente luogo, std::string motivo,
                      std::optional<int32_t> posizione) {
-  registro_di(m).registra({codice, gravita::avviso, posizione, std::move(luogo), std::move(motivo)});
+  registro_di(m).registra(
+      {codice, gravita::avviso, posizione, std::move(luogo), std::move(motivo)});
 }
 
 size_t conta_errori(const modello& m) {
