@@ -142,6 +142,12 @@ struct modello {
 // Every numeric field 0 and every text empty, in all 87 records.
 void inizializza_elementi(modello& m);
 
+// The model's list of diagnostics, its limit and its count of those left
+// out, for a step that records without the model.
+inline registro_diagnostiche registro_di(modello& m) {
+  return {m.diagnostiche, m.limite_diagnostiche, m.tralasciate};
+}
+
 // Records error `numero`: it becomes n_errore and, when the step gives a
 // position, `posizione` becomes pos_errore (the last recorded wins both), and
 // it joins m.diagnostiche with its place in a description and, for a run-time
@@ -171,6 +177,10 @@ bool compilazione_fallita(const modello& m);
 // Forgets every error and warning recorded: n_errore 0, the list empty and
 // none left out; pos_errore and the limit stay.
 void azzera_errori(modello& m);
+
+// Leaves the grid and the plan unsized, with no cells nor metres: what an
+// earlier compile sized is gone, and the first use without a new size fails.
+void svuota_griglia(modello& m);
 
 // Sizes the grid (and the plan when scrivi_planimetria is set) for a route of
 // `lunghezza` metres, discarding what they held. The caller has already
