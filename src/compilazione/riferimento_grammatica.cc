@@ -1,5 +1,7 @@
 #include "compilazione/riferimento_grammatica.h"
 
+#include "base/testo_windows_1252.h"
+
 namespace scenario::grammatica {
 
 namespace {
@@ -17,6 +19,23 @@ std::string cella(std::string_view testo) {
 std::string valori(const campo& c) {
   if (!c.valori) return {};
   return std::to_string(c.valori->minimo) + " to " + std::to_string(c.valori->massimo);
+}
+
+bool uguali_senza_maiuscole(std::string_view a, std::string_view b) {
+  return minuscolo(a) == minuscolo(b);
+}
+
+// Whether `parola` is one of the words of the name `nome` ("progressiva" of
+// "progressiva chilometrica tre", "vmax" of "indicatori_vmax").
+bool parola_del_nome(std::string_view nome, std::string_view parola) {
+  size_t inizio = 0;
+  while (inizio <= nome.size()) {
+    size_t fine = nome.find_first_of(" _/", inizio);
+    if (fine == std::string_view::npos) fine = nome.size();
+    if (uguali_senza_maiuscole(nome.substr(inizio, fine - inizio), parola)) return true;
+    inizio = fine + 1;
+  }
+  return false;
 }
 
 }  // namespace
@@ -57,6 +76,25 @@ std::string riferimento_formato(formato f) {
     if (v->formato_ == f) t += "\n" + riferimento_voce(*v);
   }
   return t;
+}
+
+std::vector<const voce*> voci_nominate(std::string_view parola) {
+  std::vector<const voce*> nominate;
+  auto scegli = [&](auto nomina) {
+    for (const voce* v : tutte) {
+      if (nomina(*v)) nominate.push_back(v);
+    }
+    return !nominate.empty();
+  };
+  if (parola.empty()) return nominate;
+  if (scegli([&](const voce& v) { return uguali_senza_maiuscole(v.nome, parola); })) return nominate;
+  if (scegli([&](const voce& v) {
+        return corrisponde_senza_maiuscole(v, parola) || parola_del_nome(v.nome, parola);
+      })) {
+    return nominate;
+  }
+  scegli([&](const voce& v) { return uguali_senza_maiuscole(v.sezione, parola); });
+  return nominate;
 }
 
 }  // namespace scenario::grammatica

@@ -5,6 +5,8 @@
 // part of one row kind.
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "compilazione/grammatica.h"
 
@@ -18,5 +20,12 @@ std::string riferimento_voce(const voce& v);
 // The sections of format `f` in order, then every row kind of it as
 // riferimento_voce writes it, in the order of the table.
 std::string riferimento_formato(formato f);
+
+// The row kinds that an author's `parola` names, in the order of the table,
+// case ignored: the kind whose keyword it is; failing that, every kind whose
+// keyword field it would hold or whose keyword has it for a word
+// ("progressiva"); failing that, every kind of the section it heads
+// ("[segnali]"). None for a word of no row.
+std::vector<const voce*> voci_nominate(std::string_view parola);
 
 }  // namespace scenario::grammatica
