@@ -3,27 +3,21 @@
 #include <cairo.h>
 #include <expat.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <chrono>
+#include <array>
 #include <map>
 #include <regex>
-#include <sstream>
-#include <thread>
 
-#include "base/blocco_cartella.h"
 #include "cartella_temporanea.h"
-#include "esegui_generatore.h"
-#include "generazione/errore.h"
+#include "disegno/pagina.h"
+#include "disegno/pianta.h"
 #include "scenario_di_prova.h"
 
 namespace scenario {
 namespace {
 
 using prova::cartella_temporanea;
-using prova::esito_processo;
 using prova::leggi_file;
-using prova::scrivi_file;
 
 // The classes of the elements of an SVG file, counted; false when it is not
 // well-formed XML.
@@ -116,245 +110,6 @@ TEST_F(DisegnaMinuscolo, PdfHoldsThePlanAndOneProfilePage) {
   EXPECT_EQ(
       std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), pagina), std::sregex_iterator()),
       2);
-}
-
-TEST(Disegna, ALongRouteSplitsItsProfileIntoPagesOfAHundredKilometres) {
-  modello m;
-  const struct {
-    int32_t lunghezza;
-    int pagine;
-  } casi[] = {{3000, 1}, {103000, 1}, {120000, 1}, {120050, 2}, {1000000, 10}};
-  for (const auto& c : casi) {
-    m.elementi[elemento_linea].fine = c.lunghezza;
-    EXPECT_EQ(pagine_profilo(m), c.pagine) << c.lunghezza;
-  }
-}
-
-TEST(Disegna, ChainageFromTheKilometricProgressives) {
-  auto m = prova::scenario_predefinito();
-  // uno: from 3000 m, 9100; due: from 5800 m, -2000; tre: from 35400 m, 100250.
-  EXPECT_EQ(progressiva_di(*m, 0), 6100);
-  EXPECT_EQ(progressiva_di(*m, 3000), 9100);
-  EXPECT_EQ(progressiva_di(*m, 5799), 11899);
-  EXPECT_EQ(progressiva_di(*m, 5800), -2000);
-  EXPECT_EQ(progressiva_di(*m, 35400), 100250);
-}
-
-TEST(Disegna, TheCommandFindsThePlanAndTheGridBesideTheTable) {
-  cartella_temporanea cartella;
-  auto m = prova::scenario_minuscolo();
-  percorsi_scenario p = prova::scrivi_compilati(*m, cartella);
-  std::ostringstream uscita, errori;
-  opzioni_disegno o;
-  o.formato = formato_disegno::pdf;
-  EXPECT_EQ(esegui_disegno(*file_accanto(p.elementi), {}, o, uscita, errori), 0) << errori.str();
-  EXPECT_EQ(uscita.str(), (cartella / "Prova_1.pdf").string() + "\n");
-  std::filesystem::remove(p.celle);
-  std::ostringstream uscita2, errori2;
-  EXPECT_EQ(esegui_disegno(*file_accanto(p.elementi), {}, o, uscita2, errori2), 1);
-  EXPECT_EQ(errori2.str(), "generatore: file operation failed: " + p.celle.string() +
-                               ": No such file or directory\n");
-}
-
-TEST(Disegna, TheFilesBesideTheTableByItsNameOrThePlanGiven) {
-  const struct {
-    std::string sim, planimetria;
-    bool tabella;  // whether the name is that of an element table
-    std::string celle, planimetria_letta, nome;
-  } casi[] = {
-      {"a/Prova_1.sim", "", true, "a/Prova_1.dat", "a/Prova_linea.dat", "Prova_1"},
-      {"Lorvento-Basalto_27364.sim", "", true, "Lorvento-Basalto_27364.dat",
-       "Lorvento-Basalto_linea.dat", "Lorvento-Basalto_27364"},
-      // The route ends at the last "_", as compila splits a train description's name.
-      {"/x/a_b_c.sim", "", true, "/x/a_b_c.dat", "/x/a_b_linea.dat", "a_b_c"},
-      {"a/Prova_1.sim", "p/Altra_linea.dat", true, "a/Prova_1.dat", "p/Altra_linea.dat", "Prova_1"},
-      // No route in the name: the plan must be given.
-      {"a/prova.sim", "", true, "a/prova.dat", "", "prova"},
-      {"a/_1.sim", "", true, "a/_1.dat", "", "_1"},
-      {"a/prova.sim", "b.dat", true, "a/prova.dat", "b.dat", "prova"},
-      {"a/Prova_1.dat", "", false, "", "", ""},
-      {"a/Prova_linea.dat", "", false, "", "", ""},
-      {"a/.sim", "", false, "", "", ""},
-      {"a/Prova_1.SIM", "", false, "", "", ""},
-      {"a/Prova_1.sim/", "", false, "", "", ""},
-  };
-  for (const auto& c : casi) {
-    std::optional<file_da_disegnare> f = file_accanto(c.sim, c.planimetria);
-    ASSERT_EQ(f.has_value(), c.tabella) << c.sim;
-    if (!f) continue;
-    EXPECT_EQ(f->elementi, std::filesystem::path(c.sim));
-    EXPECT_EQ(f->celle, std::filesystem::path(c.celle)) << c.sim;
-    EXPECT_EQ(f->planimetria, std::filesystem::path(c.planimetria_letta)) << c.sim;
-    EXPECT_EQ(f->nome, c.nome) << c.sim;
-  }
-}
-
-// The names in a directory, sorted.
-std::vector<std::string> nomi_in(const std::filesystem::path& cartella) {
-  std::vector<std::string> nomi;
-  for (const auto& voce : std::filesystem::directory_iterator(cartella)) {
-    nomi.push_back(voce.path().filename().string());
-  }
-  std::sort(nomi.begin(), nomi.end());
-  return nomi;
-}
-
-// The command through the executable, started in `cartella`, on the files
-// of the tiny scenario in its directory "scenario".
-class DisegnaComando : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m = prova::scenario_minuscolo();
-    ASSERT_EQ(m->n_errore, 0);
-    std::filesystem::create_directory(cartella / "scenario");
-    scrivi_file(cartella / "scenario/Prova_linea.dat", codifica_file_planimetria(*m));
-    scrivi_file(cartella / "scenario/Prova_1.sim", codifica_file_elementi(*m));
-    scrivi_file(cartella / "scenario/Prova_1.dat", codifica_file_celle(*m));
-  }
-  esito_processo disegna(std::vector<std::string> argomenti) {
-    argomenti.insert(argomenti.begin(), "disegna");
-    return prova::esegui_con_argomenti(argomenti, cartella.percorso());
-  }
-  cartella_temporanea cartella;
-  std::unique_ptr<modello> m;
-};
-
-// The route name that the table holds is data: a table whose route reads as
-// a path out of its directory is drawn with the plan that the table's own
-// file name gives, and the file at that path is neither read nor written.
-TEST_F(DisegnaComando, TheRouteWrittenInTheTableIsNeverAPath) {
-  std::filesystem::create_directory(cartella / "fuori");
-  const std::filesystem::path esca = cartella / "fuori/Esca_linea.dat";
-  for (const std::string& linea :
-       {std::string("../fuori/Esca"), (cartella / "fuori/Esca").string()}) {
-    m->elementi[elemento_testata_percorso].testo = linea;
-    scrivi_file(cartella / "scenario/Prova_1.sim", codifica_file_elementi(*m));
-    scrivi_file(esca, "not a track plan");
-    esito_processo e = disegna({"scenario/Prova_1.sim", "--formato", "svg"});
-    EXPECT_EQ(e.stato, stato_uscita::successo) << linea << "\n" << e.errori;
-    EXPECT_EQ(e.uscita, "scenario/Prova_1_pianta.svg\nscenario/Prova_1_profilo.svg\n") << linea;
-    EXPECT_EQ(nomi_in(cartella / "fuori"), std::vector<std::string>{"Esca_linea.dat"}) << linea;
-
-    // A good plan there and none beside the table: still not read.
-    scrivi_file(esca, codifica_file_planimetria(*m));
-    std::filesystem::rename(cartella / "scenario/Prova_linea.dat", cartella / "Prova_linea.dat");
-    e = disegna({"scenario/Prova_1.sim", "--formato", "svg"});
-    EXPECT_EQ(e.stato, stato_uscita::errore_file) << linea;
-    EXPECT_EQ(e.errori,
-              "generatore: file operation failed: scenario/Prova_linea.dat: No such "
-              "file or directory\n")
-        << linea;
-    std::filesystem::rename(cartella / "Prova_linea.dat", cartella / "scenario/Prova_linea.dat");
-  }
-}
-
-// A table named without a route, drawn with the plan given; the pictures
-// take the table's own name.
-TEST_F(DisegnaComando, ThePlanGivenOnTheCommandLine) {
-  std::filesystem::create_directory(cartella / "piante");
-  std::filesystem::rename(cartella / "scenario/Prova_linea.dat", cartella / "piante/Tratta.dat");
-  std::filesystem::rename(cartella / "scenario/Prova_1.sim", cartella / "scenario/corsa.sim");
-  std::filesystem::rename(cartella / "scenario/Prova_1.dat", cartella / "scenario/corsa.dat");
-  esito_processo e = disegna(
-      {"scenario/corsa.sim", "--planimetria", "piante/Tratta.dat", "--formato", "pdf", "-o", "f"});
-  EXPECT_EQ(e.stato, stato_uscita::successo) << e.errori;
-  EXPECT_EQ(e.uscita, "f/corsa.pdf\n");
-  EXPECT_EQ(nomi_in(cartella / "f"), std::vector<std::string>{"corsa.pdf"});
-}
-
-// Input that fails, for its name or its content: the status says which, and
-// the directory of -o is not made.
-TEST_F(DisegnaComando, AFailedInputCreatesNoDirectory) {
-  const struct {
-    std::vector<std::string> argomenti;
-    int stato;
-    std::string detto;
-  } casi[] = {
-      {{"scenario/Prova_1.dat"},
-       stato_uscita::uso_errato,
-       "generatore: FILE.sim: scenario/Prova_1.dat is not an element table (its name must end in "
-       ".sim)\n"},
-      {{"scenario/Prova_linea.dat"},
-       stato_uscita::uso_errato,
-       "generatore: FILE.sim: scenario/Prova_linea.dat is not an element table"},
-      {{"scenario/prova.sim"},
-       stato_uscita::uso_errato,
-       "generatore: FILE.sim: scenario/prova.sim names no route (<route>_<train>.sim): give "
-       "--planimetria\n"},
-      {{"scenario/Prova_2.sim"},
-       stato_uscita::errore_file,
-       "generatore: file operation failed: scenario/Prova_2.sim: No such file or directory\n"},
-      {{"scenario/Prova_1.sim", "--planimetria", "scenario/Prova_1.dat"},
-       stato_uscita::errore_registrato,
-       "scenario/Prova_1.dat: "},
-  };
-  const std::vector<std::string> prima = nomi_in(cartella / "scenario");
-  for (const auto& c : casi) {
-    std::vector<std::string> argomenti = c.argomenti;
-    argomenti.insert(argomenti.end(), {"-o", "nuova/figure"});
-    esito_processo e = disegna(argomenti);
-    EXPECT_EQ(e.stato, c.stato) << c.argomenti[0];
-    EXPECT_EQ(e.errori.substr(0, c.detto.size()), c.detto) << c.argomenti[0];
-    EXPECT_EQ(e.uscita, "") << c.argomenti[0];
-    EXPECT_FALSE(std::filesystem::exists(cartella / "nuova")) << c.argomenti[0];
-    EXPECT_EQ(nomi_in(cartella / "scenario"), prima);
-  }
-}
-
-// What an interrupted drawing left for the names about to be written, and
-// the pages of an earlier, longer route of the same name and format, go;
-// every other file stays.
-TEST_F(DisegnaComando, LeftoversOfEarlierDrawingsGoAndNothingElse) {
-  const struct {
-    std::string nome;
-    bool resta;
-  } casi[] = {
-      {"Prova_1_pianta.svg.temporaneo-Ab12Cd", false},
-      {"Prova_1_profilo.svg.temporaneo-zzzzzz", false},
-      {"Prova_1_profilo_2.svg", false},
-      {"Prova_1_profilo_7.svg", false},
-      {"Prova_1.pdf.temporaneo-Ab12Cd", true},
-      {"Prova_1_profilo_1.svg", true},
-      {"Prova_1_profilo_07.svg", true},
-      {"Prova_1_profilo_x.svg", true},
-      {"Prova_1_profilo_7.png", true},
-      {"Prova_1_profilo_7.svg.bak", true},
-      {"Prova_11_profilo_7.svg", true},
-      {"Altra_1_profilo_7.svg", true},
-  };
-  for (const auto& c : casi) scrivi_file(cartella / "scenario" / c.nome, "vecchio");
-  std::filesystem::create_directory(cartella / "scenario/Prova_1_profilo_9.svg");
-  esito_processo e = disegna({"scenario/Prova_1.sim", "--formato", "svg"});
-  ASSERT_EQ(e.stato, stato_uscita::successo) << e.errori;
-  for (const auto& c : casi) {
-    EXPECT_EQ(std::filesystem::exists(cartella / "scenario" / c.nome), c.resta) << c.nome;
-  }
-  EXPECT_TRUE(std::filesystem::is_directory(cartella / "scenario/Prova_1_profilo_9.svg"));
-}
-
-// While another run holds the lock of the directory of the pictures, the
-// drawing waits and writes nothing.
-TEST_F(DisegnaComando, TheDrawingWaitsForTheDirectorysLock) {
-  std::filesystem::create_directory(cartella / "figure");
-  std::ostringstream avvisi;
-  auto blocco = std::make_unique<blocco_cartella>(cartella / "figure", avvisi);
-  cartella_temporanea flussi;
-  pid_t figlio = prova::avvia_con_argomenti(
-      {"disegna", "scenario/Prova_1.sim", "--formato", "pdf", "-o", "figure"}, cartella.percorso(),
-      flussi / "out", flussi / "err");
-  // It says that it waits, or it ends without waiting.
-  int stato = 0;
-  pid_t finito = 0;
-  for (int i = 0; i < 600 && leggi_file(flussi / "err").empty() &&
-                  (finito = waitpid(figlio, &stato, WNOHANG)) == 0;
-       ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  ASSERT_EQ(finito, 0) << "ended without waiting: " << leggi_file(flussi / "err");
-  EXPECT_FALSE(std::filesystem::exists(cartella / "figure/Prova_1.pdf"));
-  blocco.reset();
-  EXPECT_EQ(prova::attendi(figlio), stato_uscita::successo) << leggi_file(flussi / "err");
-  EXPECT_EQ(leggi_file(flussi / "out"), "figure/Prova_1.pdf\n");
 }
 
 }  // namespace

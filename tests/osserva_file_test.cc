@@ -11,7 +11,9 @@
 
 #include "base/interruzione.h"
 #include "cartella_temporanea.h"
-#include "disegno/disegna.h"
+#include "comandi/comando_disegna.h"
+#include "comandi/file_da_disegnare.h"
+#include "disegno/opzioni_disegno.h"
 #include "scenario_di_prova.h"
 
 namespace scenario {

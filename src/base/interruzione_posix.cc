@@ -3,6 +3,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include "base/stato_uscita.h"
+
 namespace scenario {
 
 namespace {
@@ -11,7 +13,7 @@ extern "C" void gestisci_interruzione(int segnale) {
   for (int i = 0; i < posti_interruzione; ++i) {
     if (const char* percorso = percorso_da_cancellare(i)) ::unlink(percorso);
   }
-  ::_exit(128 + segnale);
+  ::_exit(stato_uscita::base_segnale + segnale);
 }
 
 }  // namespace

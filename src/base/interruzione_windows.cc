@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <csignal>
+
+#include "base/stato_uscita.h"
+
 namespace scenario {
 
 namespace {
@@ -16,7 +20,7 @@ BOOL WINAPI gestisci_interruzione(DWORD evento) {
   for (int i = 0; i < posti_interruzione; ++i) {
     if (const wchar_t* percorso = percorso_da_cancellare(i)) DeleteFileW(percorso);
   }
-  ExitProcess(130);
+  ExitProcess(stato_uscita::base_segnale + SIGINT);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "comandi/comando_compila.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <charconv>
 #include <limits>

@@ -1,5 +1,6 @@
 #include "comandi/comando_descrizioni.h"
 
+#include <CLI/CLI.hpp>
 #include <memory>
 #include <string>
 #include <vector>

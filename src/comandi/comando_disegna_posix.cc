@@ -1,10 +1,22 @@
 #include "comandi/comando_disegna.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <ostream>
+#include <set>
 
+#include "base/blocco_cartella.h"
+#include "base/cartella_uscita.h"
+#include "base/errore_file.h"
+#include "base/scrittore_file.h"
+#include "base/stato_uscita.h"
+#include "comandi/file_da_disegnare.h"
 #include "comandi/valori_opzioni.h"
 #include "disegno/disegna.h"
+#include "file_compilati/lettura_file_compilati.h"
+#include "piattaforma/osserva_file.h"
 
 namespace scenario {
 
@@ -19,6 +31,56 @@ struct opzioni_comando_disegna {
 };
 
 }  // namespace
+
+int esegui_disegno(const file_da_disegnare& file, const std::filesystem::path& cartella,
+                   const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori) {
+  auto m = std::make_unique<modello>();
+  try {
+    file_letti letti;
+    letti.elementi = file.elementi.string();
+    letti.celle = file.celle.string();
+    letti.planimetria = file.planimetria.string();
+    leggi_file_compilati(*m, letti);
+    std::filesystem::path destinazione = cartella.empty() ? file.elementi.parent_path() : cartella;
+    if (destinazione.empty()) destinazione = ".";
+    // Only once the files have been read: a mistaken command leaves no
+    // directory behind.
+    crea_cartella_uscita(destinazione);
+    blocco_cartella blocco(destinazione, errori);
+    rimuovi_temporanei_rimasti(destinazione, nomi_disegni(*m, file.nome, opzioni.formato));
+    for (const auto& p : disegna(*m, destinazione, file.nome, opzioni)) {
+      uscita << p.string() << '\n';
+    }
+    if (opzioni.formato != formato_disegno::pdf) {
+      rimuovi_pagine_in_piu(*m, destinazione, file.nome, opzioni.formato);
+    }
+    uscita.flush();
+  } catch (const file_compilato_non_valido& e) {
+    errori << e.what() << std::endl;
+    return stato_uscita::errore_registrato;
+  } catch (const errore_file& e) {
+    riporta_errore_file(errori, e);
+    return stato_uscita::errore_file;
+  }
+  return stato_uscita::successo;
+}
+
+int osserva_disegno(const file_da_disegnare& file, const std::filesystem::path& cartella,
+                    const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori) {
+  opzioni_osservazione o;
+  std::set<std::string> nomi;
+  for (const std::filesystem::path& letto : {file.elementi, file.celle, file.planimetria}) {
+    std::filesystem::path dir = letto.parent_path();
+    if (dir.empty()) dir = ".";
+    if (std::find(o.cartelle.begin(), o.cartelle.end(), dir) == o.cartelle.end()) {
+      o.cartelle.push_back(dir);
+    }
+    nomi.insert(letto.filename().string());
+  }
+  o.interessa = [nomi](const std::string& nome) { return nomi.count(nome) > 0; };
+  return osserva(
+      o, [&] { esegui_disegno(file, cartella, opzioni, uscita, errori); }, uscita);
+}
 
 void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c) {
   CLI::App* comando = app.add_subcommand(

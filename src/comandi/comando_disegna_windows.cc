@@ -1,8 +1,9 @@
 #include "comandi/comando_disegna.h"
 
+#include <CLI/CLI.hpp>
 #include <ostream>
 
-#include "generazione/errore.h"
+#include "base/stato_uscita.h"
 
 namespace scenario {
 

@@ -1,5 +1,6 @@
 #include "comandi/comando_spiega.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cctype>
 #include <cstring>

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <CLI/CLI.hpp>
-
 #include "comandi/contesto_comando.h"
+
+namespace CLI {
+class App;
+}
 
 namespace scenario {
 

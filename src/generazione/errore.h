@@ -3,24 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "base/stato_uscita.h"
 #include "modello/modello.h"
 #include "generazione/finestra.h"
 
 namespace scenario {
 
-// Exit statuses of the program. They are part of its interface: never
-// renumber them.
-namespace stato_uscita {
-constexpr int successo = 0;
-constexpr int errore_file = 1;        // a file operation failed, or an unexpected failure
-constexpr int errore_mostrato = 2;    // a check code found its place filled (1250, 1251)
-constexpr int errore_registrato = 3;  // an error recorded, or no grid to finish
-// A command line that names no known command, option or value: the usage
-// error of the BSD sysexits, which shells and scripts already know.
-constexpr int uso_errato = 64;
-// Ended by SIGINT (130) or SIGTERM (143): 128 + the signal's number.
-constexpr int base_segnale = 128;
-}  // namespace stato_uscita
 
 // " Errore n. " followed by `a`: the text of every error that a run shows.
 std::string messaggio_errore(const std::string& a);
