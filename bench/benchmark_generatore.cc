@@ -110,8 +110,8 @@ void compila_sintetico(const std::filesystem::path& cartella, const descrizione_
   scrivi(cartella / nome_descrizione_linea(m.linea), d.linea);
   scrivi(cartella / nome_descrizione_treno(m.linea, m.treno), d.treno);
   int32_t j = 1;
-  memorizza_percorso(m, percorsi_in(cartella, m.linea, m.treno), finestra_muta, j);
-  if (m.n_errore != 0) {
+  memorizza_percorso(m, percorsi_in(cartella, m.linea, m.treno), j);
+  if (compilazione_fallita(m)) {
     std::cerr << "the synthetic route records error " << m.n_errore << " at " << m.pos_errore
               << std::endl;
     std::exit(1);
@@ -130,8 +130,8 @@ void BM_PercorsoSintetico(benchmark::State& stato) {
     scrivi(cartella.percorso / nome_descrizione_treno(m.linea, m.treno), d.treno);
     stato.ResumeTiming();
     int32_t j = 1;
-    memorizza_percorso(m, percorsi_in(cartella.percorso, m.linea, m.treno), finestra_muta, j);
-    if (m.n_errore != 0) stato.SkipWithError("the synthetic route records an error");
+    memorizza_percorso(m, percorsi_in(cartella.percorso, m.linea, m.treno), j);
+    if (compilazione_fallita(m)) stato.SkipWithError("the synthetic route records an error");
   }
 }
 
@@ -181,7 +181,7 @@ std::optional<memoria_percorso> misura_memoria() {
         scrivi(cartella.percorso / nome_descrizione_treno(m.linea, m.treno), d.treno);
       }
       int32_t j = 1;
-      memorizza_percorso(m, percorsi_in(cartella.percorso, m.linea, m.treno), finestra_muta, j);
+      memorizza_percorso(m, percorsi_in(cartella.percorso, m.linea, m.treno), j);
       misura.modello_mib = static_cast<double>(byte_del_modello(m)) / (1 << 20);
     }
     rusage uso{};

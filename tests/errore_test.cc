@@ -13,16 +13,9 @@ TEST(Errore, ShowsTheNumberAndEndsTheRun) {
 
   std::ostringstream uscita, errori;
   finestra_console f(uscita, errori);
-  modello m;
-  try {
-    errore(m, f, "1251");
-    FAIL() << "errore returned";
-  } catch (const fine_programma& fine) {
-    EXPECT_EQ(fine.stato, stato_uscita::errore_mostrato);
-  }
+  EXPECT_EQ(mostra_errore_fatale(f, 1251), stato_uscita::errore_mostrato);
   EXPECT_EQ(errori.str(), " Errore n. 1251\n");
   EXPECT_EQ(uscita.str(), "");
-  EXPECT_EQ(m.risposta, risposta_ok);
 }
 
 TEST(Errore, ARecordedErrorShowsItsPositionOnlyWhereItRecordsOne) {

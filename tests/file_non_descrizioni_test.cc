@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "modello/numeri_errore.h"
 #include "generazione/errore.h"
-#include "generazione/finestra.h"
 #include "generazione/memorizza_percorso.h"
 
 namespace scenario {
@@ -22,9 +20,7 @@ modello compila(const std::string& l, const std::string& t) {
   modello m;
   m.linea = "L";
   m.treno = "1";
-  std::ostringstream scarto;
-  finestra_console f(scarto, scarto);
-  compila_percorso(m, {"l.txt", l}, {"t.txt", t}, f, 0);
+  compila_percorso(m, {"l.txt", l}, {"t.txt", t}, 0);
   return m;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <variant>
 #include <vector>
 
@@ -121,6 +122,68 @@ TEST(LettoreCampi, ReadingPastTheEndIsARunTimeFailure) {
   lettore_campi l("[fine]\r\n");
   l.leggi_testo();
   EXPECT_THROW(l.leggi_i32(), errore_esecuzione);
+}
+
+// Within a row every read must be of the width the grammar gives its field:
+// a compiler that read a clock field as 32 bits, or one field too many,
+// fails whatever the file holds, where a wrong width would otherwise only
+// shift which values fit.
+TEST(LettoreCampi, AReadAgainstTheGrammarIsAFaultOfTheProgram) {
+  struct caso {
+    const char* nome;
+    const grammatica::voce& voce;
+    std::vector<char> letture;  // as in `lettura`; the last one is refused
+  };
+  const caso casi[] = {
+      {"another width", grammatica::orologio, {'i', 'l'}},
+      {"a number for a text", grammatica::cartello_indicatore, {'l', 'l'}},
+      {"a text for a number", grammatica::sabbia, {'t'}},
+      {"8 bits for 16", grammatica::stazione, {'l', 'u', 'l', 'u', 'u', 'u', 'u'}},
+      {"past the last field", grammatica::sabbia, {'i', 'i'}},
+  };
+  auto leggi = [](lettore_campi& l, char tipo) {
+    if (tipo == 't') l.leggi_testo();
+    if (tipo == 'l') l.leggi_i32();
+    if (tipo == 'i') l.leggi_i16();
+    if (tipo == 'u') l.leggi_u8();
+  };
+  for (const caso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    lettore_campi l("x, 1, 2, 3, 4, 5, 6, 7, 8\r\n[fine]\r\n");
+    l.leggi_testo();
+    l.inizia_riga(c.voce);
+    for (size_t i = 0; i + 1 < c.letture.size(); ++i) leggi(l, c.letture[i]);
+    EXPECT_THROW(leggi(l, c.letture.back()), std::logic_error);
+  }
+  // The same reads of the grammar's widths, and any read outside a row, pass.
+  lettore_campi l("orologio, 1, 2, 3\r\nx, 4\r\n[fine]\r\n");
+  l.leggi_testo();
+  l.inizia_riga(grammatica::orologio);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(l.leggi_i16(), i + 1);
+  l.chiudi_riga();
+  l.leggi_testo();
+  EXPECT_EQ(l.leggi_u8(), 4);
+}
+
+// The reader's warnings join the list it is given, within that list's limit,
+// as the model's own do.
+TEST(LettoreCampi, WarningsJoinTheListGivenWithinItsLimit) {
+  std::vector<diagnostica> elenco;
+  size_t limite = 1;
+  diagnostiche_tralasciate tralasciate;
+  lettore_campi l("sabbia, x\r\nsabbia, y\r\n[fine]\r\n", "treno.txt");
+  l.avvisa_in(registro_diagnostiche(elenco, limite, tralasciate));
+  for (int i = 0; i < 2; ++i) {
+    l.leggi_testo();
+    l.inizia_riga(grammatica::sabbia);
+    EXPECT_EQ(l.leggi_i16(), 0);
+    l.chiudi_riga();
+  }
+  ASSERT_EQ(elenco.size(), 1u);
+  EXPECT_EQ(elenco[0].livello, gravita::avviso);
+  EXPECT_EQ(elenco[0].motivo, "field 'sabbia' of 'sabbia': 'x'");
+  EXPECT_EQ(elenco[0].luogo.riga, 1);
+  EXPECT_EQ(tralasciate.avvisi, 1u);
 }
 
 TEST(LettoreCampi, MissingFileIsARunTimeFailure) {

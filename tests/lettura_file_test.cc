@@ -16,6 +16,7 @@
 
 #include "base/errore_file.h"
 #include "cartella_temporanea.h"
+#include "sistema_file_prova.h"
 
 namespace scenario {
 namespace {
@@ -71,6 +72,25 @@ TEST(LetturaFile, ADirectoryOrAMissingFileIsRefusedWithTheSystemsReason) {
                                            cartella / "cartella.txt"));
   EXPECT_EQ(rifiuto(cartella / "manca.txt", 1000),
             (cartella / "manca.txt").string() + ": No such file or directory");
+}
+
+// Reads go through the current file system, as writes do: a failure there is
+// an errore_file naming the file and the system's reason.
+TEST(LetturaFile, AFailedOpenOrReadNamesTheFileAndTheReason) {
+  cartella_temporanea cartella;
+  prova::scrivi_file(cartella / "f.dat", "abc");
+  const std::error_code guasto(EIO, std::generic_category());
+  for (prova::passo_file passo : {prova::passo_file::apri_lettura, prova::passo_file::leggi}) {
+    prova::sistema_file_prova sistema;
+    sistema.intercetta = [&](prova::passo_file p, const std::string& nome) {
+      return p == passo && nome == "f.dat" ? guasto : std::error_code{};
+    };
+    sostituzione_sistema_file sostituzione(sistema);
+    EXPECT_EQ(rifiuto(cartella / "f.dat", 1000),
+              (cartella / "f.dat").string() + ": " + guasto.message())
+        << prova::nome_passo(passo);
+  }
+  EXPECT_EQ(leggi_file_intero(cartella / "f.dat", 1000, "a test file"), "abc");
 }
 
 TEST(LetturaFile, APathOutsideTheCodePageIsRead) {

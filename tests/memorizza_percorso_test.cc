@@ -6,13 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
-
 #include "modello/numeri_errore.h"
 #include "base/scrittore_file.h"
 #include "cartella_temporanea.h"
 #include "file_compilati/file_compilati.h"
-#include "generazione/errore.h"
 #include "generazione/generazione.h"
 #include "generazione/nomi_file.h"
 
@@ -48,35 +45,29 @@ percorsi_scenario percorsi(const cartella_temporanea& cartella) {
   return percorsi_in(cartella.percorso(), linea_predefinita, treno_predefinito);
 }
 
-struct finestra_prova {
-  std::ostringstream uscita, errori;
-  finestra_console f{uscita, errori};
-};
-
 TEST(MemorizzaPercorso, ACompileThatLeftNoGridGetsNoCompiledFile) {
   cartella_temporanea cartella;
   for (const std::string& nome : {file_planimetria, file_elementi, file_celle}) {
     scrivi_file(cartella / nome, "vecchia");
   }
-  finestra_prova p;
 
   // No description to compile: the compile stops before any length.
   modello m;
   m.linea = linea_predefinita;
   m.treno = treno_predefinito;
   int32_t j = 1;
-  memorizza_percorso(m, percorsi(cartella), p.f, j);
+  memorizza_percorso(m, percorsi(cartella), j);
   EXPECT_EQ(m.n_errore, numero_errore::file_linea_mancante);
 
   // A compile that sized nothing and recorded nothing gets a number of its own.
   modello senza_lunghezza;
-  completa_percorso(senza_lunghezza, percorsi(cartella), p.f);
+  completa_percorso(senza_lunghezza, percorsi(cartella));
   EXPECT_EQ(senza_lunghezza.n_errore, numero_errore::griglia_mancante);
 
   // A compile that stopped on an error of its own keeps that number.
   modello fermato;
   fermato.n_errore = numero_errore::generale_mancante;
-  completa_percorso(fermato, percorsi(cartella), p.f);
+  completa_percorso(fermato, percorsi(cartella));
   EXPECT_EQ(fermato.n_errore, numero_errore::generale_mancante);
   EXPECT_FALSE(fermato.griglia_dimensionata());
 
@@ -84,16 +75,14 @@ TEST(MemorizzaPercorso, ACompileThatLeftNoGridGetsNoCompiledFile) {
     EXPECT_EQ(leggi_file(cartella / nome), "vecchia") << nome;
   }
   EXPECT_EQ(cartella.contenuto().size(), 3u);
-  EXPECT_EQ(p.errori.str(), "");
 }
 
 TEST(MemorizzaPercorso, TheFilesCarryTheFinishedGridAndTheCheckCodes) {
   cartella_temporanea cartella;
-  finestra_prova p;
   modello m = compilato(1);
   // An error recorded by the compile does not keep the files from being written.
   m.n_errore = numero_errore::segnale_su_cella_occupata;
-  completa_percorso(m, percorsi(cartella), p.f);
+  completa_percorso(m, percorsi(cartella));
   EXPECT_EQ(m.n_errore, numero_errore::segnale_su_cella_occupata);
 
   std::string celle = leggi_file(cartella / file_celle);
@@ -114,15 +103,13 @@ TEST(MemorizzaPercorso, TheFilesCarryTheFinishedGridAndTheCheckCodes) {
   EXPECT_EQ(elementi.substr(dopo_il_testo + 14, 4), std::string("\xd2\x7e\x00\x00", 4));
 
   EXPECT_EQ(leggi_file(cartella / file_planimetria).size(), 2u * 7001 * 2);
-  EXPECT_EQ(p.errori.str(), "");
 }
 
 TEST(MemorizzaPercorso, WithoutTrackPlanAnOlderPlanStaysUntouched) {
   cartella_temporanea cartella;
   scrivi_file(cartella / file_planimetria, "vecchia");
-  finestra_prova p;
   modello m = compilato(0);
-  completa_percorso(m, percorsi(cartella), p.f);
+  completa_percorso(m, percorsi(cartella));
   EXPECT_EQ(leggi_file(cartella / file_planimetria), "vecchia");
   EXPECT_TRUE(std::filesystem::exists(cartella / file_elementi));
   EXPECT_TRUE(std::filesystem::exists(cartella / file_celle));
@@ -132,7 +119,7 @@ TEST(MemorizzaPercorso, FilledCheckPlacesEndTheRunBeforeAnyCompiledFile) {
   const struct {
     const char* nome;
     void (*prepara)(modello&);
-    const char* messaggio;
+    int32_t errore_fatale;
   } casi[] = {
       {"a start in cell 8 whose first group can only go into cell 1",
        [](modello& m) {
@@ -141,31 +128,26 @@ TEST(MemorizzaPercorso, FilledCheckPlacesEndTheRunBeforeAnyCompiledFile) {
          m.celle[3].tipo = tipo_cella::cartello;
          m.celle[2].tipo = tipo_cella::cartello;
        },
-       " Errore n. 1250\n"},
+       numero_errore::valori_riservati_occupati},
       {"a route header whose orario the compile filled",
-       [](modello& m) { m.elementi[elemento_testata_percorso].orario = 1; }, " Errore n. 1251\n"},
+       [](modello& m) { m.elementi[elemento_testata_percorso].orario = 1; },
+       numero_errore::codici_controllo_occupati},
   };
   for (const auto& c : casi) {
     cartella_temporanea cartella;
-    finestra_prova p;
     modello m = compilato(1);
     c.prepara(m);
-    try {
-      completa_percorso(m, percorsi(cartella), p.f);
-      ADD_FAILURE() << c.nome << ": the run went on";
-    } catch (const fine_programma& fine) {
-      EXPECT_EQ(fine.stato, stato_uscita::errore_mostrato) << c.nome;
-    }
-    EXPECT_EQ(p.errori.str(), c.messaggio) << c.nome;
+    const esito_percorso esito = completa_percorso(m, percorsi(cartella));
+    EXPECT_EQ(esito.errore_fatale, c.errore_fatale) << c.nome;
+    EXPECT_FALSE(esito.da_scrivere) << c.nome;
     EXPECT_TRUE(cartella.contenuto().empty()) << c.nome;
   }
 }
 
 TEST(MemorizzaPercorso, ASecondRunLeavesFilesOfExactlyTheNewLength) {
   cartella_temporanea cartella;
-  finestra_prova p;
   modello primo = compilato(1);
-  completa_percorso(primo, percorsi(cartella), p.f);
+  completa_percorso(primo, percorsi(cartella));
   std::vector<std::string> nomi = cartella.contenuto();
   ASSERT_EQ(nomi.size(), 3u);
   std::map<std::string, std::string> prima;
@@ -174,7 +156,7 @@ TEST(MemorizzaPercorso, ASecondRunLeavesFilesOfExactlyTheNewLength) {
     scrivi_file(cartella / nome, prima[nome] + std::string(70000, 'x'));
   }
   modello secondo = compilato(1);
-  completa_percorso(secondo, percorsi(cartella), p.f);
+  completa_percorso(secondo, percorsi(cartella));
   EXPECT_EQ(cartella.contenuto(), nomi);
   for (const std::string& nome : nomi) EXPECT_EQ(leggi_file(cartella / nome), prima[nome]) << nome;
 }
@@ -182,10 +164,9 @@ TEST(MemorizzaPercorso, ASecondRunLeavesFilesOfExactlyTheNewLength) {
 TEST(MemorizzaPercorso, AFailedFileOperationNamesTheFileAndKeepsWhatWasWritten) {
   cartella_temporanea cartella;
   std::filesystem::create_directory(cartella / file_celle);
-  finestra_prova p;
   modello m = compilato(1);
   try {
-    completa_percorso(m, percorsi(cartella), p.f);
+    completa_percorso(m, percorsi(cartella));
     ADD_FAILURE() << "the cell grid was written over a directory";
   } catch (const errore_file& e) {
     EXPECT_TRUE(prova::messaggio_su_cartella(e.what(), cartella / file_celle)) << e.what();

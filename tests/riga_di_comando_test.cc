@@ -20,6 +20,7 @@
 #include "modello/numeri_errore.h"
 #include "cartella_temporanea.h"
 #include "compilazione/lettore_campi.h"
+#include "compilazione/riferimento_grammatica.h"
 #include "esegui_generatore.h"
 #include "file_compilati/file_compilati.h"
 #include "generazione/errore.h"
@@ -174,7 +175,8 @@ TEST(RigaDiComando, OptionValuesRefusedByNameAndRange) {
       {{"disegna", "a_1.sim", "--larghezza", "199"}, "--larghezza: 199" + larghezza},
       {{"disegna", "a_1.sim", "--larghezza", "20001"}, "--larghezza: 20001" + larghezza},
       {{"disegna", "a_1.sim", "--formato", "2"}, "--formato: 2 is not one of pdf, png, svg"},
-      {{"spiega", "otto"}, "N: otto" + numero},
+      {{"spiega", "otto"},
+       "N: otto is neither a number nor a keyword or section header of the descriptions"},
       {{"spiega", "0x8"}, "N: 0x8" + numero},
   };
   for (const auto& c : casi) {
@@ -594,6 +596,36 @@ TEST(RigaDiComando, SpiegaPrintsTheMeaningAndTheParagraph) {
   if (*voce->spiegazione != '\0') atteso += std::string("\n") + voce->spiegazione + "\n";
   EXPECT_EQ(esito.uscita, atteso);
   EXPECT_EQ(esito.errori, "");
+}
+
+// A keyword or a section header is explained by the grammar's own reference
+// of the rows it names.
+TEST(RigaDiComando, SpiegaExplainsTheRowsAWordNames) {
+  cartella_temporanea cartella;
+  using namespace grammatica;
+  struct caso {
+    std::string parola;
+    std::vector<const voce*> voci;
+  };
+  const std::vector<caso> casi = {
+      {"stazione", {&stazione}},
+      {"Lunghezza Percorso", {&lunghezza_percorso}},
+      {"curvad", {&curva}},
+      {"progressiva", {&progressiva_tre, &progressiva_due, &progressiva_uno}},
+      {"[segnali]", {&segnale}},
+  };
+  for (const caso& c : casi) {
+    esito_processo esito = esegui_con_argomenti({"spiega", c.parola}, cartella.percorso());
+    EXPECT_EQ(esito.stato, stato_uscita::successo) << c.parola;
+    std::string atteso;
+    for (const voce* v : c.voci) {
+      atteso += std::string(atteso.empty() ? "" : "\n") + "A row of the " +
+                (v->formato_ == formato::linea ? "line" : "train") + " description.\n\n" +
+                riferimento_voce(*v);
+    }
+    EXPECT_EQ(esito.uscita, atteso) << c.parola;
+    EXPECT_EQ(esito.errori, "") << c.parola;
+  }
 }
 
 #endif

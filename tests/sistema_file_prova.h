@@ -14,7 +14,16 @@
 
 namespace scenario::prova {
 
-enum class passo_file { crea, scrivi, sincronizza, chiudi, rinomina, sincronizza_cartella };
+enum class passo_file {
+  crea,
+  scrivi,
+  sincronizza,
+  chiudi,
+  rinomina,
+  sincronizza_cartella,
+  apri_lettura,
+  leggi
+};
 
 inline const char* nome_passo(passo_file p) {
   switch (p) {
@@ -30,6 +39,10 @@ inline const char* nome_passo(passo_file p) {
       return "rename";
     case passo_file::sincronizza_cartella:
       return "directory sync";
+    case passo_file::apri_lettura:
+      return "open for reading";
+    case passo_file::leggi:
+      return "read";
   }
   return "?";
 }
@@ -37,8 +50,9 @@ inline const char* nome_passo(passo_file p) {
 class sistema_file_prova : public sistema_file {
  public:
   // Called before each call with its step and the name of the file that it
-  // replaces (for a directory sync, the file renamed last); an error that it
-  // returns becomes the call's result, and the platform is not called.
+  // replaces or reads (for a directory sync, the file renamed last; for the
+  // close of a file read, none); an error that it returns becomes the call's
+  // result, and the platform is not called.
   std::function<std::error_code(passo_file, const std::string& nome)> intercetta =
       [](passo_file, const std::string&) { return std::error_code{}; };
 
@@ -64,7 +78,22 @@ class sistema_file_prova : public sistema_file {
     std::error_code e = intercetta(passo_file::chiudi, nomi_[f]);
     std::error_code p = piattaforma_.chiudi(f);
     nomi_.erase(f);
+    letti_.erase(f);
     return e ? e : p;
+  }
+  std::error_code apri_lettura(const std::filesystem::path& percorso, maniglia_file& f) override {
+    const std::string nome = percorso.filename().string();
+    if (std::error_code e = intercetta(passo_file::apri_lettura, nome)) return e;
+    std::error_code e = piattaforma_.apri_lettura(percorso, f);
+    if (!e) letti_[f] = nome;
+    return e;
+  }
+  std::error_code esamina(maniglia_file f, tipo_file& tipo, uint64_t& dimensione) override {
+    return piattaforma_.esamina(f, tipo, dimensione);
+  }
+  std::error_code leggi(maniglia_file f, char* dati, size_t n, size_t& letti) override {
+    if (std::error_code e = intercetta(passo_file::leggi, letti_[f])) return e;
+    return piattaforma_.leggi(f, dati, n, letti);
   }
   std::error_code rinomina(const std::filesystem::path& da,
                            const std::filesystem::path& a) override {
@@ -93,6 +122,7 @@ class sistema_file_prova : public sistema_file {
  private:
   sistema_file& piattaforma_ = sistema_file_di_piattaforma();
   std::map<maniglia_file, std::string> nomi_;
+  std::map<maniglia_file, std::string> letti_;
   std::string rinominato_;
 };
 

@@ -22,6 +22,10 @@ TEST(TestoWindows1252, EveryByteSurvivesARoundTrip) {
 TEST(TestoWindows1252, LowerCase) {
   EXPECT_EQ(minuscolo("27364LORVENTO-Basalto"), "27364lorvento-basalto");
   EXPECT_EQ(minuscolo("\u00c0\u00c8\u00d7\u0160"), "\u00e0\u00e8\u00d7\u0161");
+  // A character beyond the first 65536 stays whole, and is then no character
+  // of Windows-1252 like any other.
+  EXPECT_EQ(minuscolo("A\U0001F600B"), "a\U0001F600b");
+  EXPECT_EQ(a_windows_1252(minuscolo("A\U0001F600B")), "a?b");
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include "cartella_temporanea.h"
 #include "esegui_generatore.h"
 #include "generazione/errore.h"
-#include "generazione/finestra.h"
 #include "generazione/memorizza_percorso.h"
 
 namespace scenario {
@@ -22,7 +21,7 @@ const std::string generale = "[generale]\nlunghezza percorso, 10000\n";
 const std::string treno_vuoto = "[generale]\n[fine]\n";
 
 struct esito_compilazione {
-  int stato = 0;
+  esito_percorso esito;
   modello m;
 };
 
@@ -30,13 +29,7 @@ esito_compilazione compila_in_memoria(const std::string& linea, const std::strin
   esito_compilazione e;
   e.m.linea = "L";
   e.m.treno = "1";
-  std::ostringstream uscita, errori;
-  finestra_console f(uscita, errori);
-  try {
-    compila_percorso(e.m, {"l.txt", linea}, {"t.txt", treno}, f, 0);
-  } catch (const fine_programma& fine) {
-    e.stato = fine.stato;
-  }
+  e.esito = compila_percorso(e.m, {"l.txt", linea}, {"t.txt", treno}, 0);
   return e;
 }
 
@@ -70,7 +63,9 @@ TEST(ValoriRiservati, TheErrorPointsAtTheRowWhoseItemFilledCellOne) {
   };
   for (const auto& c : casi) {
     esito_compilazione e = compila_in_memoria(c.linea, c.treno);
-    EXPECT_EQ(e.stato, stato_uscita::errore_mostrato) << c.caso;
+    EXPECT_EQ(e.esito.errore_fatale, c.numero) << c.caso;
+    EXPECT_FALSE(e.esito.da_scrivere) << c.caso;
+    EXPECT_TRUE(compilazione_fallita(e.m)) << c.caso;
     ASSERT_FALSE(e.m.diagnostiche.empty()) << c.caso;
     const diagnostica& d = e.m.diagnostiche.back();
     EXPECT_EQ(d.numero, c.numero) << c.caso;
@@ -87,8 +82,9 @@ TEST(ValoriRiservati, TheErrorPointsAtTheRowWhoseItemFilledCellOne) {
 TEST(ValoriRiservati, ASignBoardAtTheStartOfTheRouteCompilesWhenMovedOn) {
   esito_compilazione e = compila_in_memoria(
       generale + "[indicazioni]\ncartello_indicatore, 100, (A)(B)\n[fine]\n", treno_vuoto);
-  EXPECT_EQ(e.stato, 0);
-  EXPECT_EQ(e.m.n_errore, numero_errore::nessuno);
+  EXPECT_EQ(e.esito.errore_fatale, numero_errore::nessuno);
+  EXPECT_TRUE(e.esito.da_scrivere);
+  EXPECT_FALSE(compilazione_fallita(e.m));
 }
 
 #ifndef _WIN32

@@ -17,15 +17,14 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "compilazione/grammatica.h"
 #include "modello/modello.h"
 #include "file_compilati/file_compilati.h"
 #include "generazione/errore.h"
-#include "generazione/finestra.h"
 #include "generazione/memorizza_percorso.h"
 #include "generazione/nomi_file.h"
 
@@ -82,47 +81,29 @@ inline bool intestazione(std::string_view campo) {
 }
 
 // The values that the compilers read after a keyword, one letter each: 'n' a
-// number, 't' a text. Every test that matches reads its own values.
+// number, 't' a text, as the grammar table gives them. Every kind that
+// matches reads its own values.
 inline std::string valori_dopo(std::string_view k, file_descrizione file, sezione_lettura s,
                                bool curve_lette) {
+  const grammatica::formato formato =
+      file == file_descrizione::linea ? grammatica::formato::linea : grammatica::formato::treno;
   std::string v;
-  auto n = [&](int quanti) { v.append(static_cast<size_t>(quanti), 'n'); };
-  if (file == file_descrizione::treno) {
-    if (ha_senza_maiuscole(k, "frenata") && ha_senza_maiuscole(k, "massa")) n(1);
-    if (ha_senza_maiuscole(k, "vetture")) n(1);
-    if (ha_senza_maiuscole(k, "velocit")) n(2);
-    if (ha_senza_maiuscole(k, "aderenza")) n(2);
-    if (ha_senza_maiuscole(k, "orologio")) n(3);
-    if (ha_senza_maiuscole(k, "sabbia")) n(1);
-    if (ha_senza_maiuscole(k, "segnale")) n(11);
-    if (ha_senza_maiuscole(k, "rallentamento")) n(6);
-    if (ha_senza_maiuscole(k, "abbattimento")) n(2);
-    if (ha_senza_maiuscole(k, "stazione")) {
-      n(16);
-      v += 't';
+  for (const grammatica::voce* voce : grammatica::tutte) {
+    if (voce->formato_ != formato || !grammatica::corrisponde(*voce, k)) continue;
+    // The line description reads its general rows only in its general
+    // section, the others only after it.
+    bool generale = voce->sezione == grammatica::sezione_generale;
+    if (formato == grammatica::formato::linea && generale != (s == sezione_lettura::generale)) {
+      continue;
     }
-    return v;
+    if (voce == &grammatica::curva && !curve_lette) continue;
+    for (const grammatica::campo& c : voce->campi) {
+      v += c.tipo == grammatica::larghezza::testo ? 't' : 'n';
+    }
   }
-  if (s == sezione_lettura::generale) {
-    if (ha_senza_maiuscole(k, "percorso") && ha_senza_maiuscole(k, "lunghezza")) n(1);
-    if (ha(k, "tre") && ha(k, "progressiva")) n(3);
-    if (ha(k, "due") && ha(k, "progressiva")) n(3);
-    if (ha(k, "uno") && ha(k, "progressiva")) n(3);
-    if (ha(k, "sfondo") && ha(k, "uno")) n(1);
-    if (ha(k, "sfondo") && ha(k, "due")) n(1);
-    if (ha(k, "sfondo") && ha(k, "tre")) n(1);
-    if (ha(k, "segnali") && ha(k, "ripetizione")) n(2);
-    // The header that closes the section is told by its brackets.
-    if (intestazione(k)) v += '[';
-    return v;
-  }
-  if (ha_senza_maiuscole(k, "pendenza")) n(2);
-  if (ha_senza_maiuscole(k, "curva") && curve_lette) n(2);
-  if (ha_senza_maiuscole(k, "montagna")) n(3);
-  if (ha_senza_maiuscole(k, "indicatori_v")) n(9);
-  if (ha_senza_maiuscole(k, "indicat") && ha_senza_maiuscole(k, "cartello")) {
-    n(1);
-    v += 't';
+  // The header that closes the general section is told by its brackets.
+  if (file == file_descrizione::linea && s == sezione_lettura::generale && intestazione(k)) {
+    v += '[';
   }
   return v;
 }
@@ -209,7 +190,7 @@ inline descrizione_letta leggi_descrizione(const std::string& testo, file_descri
         size_t virgola = r.testo.find(',', da);
         std::string_view campo = std::string_view(r.testo).substr(
             da, virgola == std::string::npos ? std::string::npos : virgola - da);
-        if (ha_senza_maiuscole(campo, "[generale]")) {
+        if (ha_senza_maiuscole(campo, grammatica::sezione_generale)) {
           if (virgola != std::string::npos) d.allineata = false;
           s = file == file_descrizione::linea ? sezione_lettura::generale : sezione_lettura::voci;
           break;
@@ -485,19 +466,14 @@ inline compilato compila_coppia(const std::string& linea, const std::string& tre
   auto m = std::make_unique<modello>();
   m->linea = "Prova";
   m->treno = "1";
-  std::ostringstream scarto;
-  finestra_console finestra(scarto, scarto);
-  bool da_scrivere = false;
-  try {
-    da_scrivere = compila_percorso(*m, {nome_descrizione_linea(m->linea), linea},
-                                   {nome_descrizione_treno(m->linea, m->treno), treno}, finestra, j);
-  } catch (const fine_programma&) {
-    // 1250 or 1251: no compiled file is written.
-  }
+  // On 1250 or 1251 no compiled file is written.
+  const esito_percorso esito =
+      compila_percorso(*m, {nome_descrizione_linea(m->linea), linea},
+                       {nome_descrizione_treno(m->linea, m->treno), treno}, j);
   compilato c;
   c.n_errore = m->n_errore;
   c.pos_errore = m->pos_errore;
-  if (da_scrivere) {
+  if (esito.da_scrivere) {
     if (m->scrivi_planimetria != 0) c.planimetria = codifica_file_planimetria(*m);
     c.elementi = codifica_file_elementi(*m);
     c.celle = codifica_file_celle(*m);

@@ -1,7 +1,8 @@
 #pragma once
 
 // Whole files read at once: an author's descriptions, compiled files read
-// back. Every failure throws errore_file naming the file and the reason.
+// back. They go through the current sistema_file, as writes do, and every
+// failure throws errore_file naming the file and the reason.
 
 #include <cstdint>
 #include <filesystem>

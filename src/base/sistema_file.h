@@ -1,8 +1,9 @@
 #pragma once
 
 // The few system calls of the file layer, behind one interface: the writer of
-// scrittore_file.h and the directory lock go through it, tests put a failing
-// one in its place, and another platform brings its own.
+// scrittore_file.h, the reader of lettura_file.h and the directory lock go
+// through it, tests put a failing one in its place, and another platform
+// brings its own.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +15,9 @@ namespace scenario {
 
 // A file opened by the platform: a descriptor here, a handle elsewhere.
 using maniglia_file = std::intptr_t;
+
+// What an open file is, as far as a read of it cares.
+enum class tipo_file { regolare, cartella, altro };
 
 class sistema_file {
  public:
@@ -29,6 +33,14 @@ class sistema_file {
   // Returns once the content of the file is on the disk.
   virtual std::error_code sincronizza(maniglia_file f) = 0;
   virtual std::error_code chiudi(maniglia_file f) = 0;
+  // Opens an existing file for reading only. Never waits: a FIFO without a
+  // writer opens at once.
+  virtual std::error_code apri_lettura(const std::filesystem::path& percorso, maniglia_file& f) = 0;
+  // What the open file is and, for a regular file, its size in bytes. A
+  // regular file is then ready for reads that wait for their bytes.
+  virtual std::error_code esamina(maniglia_file f, tipo_file& tipo, uint64_t& dimensione) = 0;
+  // Reads at most `n` bytes into `dati`; `letti` is 0 at the end of the file.
+  virtual std::error_code leggi(maniglia_file f, char* dati, size_t n, size_t& letti) = 0;
   // Puts `da` in the place of `a` in one step: a reader sees the old file or
   // the new one, never neither.
   virtual std::error_code rinomina(const std::filesystem::path& da,

@@ -61,6 +61,45 @@ class sistema_posix : public sistema_file {
 
   std::error_code chiudi(maniglia_file f) override { return esito(::close(descrittore(f))); }
 
+  // Without O_NONBLOCK a FIFO with no writer would hold the open for ever.
+  std::error_code apri_lettura(const std::filesystem::path& percorso, maniglia_file& f) override {
+    int d = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (d < 0) return errore_sistema();
+    f = d;
+    return {};
+  }
+
+  std::error_code esamina(maniglia_file f, tipo_file& tipo, uint64_t& dimensione) override {
+    struct stat stato {};
+    if (::fstat(descrittore(f), &stato) != 0) return errore_sistema();
+    if (S_ISDIR(stato.st_mode)) {
+      tipo = tipo_file::cartella;
+      return {};
+    }
+    if (!S_ISREG(stato.st_mode)) {
+      tipo = tipo_file::altro;
+      return {};
+    }
+    tipo = tipo_file::regolare;
+    dimensione = static_cast<uint64_t>(stato.st_size);
+    // Back to blocking reads: a regular file under a lock or on a network
+    // file system must not end the read early with EAGAIN.
+    const int opzioni = ::fcntl(descrittore(f), F_GETFL);
+    if (opzioni < 0 || ::fcntl(descrittore(f), F_SETFL, opzioni & ~O_NONBLOCK) != 0) {
+      return errore_sistema();
+    }
+    return {};
+  }
+
+  std::error_code leggi(maniglia_file f, char* dati, size_t n, size_t& letti) override {
+    ssize_t r;
+    do r = ::read(descrittore(f), dati, n);
+    while (r < 0 && errno == EINTR);
+    if (r < 0) return errore_sistema();
+    letti = static_cast<size_t>(r);
+    return {};
+  }
+
   std::error_code rinomina(const std::filesystem::path& da,
                            const std::filesystem::path& a) override {
     return esito(::rename(da.c_str(), a.c_str()));

@@ -11,7 +11,7 @@ enum valore : int {
   successo = 0,
   // A file operation failed, or an unexpected failure.
   errore_file = 1,
-  // `errore` ended the run (1250, 1251).
+  // A check code found its place filled (1250, 1251).
   errore_mostrato = 2,
   // An error recorded, or no grid to finish; a compiled file refused, or a
   // difference found by `ispeziona --verifica`.

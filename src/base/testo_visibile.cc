@@ -1,28 +1,9 @@
 #include "base/testo_visibile.h"
 
 #include "base/testo_windows_1252.h"
+#include "base/utf8.h"
 
 namespace scenario {
-
-size_t sequenza_utf8(std::string_view s) {
-  const auto b = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
-  const auto seguito = [&](size_t i) { return i < s.size() && (b(i) & 0xC0) == 0x80; };
-  unsigned char c = b(0);
-  if (c < 0x80) return 1;
-  if (c >= 0xC2 && c <= 0xDF) return seguito(1) ? 2 : 0;
-  if (c >= 0xE0 && c <= 0xEF) {
-    if (!seguito(1) || !seguito(2)) return 0;
-    // Neither overlong forms nor the surrogates.
-    if ((c == 0xE0 && b(1) < 0xA0) || (c == 0xED && b(1) >= 0xA0)) return 0;
-    return 3;
-  }
-  if (c >= 0xF0 && c <= 0xF4) {
-    if (!seguito(1) || !seguito(2) || !seguito(3)) return 0;
-    if ((c == 0xF0 && b(1) < 0x90) || (c == 0xF4 && b(1) >= 0x90)) return 0;
-    return 4;
-  }
-  return 0;
-}
 
 bool controllo_c1(std::string_view carattere) {
   return carattere.size() == 2 && static_cast<unsigned char>(carattere[0]) == 0xC2 &&

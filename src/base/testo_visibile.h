@@ -8,9 +8,6 @@
 
 namespace scenario {
 
-// Length of the valid UTF-8 sequence at the start of `s`, 0 when there is none.
-size_t sequenza_utf8(std::string_view s);
-
 // Whether `carattere`, one UTF-8 sequence, is a C1 control (U+0080 to U+009F).
 bool controllo_c1(std::string_view carattere);
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "base/utf8.h"
+
 namespace scenario {
 
 namespace {
@@ -34,36 +36,16 @@ void metti_utf8(std::string& uscita, char32_t c) {
   } else if (c < 0x800) {
     uscita.push_back(static_cast<char>(0xc0 | (c >> 6)));
     uscita.push_back(static_cast<char>(0x80 | (c & 0x3f)));
-  } else {
+  } else if (c < 0x10000) {
     uscita.push_back(static_cast<char>(0xe0 | (c >> 12)));
     uscita.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3f)));
     uscita.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+  } else {
+    uscita.push_back(static_cast<char>(0xf0 | (c >> 18)));
+    uscita.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3f)));
+    uscita.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3f)));
+    uscita.push_back(static_cast<char>(0x80 | (c & 0x3f)));
   }
-}
-
-// Decodes one UTF-8 sequence at `i`; returns its length, or 0 when the bytes
-// there are not a valid sequence.
-size_t decodifica(std::string_view s, size_t i, char32_t& c) {
-  auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-  unsigned char primo = b(i);
-  size_t lunghezza = primo < 0x80           ? 1
-                     : (primo >> 5) == 0x6  ? 2
-                     : (primo >> 4) == 0xe  ? 3
-                     : (primo >> 3) == 0x1e ? 4
-                                            : 0;
-  if (lunghezza == 0 || i + lunghezza > s.size()) return 0;
-  if (lunghezza == 1) {
-    c = primo;
-    return 1;
-  }
-  c = primo & (0x7f >> lunghezza);
-  for (size_t k = 1; k < lunghezza; ++k) {
-    if ((b(i + k) & 0xc0) != 0x80) return 0;
-    c = (c << 6) | (b(i + k) & 0x3f);
-  }
-  constexpr char32_t minimo[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (c < minimo[lunghezza] || c > 0x10ffff) return 0;
-  return lunghezza;
 }
 
 // Calls `carattere` for each character of `utf8`, and `byte` for each byte
@@ -72,7 +54,7 @@ template <typename per_carattere, typename per_byte>
 void scorri(std::string_view utf8, per_carattere carattere, per_byte byte) {
   for (size_t i = 0; i < utf8.size();) {
     char32_t c = 0;
-    size_t lunghezza = decodifica(utf8, i, c);
+    size_t lunghezza = decodifica_utf8(utf8.substr(i), c);
     if (lunghezza == 0) {
       byte(utf8[i]);
       ++i;

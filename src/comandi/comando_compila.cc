@@ -19,7 +19,6 @@
 #include "compilazione/lettore_campi.h"
 #include "piattaforma/osserva_file.h"
 #include "generazione/errore.h"
-#include "generazione/finestra.h"
 #include "generazione/memorizza_percorso.h"
 #include "generazione/nomi_file.h"
 
@@ -41,26 +40,22 @@ struct opzioni_compila {
   size_t max_diagnostiche = 100;
 };
 
-bool termina_con(const std::string& s, const std::string& fine) {
-  return s.size() > fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
-}
-
 std::string nome_file(const std::string& percorso) {
   return std::filesystem::path(percorso).filename().string();
 }
 
-// "<route>_linea.txt": the route.
+// "<route>_linea.txt": the route; empty for any other name.
 std::string linea_da_descrizione_linea(const std::string& percorso) {
   const std::string nome = nome_file(percorso);
   const std::string fine = "_linea.txt";
-  return termina_con(nome, fine) ? nome.substr(0, nome.size() - fine.size()) : "";
+  return nome.ends_with(fine) ? nome.substr(0, nome.size() - fine.size()) : "";
 }
 
 // "<route>_<train>-.txt": the route and the train, split at the last "_".
 std::pair<std::string, std::string> da_descrizione_treno(const std::string& percorso) {
   const std::string nome = nome_file(percorso);
   const std::string fine = "-.txt";
-  if (!termina_con(nome, fine)) return {};
+  if (!nome.ends_with(fine)) return {};
   const std::string radice = nome.substr(0, nome.size() - fine.size());
   const size_t separatore = radice.rfind('_');
   if (separatore == std::string::npos || separatore == 0 || separatore + 1 == radice.size()) {
@@ -107,21 +102,19 @@ int compila(const opzioni_compila& o, const std::string& linea, const std::strin
   m.linea = linea;
   m.treno = treno;
   m.limite_diagnostiche = o.max_diagnostiche;
-  // No window for a command: only 1250 and 1251 show a message, on standard
-  // error, and standard output stays for the JSON form.
-  finestra_console finestra(c.errori, c.errori);
-  bool griglia = false;
-  try {
-    griglia = compila_percorso(m, descrizione_linea, descrizione_treno, finestra,
-                               o.senza_planimetria ? 0 : 1);
-  } catch (const fine_programma& fine) {
+  const esito_percorso esito =
+      compila_percorso(m, descrizione_linea, descrizione_treno, o.senza_planimetria ? 0 : 1);
+  if (esito.errore_fatale != numero_errore::nessuno) {
+    // No window for a command: the message goes to standard error before the
+    // diagnostics, and standard output stays for the JSON form.
+    c.errori << messaggio_errore(std::to_string(esito.errore_fatale)) << std::endl;
     riporta(m);
-    return fine.stato;
+    return stato_uscita::errore_mostrato;
   }
   riporta(m);
 
-  const bool con_errori = m.n_errore != numero_errore::nessuno || conta_errori(m) > 0;
-  if (griglia && (!con_errori || o.scrivi_con_errori)) {
+  const bool con_errori = compilazione_fallita(m);
+  if (esito.da_scrivere && (!con_errori || o.scrivi_con_errori)) {
     crea_cartella_uscita(o.cartella);
     blocco_cartella blocco(o.cartella, c.errori);
     rimuovi_temporanei_rimasti(o.cartella, {nome_planimetria(linea), nome_elementi(linea, treno),

@@ -8,6 +8,7 @@
 #include "modello/numeri_errore.h"
 #include "base/testo_visibile.h"
 #include "base/testo_windows_1252.h"
+#include "base/utf8.h"
 
 namespace scenario {
 

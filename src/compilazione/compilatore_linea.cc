@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "modello/numeri_errore.h"
-#include "compilazione/cella_riservata.h"
 #include "compilazione/elementi_linea.h"
 #include "compilazione/grammatica.h"
 #include "compilazione/lavoro_linea.h"
@@ -19,12 +18,7 @@ namespace scenario {
 
 namespace {
 
-// A section header: not a dash field, and bracketed.
-bool intestazione(std::string_view campo) {
-  size_t inizio = campo.find_first_not_of(' ');
-  if (inizio != std::string_view::npos && campo[inizio] == '-') return false;
-  return contiene(campo, "[") && contiene(campo, "]");
-}
+static_assert(grammatica::campi_lunghezza[0].valori->massimo == lunghezza_massima_percorso);
 
 enum class esito_elementi { prosegui, fine_file, oltre_la_griglia, fermata };
 
@@ -41,33 +35,25 @@ class compilazione_linea {
   }
 
   bool sezione_generale() {
-    // No end test between the dash reads: a file ending in dashes here is a
-    // read past its end.
-    while (std::optional<std::string> campo = prossima_voce(file_, trattini_generale, false)) {
-      voce_ = campo_letto::ultimo(file_);
-      bool riconosciuta = false;
-      if (!valori_generali(*campo, riconosciuta)) return false;
-      file_.chiudi_riga();
-      if (!riconosciuta) avvisa_se_sconosciuta(file_, *campo, grammatica::formato::linea, true);
-      if (intestazione(*campo)) break;
-    }
-    return true;
+    auto riga = [&](const std::string& campo, const campo_letto& voce,
+                    bool& riconosciuta) -> std::optional<esito_elementi> {
+      voce_ = voce;
+      if (!valori_generali(campo, riconosciuta)) return esito_elementi::fermata;
+      return std::nullopt;
+    };
+    return !leggi_righe(m_, file_, grammatica::formato::linea, true, riga);
   }
 
   esito_elementi sezioni_elementi(lavoro_linea& w) {
-    while (std::optional<std::string> campo = prossima_voce(file_, trattini_elementi)) {
-      voce_ = campo_letto::ultimo(file_);
-      bool riconosciuta = false;
-      esito_elementi esito;
-      {
-        sorveglia_cella_riservata sorveglianza(m_, file_);
-        esito = esamina_voce(*campo, w, riconosciuta);
-      }
-      if (esito != esito_elementi::prosegui) return esito;
-      file_.chiudi_riga();
-      if (!riconosciuta) avvisa_se_sconosciuta(file_, *campo, grammatica::formato::linea, false);
-    }
-    return esito_elementi::fine_file;
+    auto riga = [&](const std::string& campo, const campo_letto& voce,
+                    bool& riconosciuta) -> std::optional<esito_elementi> {
+      voce_ = voce;
+      esito_elementi esito = esamina_voce(campo, w, riconosciuta);
+      if (esito == esito_elementi::prosegui) return std::nullopt;
+      return esito;
+    };
+    return leggi_righe(m_, file_, grammatica::formato::linea, false, riga)
+        .value_or(esito_elementi::fine_file);
   }
 
   // The reading of the file is over, whichever way: the caller's step (the
@@ -89,12 +75,6 @@ class compilazione_linea {
     return ferma(numero, std::nullopt, campo.luogo());
   }
 
-  int32_t leggi_i32(campo_letto& campo) {
-    int32_t valore = file_.leggi_i32();
-    campo = campo_letto::ultimo(file_);
-    return valore;
-  }
-
   // Every test of the general section looks at the same keyword; each that
   // matches reads its own values. Returns false after an error that ends
   // the compile.
@@ -107,12 +87,13 @@ class compilazione_linea {
     };
     if (prova(grammatica::lunghezza_percorso)) {
       campo_letto campo_lunghezza;
-      int32_t lunghezza = leggi_i32(campo_lunghezza);
+      int32_t lunghezza = leggi_i32(file_, campo_lunghezza);
       m_.elementi[elemento_linea].fine = lunghezza;
       // A negative length would size the grid and the plan below their
       // first cells; it is refused like one that is too long.
-      int32_t massima = std::min(opzioni_.lunghezza_massima, lunghezza_massima_percorso);
-      if (lunghezza > massima || lunghezza < 0) {
+      const grammatica::intervallo ammessa = grammatica::valori_di(grammatica::campi_lunghezza[0]);
+      int64_t massima = std::min<int64_t>(opzioni_.lunghezza_massima, ammessa.massimo);
+      if (lunghezza > massima || lunghezza < ammessa.minimo) {
         return ferma(numero_errore::lunghezza_eccessiva, campo_lunghezza);
       }
       dimensiona(m_, lunghezza);
@@ -147,8 +128,8 @@ class compilazione_linea {
   bool ripetizione_segnali(const std::string& campo) {
     elemento& zona = m_.elementi[elemento_testata_treno];
     campo_letto campo_inizio, campo_fine;
-    zona.inizio = leggi_i32(campo_inizio);
-    zona.fine = leggi_i32(campo_fine);
+    zona.inizio = leggi_i32(file_, campo_inizio);
+    zona.fine = leggi_i32(file_, campo_fine);
     if (zona.inizio % 50 != 0) {
       return ferma(numero_errore::ripetizione_inizio_non_multiplo, campo_inizio);
     }
@@ -191,14 +172,16 @@ class compilazione_linea {
     const luoghi_riga riga{&file_};
     campo_letto primo;
     if (prova(grammatica::pendenza)) {
-      int32_t p = leggi_i32(primo);
+      int32_t p = leggi_i32(file_, primo);
       int32_t g = file_.leggi_i32();
       if (fuori_griglia(p, primo)) return esito_elementi::oltre_la_griglia;
       // The grid keeps gradient + 100 in one byte.
-      if (g < -100 || g > 155) {
+      const grammatica::intervallo ammessa = grammatica::valori_di(grammatica::campi_pendenza[1]);
+      if (g < ammessa.minimo || g > ammessa.massimo) {
         registra_avviso(
             m_, numero_avviso::valore_troncato, riga.campo(1).luogo(),
-            "gradient " + std::to_string(g) + " outside -100 to 155 reads as " +
+            "gradient " + std::to_string(g) + " outside " + std::to_string(ammessa.minimo) +
+                " to " + std::to_string(ammessa.massimo) + " reads as " +
                 std::to_string(static_cast<uint8_t>(static_cast<uint32_t>(g) + 100u) - 100));
       }
       memo_pendenza(m_, w, p, g, riga);
@@ -206,21 +189,21 @@ class compilazione_linea {
     // Without the plan a curve row is not read: its numbers come back as
     // fields that match nothing.
     if (prova(grammatica::curva, m_.scrivi_planimetria != 0)) {
-      int32_t s = leggi_i32(primo);
+      int32_t s = leggi_i32(file_, primo);
       campo_letto campo_l;
-      int32_t l = leggi_i32(campo_l);
+      int32_t l = leggi_i32(file_, campo_l);
       if (fuori_griglia(s, primo)) return esito_elementi::oltre_la_griglia;
       if (!memo_curva(m_, w.metro, s, l, campo, voce_, campo_l)) return ferma_elementi();
     }
     if (prova(grammatica::montagna)) {
-      int32_t inizio = leggi_i32(primo);
+      int32_t inizio = leggi_i32(file_, primo);
       int32_t fine = file_.leggi_i32();
       int32_t tipo = file_.leggi_i32();
       if (fuori_griglia(inizio, primo)) return esito_elementi::oltre_la_griglia;
       if (!memo_montagna(m_, inizio, fine, tipo, riga)) return ferma_elementi();
     }
     if (prova(grammatica::indicatori_v_max)) {
-      int32_t posizione = leggi_i32(primo);
+      int32_t posizione = leggi_i32(file_, primo);
       int32_t vas = file_.leggi_i32();
       int32_t vbs = file_.leggi_i32();
       int32_t vcs = file_.leggi_i32();
@@ -236,7 +219,7 @@ class compilazione_linea {
       }
     }
     if (prova(grammatica::cartello_indicatore)) {
-      int32_t p = leggi_i32(primo);
+      int32_t p = leggi_i32(file_, primo);
       std::string testo = file_.leggi_testo();
       if (fuori_griglia(p, primo, true)) return esito_elementi::oltre_la_griglia;
       if (!memo_cartello_indicatore(m_, w, p, testo, riga)) return ferma_elementi();
@@ -258,13 +241,10 @@ bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& 
                    const std::function<void()>& letta) {
   // Nothing sized by an earlier compile survives: a file without a length
   // row leaves the grid and the plan unsized, and their first use fails.
-  m.celle.clear();
-  for (auto& coordinata : m.planimetria) coordinata.dimensiona(0);
-  m.n_celle = 0;
-  m.metri_totali = 0;
+  svuota_griglia(m);
   m.primo_testo_cartello = primo_elemento_testo + 1;
 
-  file.avvisa_in(m);
+  file.avvisa_in(registro_di(m));
   compilazione_linea c(m, file, opzioni, letta);
   if (!c.cerca_generale()) return false;
   if (!c.sezione_generale()) return false;

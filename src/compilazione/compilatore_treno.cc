@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "modello/numeri_errore.h"
-#include "compilazione/cella_riservata.h"
 #include "compilazione/grammatica.h"
 #include "compilazione/segnali_rallentamenti.h"
 #include "compilazione/sezioni.h"
@@ -30,19 +29,15 @@ class compilatore_treno {
     // An empty train description is a read past its end.
     file_.richiedi_campo();
     cerca_generale(file_);
-    while (std::optional<std::string> campo = prossima_voce(file_, trattini_elementi)) {
-      voce_ = campo_letto::ultimo(file_);
-      bool riconosciuta = false;
-      esito_riga e;
-      {
-        sorveglia_cella_riservata sorveglianza(m_, file_);
-        e = esamina(*campo, riconosciuta);
-      }
-      if (e != esito_riga::continua) return e;
-      file_.chiudi_riga();
-      if (!riconosciuta) avvisa_se_sconosciuta(file_, *campo, grammatica::formato::treno, false);
-    }
-    return esito_riga::fine_lettura;
+    auto riga = [&](const std::string& campo, const campo_letto& voce,
+                    bool& riconosciuta) -> std::optional<esito_riga> {
+      voce_ = voce;
+      esito_riga e = esamina(campo, riconosciuta);
+      if (e == esito_riga::continua) return std::nullopt;
+      return e;
+    };
+    return leggi_righe(m_, file_, grammatica::formato::treno, false, riga)
+        .value_or(esito_riga::fine_lettura);
   }
 
   // The speed and adhesion tails and the check of the kilometric progressives.
@@ -85,12 +80,6 @@ class compilatore_treno {
     prova(grammatica::abbattimento, &compilatore_treno::abbattimento);
     prova(grammatica::stazione, &compilatore_treno::stazione);
     return e;
-  }
-
-  int32_t leggi_i32(campo_letto& campo) {
-    int32_t valore = file_.leggi_i32();
-    campo = campo_letto::ultimo(file_);
-    return valore;
   }
 
   void scrivi_velocita(int32_t k) {
@@ -156,7 +145,7 @@ class compilatore_treno {
 
   esito_riga velocita() {
     campo_letto campo;
-    int32_t p = leggi_i32(campo);
+    int32_t p = leggi_i32(file_, campo);
     int32_t s = file_.leggi_i32();
     campo_letto campo_s = campo_letto::ultimo(file_);
     if (oltre_la_griglia(m_, p, 100)) return ferma_lettura(m_, p, campo);
@@ -171,13 +160,15 @@ class compilatore_treno {
   // carry it off the grid.
   esito_riga aderenza() {
     campo_letto campo;
-    int32_t p = leggi_i32(campo);
+    int32_t p = leggi_i32(file_, campo);
     int32_t a = file_.leggi_i32();
     if (oltre_la_griglia(m_, p, 100)) return ferma_lettura(m_, p, campo);
-    if (a < 0 || a > 255) {
-      registra_avviso(m_, numero_avviso::valore_troncato, campo_letto::ultimo(file_).luogo(),
-                      "adhesion " + std::to_string(a) + " outside 0 to 255, stored as " +
-                          std::to_string(a & 0xFF));
+    const grammatica::intervallo ammessa = grammatica::valori_di(grammatica::campi_aderenza[1]);
+    if (a < ammessa.minimo || a > ammessa.massimo) {
+      registra_avviso(
+          m_, numero_avviso::valore_troncato, campo_letto::ultimo(file_).luogo(),
+          "adhesion " + std::to_string(a) + " outside " + std::to_string(ammessa.minimo) + " to " +
+              std::to_string(ammessa.massimo) + ", stored as " + std::to_string(a & 0xFF));
     }
     riempi(cella_aderenza_, p, m_.n_celle, &compilatore_treno::scrivi_aderenza, campo);
     aderenza_attuale_ = a;
@@ -195,7 +186,7 @@ class compilatore_treno {
   esito_riga segnale() {
     campo_letto campo;
     int32_t v[11];
-    v[0] = leggi_i32(campo);
+    v[0] = leggi_i32(file_, campo);
     for (int i = 1; i < 11; ++i) v[i] = file_.leggi_i32();
     if (oltre_la_griglia(m_, v[0], 100)) return ferma_lettura(m_, v[0], campo);
     if (!memo_segnale(m_, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10],
@@ -208,7 +199,7 @@ class compilatore_treno {
   esito_riga rallentamento() {
     campo_letto campo;
     int32_t v[6];
-    v[0] = leggi_i32(campo);
+    v[0] = leggi_i32(file_, campo);
     for (int i = 1; i < 6; ++i) v[i] = file_.leggi_i32();
     if (oltre_la_griglia(m_, v[0], 100)) return ferma_lettura(m_, v[0], campo);
     if (!memo_rallentamento(m_, v[0], v[1], v[2], v[3], v[4], v[5], luoghi_riga{&file_})) {
@@ -219,7 +210,7 @@ class compilatore_treno {
 
   esito_riga abbattimento() {
     campo_letto campo;
-    int32_t p = leggi_i32(campo);
+    int32_t p = leggi_i32(file_, campo);
     int32_t codice = file_.leggi_i32();
     return memo_abbattimento(m_, p, codice, campo);
   }
@@ -245,7 +236,7 @@ void compila_treno(modello& m, lettore_campi& file, const std::function<void()>&
   if (!m.griglia_dimensionata()) throw errore_esecuzione("the cell grid is not sized");
   m.n_stazioni = 0;
   m.rallentamenti.clear();
-  file.avvisa_in(m);
+  file.avvisa_in(registro_di(m));
   compilatore_treno compilatore(m, file, progressive);
   esito_riga e = compilatore.leggi();
   if (letta) letta();

@@ -2,14 +2,19 @@
 
 // The grammar of the two description formats: every row kind, with the
 // section it belongs to, the words that its keyword field must hold and the
-// fields that follow it. The compilers test their keywords through this
-// table; it is the one place where the formats are written down.
+// fields that follow it, each with its width, unit, values and meaning. It
+// is the one place where the formats are written down: the compilers test
+// their keywords through it, the field reader refuses a read of another
+// width than a field's, and docs/formati.md (riferimento_grammatica), the
+// test variants and the checks of the fuzz dictionary are made from it.
 //
 // A keyword field holds a row kind when it contains every word of the kind
 // (in any case where the kind says so); a field may hold several kinds, and
 // each reads its own fields, in the order of the table.
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -20,10 +25,21 @@ namespace scenario::grammatica {
 enum class formato { linea, treno };
 enum class larghezza { i32, i16, u8, testo };
 
+// The values a field takes, both ends included.
+struct intervallo {
+  int64_t minimo;
+  int64_t massimo;
+};
+
 struct campo {
   std::string_view nome;
-  std::string_view unita;  // empty for a count, a code or a text
   larghezza tipo;
+  std::string_view unita = {};  // empty for a count, a code or a text
+  // The values that the compile accepts or that the format documents, where
+  // they are narrower than the width's; see valori_di.
+  std::optional<intervallo> valori = std::nullopt;
+  // What the value is and what becomes of it, in one line of the reference.
+  std::string_view significato = {};
   // The format lets this value be left blank: an empty field reads as 0 and
   // is no cause for a warning (the second group of a speed board).
   bool vuoto_ammesso = false;
@@ -40,13 +56,50 @@ struct voce {
   std::string_view sezione;
   // The keyword as an author writes it; `parole` are what the test looks for.
   std::string_view nome;
-  std::array<std::string_view, 2> parole;  // the second may be empty
-  bool maiuscole_contano;
+  std::array<std::string_view, 2> parole = {};  // the second may be empty
+  bool maiuscole_contano = false;
   std::span<const campo> campi;
-  std::string_view nota;
+  // What the reference says of the row besides its fields; may be empty.
+  std::string_view nota = {};
   // A row of this kind as it stands in a description, for the reference.
   std::string_view esempio;
 };
+
+// How the reference and the faults of the reader name a width.
+constexpr std::string_view nome_larghezza(larghezza l) {
+  switch (l) {
+    case larghezza::i32:
+      return "32-bit";
+    case larghezza::i16:
+      return "16-bit";
+    case larghezza::u8:
+      return "8-bit";
+    default:
+      return "text";
+  }
+}
+
+// The values a number of field `c` may take: those the table gives, or the
+// whole of its width.
+constexpr intervallo valori_di(const campo& c) {
+  if (c.valori) return *c.valori;
+  switch (c.tipo) {
+    case larghezza::i16:
+      return {.minimo = -32768, .massimo = 32767};
+    case larghezza::u8:
+      return {.minimo = 0, .massimo = 255};
+    default:
+      return {.minimo = -2147483648LL, .massimo = 2147483647};
+  }
+}
+
+// The section headers of each format, in the order in which they stand.
+inline constexpr std::string_view sezioni_linea[] = {
+    "[generale]", "[curve]", "[pendenze]", "[montagne]", "[cartelli]", "[indicazioni]", "[fine]"};
+inline constexpr std::string_view sezioni_treno[] = {
+    "[generale]",      "[aderenze]", "[vel_limite]", "[stazioni]",
+    "[rallentamenti]", "[segnali]",  "[codici]",     "[fine]"};
+inline constexpr std::string_view sezione_generale = "[generale]";
 
 // Whether the keyword field `campo_chiave` holds the row kind `v`.
 inline bool corrisponde(const voce& v, std::string_view campo_chiave) {
@@ -69,189 +122,449 @@ inline bool corrisponde_senza_maiuscole(const voce& v, std::string_view campo_ch
 }
 
 using L = larghezza;
-inline constexpr campo campi_lunghezza[] = {{"lunghezza", "m", L::i32}};
+inline constexpr campo campi_lunghezza[] = {
+    {.nome = "lunghezza",
+     .tipo = L::i32,
+     .unita = "m",
+     .valori = intervallo{.minimo = 0, .massimo = 1000000},
+     .significato = "the route length (error 1 outside); sizes the cell grid and the track plan "
+                    "(length + 7000 m). Must come before any item row (error 25 without it)"}};
 inline constexpr campo campi_progressiva[] = {
-    {"inizio", "m", L::i32}, {"progressiva", "m", L::i32}, {"aggiungi 100 m (1)", "", L::i32}};
-inline constexpr campo campi_sfondo[] = {{"sfondo", "", L::i32}};
-inline constexpr campo campi_ripetizione[] = {{"inizio", "m", L::i32}, {"fine", "m", L::i32}};
-inline constexpr campo campi_pendenza[] = {{"posizione", "m", L::i32}, {"pendenza", "‰", L::i32}};
-inline constexpr campo campi_curva[] = {{"inizio", "m", L::i32}, {"lunghezza", "m", L::i32}};
+    {.nome = "inizio",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "where the chainage reference begins; a multiple of 50 (error 2)"},
+    {.nome = "progressiva",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "the chainage at that point; a multiple of 50 (error 2)"},
+    {.nome = "aggiungi 100 m (1)",
+     .tipo = L::i32,
+     .significato = "1 adds 100 m to the chainage, anything else nothing"}};
+inline constexpr campo campi_sfondo[] = {
+    {.nome = "sfondo",
+     .tipo = L::i32,
+     .significato = "a background setting of the scenery, passed to the simulator as read"}};
+inline constexpr campo campi_ripetizione[] = {
+    {.nome = "inizio",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "start of the zone where signals are repeated in the cab; a multiple of 50 "
+                    "(error 3)"},
+    {.nome = "fine",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "its end; a multiple of 50 (error 4); 0 for no zone"}};
+inline constexpr campo campi_pendenza[] = {
+    {.nome = "posizione",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "from here on the gradient holds, until the next row"},
+    {.nome = "pendenza",
+     .tipo = L::i32,
+     .unita = "‰",
+     .valori = intervallo{.minimo = -100, .massimo = 155},
+     .significato = "stored in one byte as gradient + 100 (warning 216 outside)"}};
+inline constexpr campo campi_curva[] = {
+    {.nome = "inizio",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "the last straight metre before the curve"},
+    {.nome = "lunghezza", .tipo = L::i32, .unita = "m", .significato = "how long the curve turns"}};
 inline constexpr campo campi_montagna[] = {
-    {"inizio", "m", L::i32}, {"fine", "m", L::i32}, {"tipo", "", L::i32}};
-inline constexpr campo campi_indicatori[] = {{"posizione", "m", L::i32},
-                                             {"velocità a sinistra", "km/h", L::i32, true},
-                                             {"velocità b sinistra", "km/h", L::i32, true},
-                                             {"velocità c sinistra", "km/h", L::i32, true},
-                                             {"strisce sinistra", "", L::i16, true},
-                                             {"velocità a destra", "km/h", L::i32, true},
-                                             {"velocità b destra", "km/h", L::i32, true},
-                                             {"velocità c destra", "km/h", L::i32, true},
-                                             {"strisce destra", "", L::i16, true}};
-inline constexpr campo campi_cartello[] = {{"posizione", "m", L::i32}, {"testo", "", L::testo}};
+    {.nome = "inizio",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "start of the tunnel; cells from inizio / 50 (before cell 0 not drawn, "
+                    "warning 211)"},
+    {.nome = "fine",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "its end; cells up to fine / 50 - 1 (past the grid not drawn, warning 211; "
+                    "none when it ends before its first cell, warning 212)"},
+    {.nome = "tipo",
+     .tipo = L::i32,
+     .significato = "type code for the simulator, 0 to 255 (warning 216 outside); above 10, 10 "
+                    "is taken off and every fourth empty cell gets a tunnel marker; a tunnel "
+                    "beginning at most 150 m after the previous one ends takes type 3 "
+                    "(warning 213)"}};
+inline constexpr campo campi_indicatori[] = {
+    {.nome = "posizione", .tipo = L::i32, .unita = "m", .significato = "where the board stands"},
+    {.nome = "velocità a sinistra",
+     .tipo = L::i32,
+     .unita = "km/h",
+     .significato = "speed for category a, left group",
+     .vuoto_ammesso = true},
+    {.nome = "velocità b sinistra",
+     .tipo = L::i32,
+     .unita = "km/h",
+     .significato = "category b, left",
+     .vuoto_ammesso = true},
+    {.nome = "velocità c sinistra",
+     .tipo = L::i32,
+     .unita = "km/h",
+     .significato = "category c, left",
+     .vuoto_ammesso = true},
+    {.nome = "strisce sinistra",
+     .tipo = L::i16,
+     .valori = intervallo{.minimo = 0, .massimo = 2},
+     .significato = "stripes, left",
+     .vuoto_ammesso = true},
+    {.nome = "velocità a destra",
+     .tipo = L::i32,
+     .unita = "km/h",
+     .significato = "category a, right",
+     .vuoto_ammesso = true},
+    {.nome = "velocità b destra",
+     .tipo = L::i32,
+     .unita = "km/h",
+     .significato = "category b, right",
+     .vuoto_ammesso = true},
+    {.nome = "velocità c destra",
+     .tipo = L::i32,
+     .unita = "km/h",
+     .significato = "category c, right",
+     .vuoto_ammesso = true},
+    {.nome = "strisce destra",
+     .tipo = L::i16,
+     .valori = intervallo{.minimo = 0, .massimo = 2},
+     .significato = "stripes, right",
+     .vuoto_ammesso = true}};
+inline constexpr campo campi_cartello[] = {
+    {.nome = "posizione", .tipo = L::i32, .unita = "m", .significato = "where the board stands"},
+    {.nome = "testo",
+     .tipo = L::testo,
+     .significato = "its face, one parenthesised group per row of the board, up to the end of "
+                    "the line; no comma"}};
 
-inline constexpr campo campi_percentuale[] = {{"massa frenata", "%", L::i32}};
-inline constexpr campo campi_vetture[] = {{"vetture", "", L::i32}};
-inline constexpr campo campi_velocita[] = {{"posizione", "m", L::i32},
-                                           {"velocità", "km/h", L::i32}};
-inline constexpr campo campi_aderenza[] = {{"posizione", "m", L::i32}, {"aderenza", "%", L::i32}};
+inline constexpr campo campi_percentuale[] = {{.nome = "massa frenata",
+                                               .tipo = L::i32,
+                                               .unita = "%",
+                                               .significato = "braked-mass percentage"}};
+inline constexpr campo campi_vetture[] = {
+    {.nome = "vetture", .tipo = L::i32, .significato = "number of cars of the train"}};
+inline constexpr campo campi_velocita[] = {
+    {.nome = "posizione",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "from here on the speed limit holds, until the next row"},
+    {.nome = "velocità",
+     .tipo = L::i32,
+     .unita = "km/h",
+     .valori = intervallo{.minimo = 0, .massimo = 1277},
+     .significato = "stored as speed / 5, rounded, which must fit 0 to 255 (error 25)"}};
+inline constexpr campo campi_aderenza[] = {
+    {.nome = "posizione",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "from here on the adhesion holds, until the next row"},
+    {.nome = "aderenza",
+     .tipo = L::i32,
+     .unita = "%",
+     .valori = intervallo{.minimo = 0, .massimo = 255},
+     .significato = "adhesion; the low 8 bits are kept (warning 216 outside)"}};
 inline constexpr campo campi_orologio[] = {
-    {"ore", "h", L::i16}, {"minuti", "min", L::i16}, {"secondi", "s", L::i16}};
-inline constexpr campo campi_sabbia[] = {{"sabbia", "", L::i16}};
+    {.nome = "ore", .tipo = L::i16, .unita = "h", .significato = "hours"},
+    {.nome = "minuti", .tipo = L::i16, .unita = "min", .significato = "minutes"},
+    {.nome = "secondi", .tipo = L::i16, .unita = "s", .significato = "seconds"}};
+inline constexpr campo campi_sabbia[] = {
+    {.nome = "sabbia", .tipo = L::i16, .significato = "the train's sand value"}};
 inline constexpr campo campi_segnale[] = {
-    {"posizione", "m", L::i32}, {"sx", "", L::i32},   {"s1", "", L::i32},    {"s2", "", L::i32},
-    {"s3", "", L::i32},         {"rapp", "", L::i32}, {"dx", "", L::i32},    {"d1", "", L::i32},
-    {"d2", "", L::i32},         {"d3", "", L::i32},   {"tempo", "s", L::i32}};
+    {.nome = "posizione", .tipo = L::i32, .unita = "m", .significato = "where the signal stands"},
+    {.nome = "sx",
+     .tipo = L::i32,
+     .valori = intervallo{.minimo = 1, .massimo = 2},
+     .significato = "code of the left-hand part"},
+    {.nome = "s1", .tipo = L::i32, .significato = "first value of the left-hand part"},
+    {.nome = "s2", .tipo = L::i32, .significato = "second value, left"},
+    {.nome = "s3", .tipo = L::i32, .significato = "third value, left"},
+    {.nome = "rapp",
+     .tipo = L::i32,
+     .valori = intervallo{.minimo = 0, .massimo = 1},
+     .significato = "combined with sx and dx"},
+    {.nome = "dx",
+     .tipo = L::i32,
+     .valori = intervallo{.minimo = 0, .massimo = 2},
+     .significato = "code of the right-hand part"},
+    {.nome = "d1", .tipo = L::i32, .significato = "first value of the right-hand part"},
+    {.nome = "d2", .tipo = L::i32, .significato = "second value, right"},
+    {.nome = "d3", .tipo = L::i32, .significato = "third value, right"},
+    {.nome = "tempo",
+     .tipo = L::i32,
+     .unita = "s",
+     .significato = "kept only when sx is 2; 1 to 100 become 101"}};
 inline constexpr campo campi_rallentamento[] = {
-    {"inizio", "m", L::i32}, {"velocità", "km/h", L::i32},   {"lunghezza", "m", L::i32},
-    {"f_tt", "", L::i32},    {"tabelle (f_ta)", "", L::i32}, {"d_v", "", L::i32}};
-inline constexpr campo campi_abbattimento[] = {{"posizione", "m", L::i32},
-                                               {"codice", "", L::i32, false, true}};
+    {.nome = "inizio", .tipo = L::i32, .unita = "m", .significato = "start of the slow-down"},
+    {.nome = "velocità",
+     .tipo = L::i32,
+     .unita = "km/h",
+     .significato = "its speed; below 110 km/h code points every 400 m inside it"},
+    {.nome = "lunghezza",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "its length; under about 50 m the end shares the start's cell (warning 218)"},
+    {.nome = "f_tt", .tipo = L::i32, .significato = "1: to be respected by the whole train"},
+    {.nome = "tabelle (f_ta)",
+     .tipo = L::i32,
+     .significato = "not 0: four distance boards before the warning point (none at or before "
+                    "1500 m, warning 217)"},
+    {.nome = "d_v",
+     .tipo = L::i32,
+     .significato = "not 0: stored with the start, the end and the warning point"}};
+inline constexpr campo campi_abbattimento[] = {
+    {.nome = "posizione",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "where the code point stands"},
+    {.nome = "codice",
+     .tipo = L::i32,
+     .significato = "above 0: a code point with that code; 0, below 0 or a text (no warning): a "
+                    "code point without code",
+     .testo_ammesso = true}};
 inline constexpr campo campi_stazione[] = {
-    {"posizione", "m", L::i32}, {"tipo", "", L::u8},   {"lunghezza", "m", L::i32},
-    {"a", "", L::u8},           {"b", "", L::u8},      {"c", "", L::u8},
-    {"d", "", L::i16},          {"e", "", L::i16},     {"f", "", L::u8},
-    {"g", "", L::i16},          {"h", "", L::i16},     {"i", "", L::i16},
-    {"l", "", L::u8},           {"ore", "h", L::i32},  {"minuti", "min", L::i32},
-    {"secondi", "s", L::i32},   {"nome", "", L::testo}};
+    {.nome = "posizione",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "a multiple of 50 (error 8)"},
+    {.nome = "tipo",
+     .tipo = L::u8,
+     .significato =
+         "type of place: 5 and 6 take their zone from position − length to position + 150, 7 "
+         "and 8 from position − length to position + length, the others position ± length / 2; "
+         "below 25 a stop mark in the cell before the zone's end (error 24 within the first "
+         "100 m), and approach marks except for 5 and 6"},
+    {.nome = "lunghezza",
+     .tipo = L::i32,
+     .unita = "m",
+     .significato = "a multiple of 100 (error 9); below 600 clears `b`"},
+    {.nome = "a", .tipo = L::u8, .significato = "stored"},
+    {.nome = "b",
+     .tipo = L::u8,
+     .significato = "stored for a station of 600 m or more that is not the first"},
+    {.nome = "c",
+     .tipo = L::u8,
+     .significato = "not 0: the zone of types other than 5 to 8 ends 50 m later; cleared for 5 "
+                    "to 8 and the first station"},
+    {.nome = "d", .tipo = L::i16, .significato = "stored"},
+    {.nome = "e", .tipo = L::i16, .significato = "stored"},
+    {.nome = "f", .tipo = L::u8, .significato = "stored"},
+    {.nome = "g", .tipo = L::i16, .significato = "stored"},
+    {.nome = "h", .tipo = L::i16, .significato = "stored"},
+    {.nome = "i", .tipo = L::i16, .significato = "stored"},
+    {.nome = "l", .tipo = L::u8, .significato = "stored"},
+    {.nome = "ore",
+     .tipo = L::i32,
+     .unita = "h",
+     .significato = "scheduled time; 0, 0, 0 for a place without a time"},
+    {.nome = "minuti", .tipo = L::i32, .unita = "min", .significato = "its minutes"},
+    {.nome = "secondi", .tipo = L::i32, .unita = "s", .significato = "its seconds"},
+    {.nome = "nome",
+     .tipo = L::testo,
+     .significato = "the place's name, up to the end of the line; no comma"}};
 
 using F = formato;
-inline constexpr voce lunghezza_percorso{
-    F::linea, "[generale]",    "lunghezza percorso", {"percorso", "lunghezza"},
-    false,    campi_lunghezza, "from 0 to 1000000",  "lunghezza percorso,    103000"};
-inline constexpr voce progressiva_tre{F::linea,
-                                      "[generale]",
-                                      "progressiva chilometrica tre",
-                                      {"tre", "progressiva"},
-                                      true,
-                                      campi_progressiva,
-                                      "",
-                                      "progressiva chilometrica tre,    35400,    100150,    1"};
-inline constexpr voce progressiva_due{F::linea,
-                                      "[generale]",
-                                      "progressiva chilometrica due",
-                                      {"due", "progressiva"},
-                                      true,
-                                      campi_progressiva,
-                                      "",
-                                      "progressiva chilometrica due,    5800,    -2000,    0"};
-inline constexpr voce progressiva_uno{F::linea,
-                                      "[generale]",
-                                      "progressiva chilometrica uno",
-                                      {"uno", "progressiva"},
-                                      true,
-                                      campi_progressiva,
-                                      "",
-                                      "progressiva chilometrica uno,    3000,    9000,    1"};
-inline constexpr voce sfondo_uno{F::linea, "[generale]", "sfondo uno", {"sfondo", "uno"},
-                                 true,     campi_sfondo, "",           "sfondo uno,    0"};
-inline constexpr voce sfondo_due{F::linea, "[generale]", "sfondo due", {"sfondo", "due"},
-                                 true,     campi_sfondo, "",           "sfondo due,    1"};
-inline constexpr voce sfondo_tre{F::linea, "[generale]", "sfondo tre", {"sfondo", "tre"},
-                                 true,     campi_sfondo, "",           "sfondo tre,    0"};
-inline constexpr voce ripetizione_segnali{F::linea,
-                                          "[generale]",
-                                          "ripetizione segnali 4 codici",
-                                          {"segnali", "ripetizione"},
-                                          true,
-                                          campi_ripetizione,
-                                          "the keyword holds the code count, 4 or 9",
-                                          "ripetizione segnali 4 codici,    7500,    35600"};
-inline constexpr voce pendenza{F::linea, "[pendenze]",   "pendenza", {"pendenza", ""},
-                               false,    campi_pendenza, "",         "pendenza,  700,   -7"};
-inline constexpr voce curva{F::linea,
-                            "[curve]",
-                            "curvas / curvad",
-                            {"curva", ""},
-                            false,
-                            campi_curva,
-                            "the keyword holds the class, 1 to 6, and an s for a left turn; "
-                            "read only when the track plan is built",
-                            "curvas6,  550,  350"};
-inline constexpr voce montagna{F::linea,
-                               "[montagne]",
-                               "montagna",
-                               {"montagna", ""},
-                               false,
-                               campi_montagna,
-                               "a type above 10 asks for tunnel markers",
-                               "montagna,   600,  1750,  12"};
-inline constexpr voce indicatori_v_max{F::linea,
-                                       "[cartelli]",
-                                       "indicatori_vmax",
-                                       {"indicatori_v", ""},
-                                       false,
-                                       campi_indicatori,
-                                       "",
-                                       "indicatori_vmax,  7900,  140,  145,  150,  0,  ,  ,  ,  0"};
-inline constexpr voce cartello_indicatore{F::linea,
-                                          "[indicazioni]",
-                                          "cartello_indicatore",
-                                          {"indicat", "cartello"},
-                                          false,
-                                          campi_cartello,
-                                          "",
-                                          "cartello_indicatore,  16250,   (-----)(|_|_|)( / / )"};
+inline constexpr voce lunghezza_percorso{.formato_ = F::linea,
+                                         .sezione = "[generale]",
+                                         .nome = "lunghezza percorso",
+                                         .parole = {"percorso", "lunghezza"},
+                                         .campi = campi_lunghezza,
+                                         .esempio = "lunghezza percorso,    103000"};
+// The three progressives share their note: the reference shows it under each.
+inline constexpr std::string_view nota_progressive =
+    "The three progressives are sorted by their start: record 81 gets the one that begins "
+    "furthest, 83 the first. Two with the same greatest start clear all three (warning 215).";
+inline constexpr voce progressiva_tre{
+    .formato_ = F::linea,
+    .sezione = "[generale]",
+    .nome = "progressiva chilometrica tre",
+    .parole = {"tre", "progressiva"},
+    .maiuscole_contano = true,
+    .campi = campi_progressiva,
+    .nota = nota_progressive,
+    .esempio = "progressiva chilometrica tre,    35400,    100150,    1"};
+inline constexpr voce progressiva_due{
+    .formato_ = F::linea,
+    .sezione = "[generale]",
+    .nome = "progressiva chilometrica due",
+    .parole = {"due", "progressiva"},
+    .maiuscole_contano = true,
+    .campi = campi_progressiva,
+    .nota = nota_progressive,
+    .esempio = "progressiva chilometrica due,    5800,    -2000,    0"};
+inline constexpr voce progressiva_uno{
+    .formato_ = F::linea,
+    .sezione = "[generale]",
+    .nome = "progressiva chilometrica uno",
+    .parole = {"uno", "progressiva"},
+    .maiuscole_contano = true,
+    .campi = campi_progressiva,
+    .nota = nota_progressive,
+    .esempio = "progressiva chilometrica uno,    3000,    9000,    1"};
+inline constexpr voce sfondo_uno{.formato_ = F::linea,
+                                 .sezione = "[generale]",
+                                 .nome = "sfondo uno",
+                                 .parole = {"sfondo", "uno"},
+                                 .maiuscole_contano = true,
+                                 .campi = campi_sfondo,
+                                 .nota = "The first background setting.",
+                                 .esempio = "sfondo uno,    0"};
+inline constexpr voce sfondo_due{.formato_ = F::linea,
+                                 .sezione = "[generale]",
+                                 .nome = "sfondo due",
+                                 .parole = {"sfondo", "due"},
+                                 .maiuscole_contano = true,
+                                 .campi = campi_sfondo,
+                                 .nota = "The second background setting.",
+                                 .esempio = "sfondo due,    1"};
+inline constexpr voce sfondo_tre{.formato_ = F::linea,
+                                 .sezione = "[generale]",
+                                 .nome = "sfondo tre",
+                                 .parole = {"sfondo", "tre"},
+                                 .maiuscole_contano = true,
+                                 .campi = campi_sfondo,
+                                 .nota = "The third background setting.",
+                                 .esempio = "sfondo tre,    0"};
+inline constexpr voce ripetizione_segnali{
+    .formato_ = F::linea,
+    .sezione = "[generale]",
+    .nome = "ripetizione segnali 4 codici",
+    .parole = {"segnali", "ripetizione"},
+    .maiuscole_contano = true,
+    .campi = campi_ripetizione,
+    .nota = "The keyword holds the code count, 4 or 9 (error 5 without either; 4 wins).",
+    .esempio = "ripetizione segnali 4 codici,    7500,    35600"};
+inline constexpr voce pendenza{
+    .formato_ = F::linea,
+    .sezione = "[pendenze]",
+    .nome = "pendenza",
+    .parole = {"pendenza", ""},
+    .campi = campi_pendenza,
+    .nota =
+        "Rows in order of position, at most one per 50 m (warning 210 when they crowd the "
+        "last cell).",
+    .esempio = "pendenza,  700,   -7"};
+inline constexpr voce curva{
+    .formato_ = F::linea,
+    .sezione = "[curve]",
+    .nome = "curvas / curvad",
+    .parole = {"curva", ""},
+    .campi = campi_curva,
+    .nota =
+        "`curvas` turns left, `curvad` right; a digit 1 to 6 in the keyword is the class, "
+        "from 1 (radius about 10000 m) to 6 (about 333 m); error 103 without one. Read only "
+        "when the track plan is built. Curves are drawn in file order, each from where the "
+        "plan stands; one that runs past the plan's last metre is clipped (warning 214).",
+    .esempio = "curvas6,  550,  350"};
+inline constexpr voce montagna{.formato_ = F::linea,
+                               .sezione = "[montagne]",
+                               .nome = "montagna",
+                               .parole = {"montagna", ""},
+                               .campi = campi_montagna,
+                               .nota = "At most 80 (error 26).",
+                               .esempio = "montagna,   600,  1750,  12"};
+inline constexpr voce indicatori_v_max{
+    .formato_ = F::linea,
+    .sezione = "[cartelli]",
+    .nome = "indicatori_vmax",
+    .parole = {"indicatori_v", ""},
+    .campi = campi_indicatori,
+    .nota =
+        "A speed indicator board in cell position / 50 + 1 (error 21 when taken). Two groups "
+        "of values, left (s) and right (d); either group may be left blank, its values "
+        "reading as 0 without a warning. Each category is stored as left × 20 + right / 5, "
+        "which must fit 16 bits (error 25); the stripes as left × 10 + right.",
+    .esempio = "indicatori_vmax,  7900,  140,  145,  150,  0,  ,  ,  ,  0"};
+inline constexpr voce cartello_indicatore{
+    .formato_ = F::linea,
+    .sezione = "[indicazioni]",
+    .nome = "cartello_indicatore",
+    .parole = {"indicat", "cartello"},
+    .campi = campi_cartello,
+    .nota =
+        "A sign board with a text in cell position / 50 + 1 (error 6 when taken); its text "
+        "goes into the element table, from record 80 down (error 27 past 80 boards).",
+    .esempio = "cartello_indicatore,  16250,   (-----)(|_|_|)( / / )"};
 
-inline constexpr voce massa_frenata{F::treno,
-                                    "[generale]",
-                                    "percentuale massa frenata",
-                                    {"frenata", "massa"},
-                                    false,
-                                    campi_percentuale,
-                                    "",
-                                    "percentuale massa frenata,    105"};
-inline constexpr voce vetture{
-    F::treno,      "[generale]", "numero vetture",      {"vetture", ""}, false,
-    campi_vetture, "",           "numero vetture,    5"};
-inline constexpr voce velocita{F::treno, "[vel_limite]", "velocita", {"velocit", ""},
-                               false,    campi_velocita, "",         "velocita,       0,   105"};
-inline constexpr voce aderenza{F::treno, "[aderenze]",   "aderenza", {"aderenza", ""},
-                               false,    campi_aderenza, "",         "aderenza,    1750,    70"};
-inline constexpr voce orologio{F::treno,
-                               "[generale]",
-                               "orologio",
-                               {"orologio", ""},
-                               false,
-                               campi_orologio,
-                               "",
-                               "orologio,    18              29   "
-                               "         50"};
-inline constexpr voce sabbia{F::treno, "[generale]", "sabbia", {"sabbia", ""},
-                             false,    campi_sabbia, "",       "sabbia,    50"};
-inline constexpr voce segnale{F::treno,
-                              "[segnali]",
-                              "segnale",
-                              {"segnale", ""},
-                              false,
-                              campi_segnale,
-                              "",
-                              "segnale,     850,   2, 5, 6,  1, 0,    "
-                              "0,  0,0,0, 0"};
-inline constexpr voce rallentamento{F::treno,
-                                    "[rallentamenti]",
-                                    "rallentamento",
-                                    {"rallentamento", ""},
-                                    false,
-                                    campi_rallentamento,
-                                    "",
-                                    "rallentamento,    9500,    40,  450, 1,  1,  40"};
-inline constexpr voce abbattimento{F::treno,
-                                   "[codici]",
-                                   "abbattimento",
-                                   {"abbattimento", ""},
-                                   false,
-                                   campi_abbattimento,
-                                   "",
-                                   "abbattimento,   19000,   AC"};
+inline constexpr voce massa_frenata{.formato_ = F::treno,
+                                    .sezione = "[generale]",
+                                    .nome = "percentuale massa frenata",
+                                    .parole = {"frenata", "massa"},
+                                    .campi = campi_percentuale,
+                                    .esempio = "percentuale massa frenata,    105"};
+inline constexpr voce vetture{.formato_ = F::treno,
+                              .sezione = "[generale]",
+                              .nome = "numero vetture",
+                              .parole = {"vetture", ""},
+                              .campi = campi_vetture,
+                              .esempio = "numero vetture,    5"};
+inline constexpr voce velocita{.formato_ = F::treno,
+                               .sezione = "[vel_limite]",
+                               .nome = "velocita",
+                               .parole = {"velocit", ""},
+                               .campi = campi_velocita,
+                               .nota = "Rows in order of position.",
+                               .esempio = "velocita,       0,   105"};
+inline constexpr voce aderenza{.formato_ = F::treno,
+                               .sezione = "[aderenze]",
+                               .nome = "aderenza",
+                               .parole = {"aderenza", ""},
+                               .campi = campi_aderenza,
+                               .nota = "Rows in order of position.",
+                               .esempio = "aderenza,    1750,    70"};
+inline constexpr voce orologio{.formato_ = F::treno,
+                               .sezione = "[generale]",
+                               .nome = "orologio",
+                               .parole = {"orologio", ""},
+                               .campi = campi_orologio,
+                               .nota = "The clock time at which the simulation starts.",
+                               .esempio = "orologio,    18              29            50"};
+inline constexpr voce sabbia{.formato_ = F::treno,
+                             .sezione = "[generale]",
+                             .nome = "sabbia",
+                             .parole = {"sabbia", ""},
+                             .campi = campi_sabbia,
+                             .esempio = "sabbia,    50"};
+inline constexpr voce segnale{
+    .formato_ = F::treno,
+    .sezione = "[segnali]",
+    .nome = "segnale",
+    .parole = {"segnale", ""},
+    .campi = campi_segnale,
+    .nota =
+        "A signal in cell posizione / 50 + 1 (error 16 when taken), marking the cells 2, 4, "
+        "6 and 8 before it (those before cell 0 are dropped, warning 208).",
+    .esempio = "segnale,     850,   2, 5, 6,  1, 0,    0,  0,0,0, 0"};
+inline constexpr voce rallentamento{
+    .formato_ = F::treno,
+    .sezione = "[rallentamenti]",
+    .nome = "rallentamento",
+    .parole = {"rallentamento", ""},
+    .campi = campi_rallentamento,
+    .nota =
+        "Start and end in cells x / 50 + 1 and (x + l) / 50 + 1; beyond 1500 m a warning "
+        "point 1200 m before the start. Cells taken: errors 17 to 20.",
+    .esempio = "rallentamento,    9500,    40,  450, 1,  1,  40"};
+inline constexpr voce abbattimento{
+    .formato_ = F::treno,
+    .sezione = "[codici]",
+    .nome = "abbattimento",
+    .parole = {"abbattimento", ""},
+    .campi = campi_abbattimento,
+    .nota = "A code point in cell posizione / 50 (error 7 when taken, 29 before cell 0).",
+    .esempio = "abbattimento,   19000,   AC"};
 inline constexpr voce stazione{
-    F::treno,
-    "[stazioni]",
-    "stazione",
-    {"stazione", ""},
-    false,
-    campi_stazione,
-    "",
-    "stazione,   14250,  12,  300,   0, 0, 0,   1, 1, 0,   3, 1, 1,  55,  18, 51,  0, Borgo Alto"};
+    .formato_ = F::treno,
+    .sezione = "[stazioni]",
+    .nome = "stazione",
+    .parole = {"stazione", ""},
+    .campi = campi_stazione,
+    .nota =
+        "Rows in order of position; each takes the next element record from 1 up (error 10 "
+        "when the sign texts leave none). Zones of two stations leave at least 350 m "
+        "between them (error 22).",
+    .esempio =
+        "stazione,   14250,  12,  300,   0, 0, 0,   1, 1, 0,   3, 1, 1,  55,  18, 51,  0, "
+        "Borgo Alto"};
 
 // Every row kind, in the order in which the compilers test them.
 inline constexpr const voce* tutte[] = {&lunghezza_percorso,

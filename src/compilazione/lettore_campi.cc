@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <stdexcept>
 
 #include "base/errore_file.h"
 #include "base/lettura_file.h"
@@ -107,6 +108,19 @@ void lettore_campi::richiedi_campo() const {
   throw errore_esecuzione(motivo, dove);
 }
 
+void lettore_campi::secondo_la_grammatica(grammatica::larghezza tipo) const {
+  if (voce_ == nullptr) return;
+  const grammatica::campo* c = campo_corrente();
+  if (c == nullptr) {
+    throw std::logic_error("a read past the " + std::to_string(voce_->campi.size()) +
+                           " fields of '" + std::string(voce_->nome) + "'");
+  }
+  if (c->tipo != tipo) {
+    throw std::logic_error(nome_del_campo(c) + " read as " + std::string(nome_larghezza(tipo)) +
+                           ", which the grammar gives as " + std::string(nome_larghezza(c->tipo)));
+  }
+}
+
 const grammatica::campo* lettore_campi::campo_corrente() const {
   if (voce_ == nullptr || indice_campo_ >= voce_->campi.size()) return nullptr;
   return &voce_->campi[indice_campo_];
@@ -117,6 +131,7 @@ std::string lettore_campi::nome_del_campo(const grammatica::campo* c) const {
 }
 
 std::string lettore_campi::leggi_testo() {
+  secondo_la_grammatica(grammatica::larghezza::testo);
   richiedi_campo();
   std::string testo = testo_del_campo();
   conta_campo();
@@ -130,8 +145,8 @@ void lettore_campi::conta_campo() {
 }
 
 void lettore_campi::avvisa(int32_t codice, size_t offset, std::string motivo) const {
-  if (modello_ == nullptr) return;
-  registra_avviso(*modello_, codice, luogo(offset), std::move(motivo));
+  if (!registro_) return;
+  registro_->registra({codice, gravita::avviso, std::nullopt, luogo(offset), std::move(motivo)});
 }
 
 std::string lettore_campi::testo_da(size_t offset) const {
@@ -215,7 +230,7 @@ int64_t lettore_campi::leggi_numero(int64_t minimo, int64_t massimo) {
     // Not a number: the whole field is taken as text and reads as 0. Only
     // here, off the path of the fields that are fine, is a warning built.
     std::string testo = testo_del_campo();
-    if (modello_ != nullptr) avvisa_non_numero(c, testo);
+    if (registro_) avvisa_non_numero(c, testo);
     return 0;
   }
   int64_t valore = 0;
@@ -248,15 +263,20 @@ void lettore_campi::avvisa_non_numero(const grammatica::campo* c, const std::str
 }
 
 int32_t lettore_campi::leggi_i32() {
+  secondo_la_grammatica(grammatica::larghezza::i32);
   return static_cast<int32_t>(
       leggi_numero(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 int16_t lettore_campi::leggi_i16() {
+  secondo_la_grammatica(grammatica::larghezza::i16);
   return static_cast<int16_t>(
       leggi_numero(std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
 }
 
-uint8_t lettore_campi::leggi_u8() { return static_cast<uint8_t>(leggi_numero(0, 255)); }
+uint8_t lettore_campi::leggi_u8() {
+  secondo_la_grammatica(grammatica::larghezza::u8);
+  return static_cast<uint8_t>(leggi_numero(0, 255));
+}
 
 }  // namespace scenario

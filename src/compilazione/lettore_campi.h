@@ -15,6 +15,9 @@
 //   comma or line end of the file, with or without a line end after them;
 // - a number that does not fit the width asked for, and any read once the
 //   end has been reached, is a run-time failure (errore_esecuzione);
+// - within a row (inizia_riga) a read of another width than the grammar's
+//   for its field, or past the row's last field, is a fault of the program
+//   (std::logic_error), in every build;
 // - the end is reached once the last field and its line end have been read;
 // - a field begins at its first character after the blanks; its place is the
 //   line (a CR LF, an LF or a lone CR ends one) and the column of that
@@ -23,12 +26,12 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "compilazione/grammatica.h"
 #include "modello/diagnostica.h"
-#include "modello/modello.h"
 
 namespace scenario {
 
@@ -74,9 +77,9 @@ class lettore_campi {
   // (warning campi_in_piu). Nothing to do after a keyword that read no value.
   void chiudi_riga();
   // Warnings of the reading (a value that is not a number, an empty value,
-  // fields left on a row's line) are recorded in `m`; without it they are not
-  // recorded.
-  void avvisa_in(modello& m) { modello_ = &m; }
+  // fields left on a row's line) are recorded in `registro`; without one
+  // they are not recorded.
+  void avvisa_in(const registro_diagnostiche& registro) { registro_ = registro; }
   void avvisa(int32_t codice, size_t offset, std::string motivo) const;
   // The text from `offset` to the end of its line, without its end blanks,
   // shortened for a message.
@@ -109,6 +112,9 @@ class lettore_campi {
   bool a_fine_riga() const;
   bool consuma_separatore();
   [[noreturn]] void fallisci(const std::string& motivo) const;
+  // Once a row is begun, every read must be of the width that the grammar
+  // gives its field: any other is a fault of the compiler, not of the file.
+  void secondo_la_grammatica(grammatica::larghezza tipo) const;
   // The field of the current row about to be read, or nullptr.
   const grammatica::campo* campo_corrente() const;
   std::string nome_del_campo(const grammatica::campo* c) const;
@@ -125,7 +131,7 @@ class lettore_campi {
   size_t indice_campo_ = 0;
   size_t offset_voce_ = 0;
   std::array<size_t, 17> offset_campi_{};  // the longest row, a station, has 17
-  modello* modello_ = nullptr;
+  std::optional<registro_diagnostiche> registro_;
   // The place of the last offset counted, to count on from there.
   mutable size_t offset_contato_ = 0;
   mutable int32_t riga_contata_ = 1;
@@ -142,6 +148,13 @@ struct campo_letto {
   static campo_letto ultimo(const lettore_campi& file) { return {&file, file.inizio_campo()}; }
   luogo_sorgente luogo() const { return file != nullptr ? file->luogo(inizio) : luogo_sorgente{}; }
 };
+
+// Reads a 32-bit value and keeps where it stood in `campo`.
+inline int32_t leggi_i32(lettore_campi& file, campo_letto& campo) {
+  int32_t valore = file.leggi_i32();
+  campo = campo_letto::ultimo(file);
+  return valore;
+}
 
 // The places of the row being placed: its keyword and its values, as its
 // reader keeps them until the next row. Empty: no places (a step called

@@ -130,10 +130,7 @@ void memorizza_dati(modello& m, const std::filesystem::path& file_linea,
   intesta(m);
   // Nothing sized by an earlier compile survives a file that is missing or
   // cannot be read, as none survives the line half.
-  m.celle.clear();
-  for (auto& coordinata : m.planimetria) coordinata.dimensiona(0);
-  m.n_celle = 0;
-  m.metri_totali = 0;
+  svuota_griglia(m);
   try {
     std::error_code errore;
     bool esiste = std::filesystem::exists(file_linea, errore);

@@ -12,6 +12,12 @@ bool fra_parentesi(std::string_view campo) { return contiene(campo, "[") && cont
 
 }  // namespace
 
+bool intestazione(std::string_view campo) {
+  size_t inizio = campo.find_first_not_of(' ');
+  if (inizio != std::string_view::npos && campo[inizio] == '-') return false;
+  return fra_parentesi(campo);
+}
+
 bool cerca_generale(lettore_campi& file) {
   std::optional<size_t> primo_ignorato;
   auto avvisa = [&](const char* dopo) {
@@ -22,7 +28,7 @@ bool cerca_generale(lettore_campi& file) {
   while (!file.fine()) {
     std::string campo = file.leggi_testo();
     if (file.fine()) break;
-    if (contiene_senza_maiuscole(campo, "[generale]")) {
+    if (contiene_senza_maiuscole(campo, grammatica::sezione_generale)) {
       avvisa("");
       return true;
     }
@@ -59,7 +65,7 @@ void avvisa_se_sconosciuta(lettore_campi& file, const std::string& campo,
   std::string motivo = "'" + campo + "'";
   for (const grammatica::voce* v : grammatica::tutte) {
     if (!grammatica::corrisponde_senza_maiuscole(*v, campo)) continue;
-    bool generale = v->sezione == "[generale]";
+    bool generale = v->sezione == grammatica::sezione_generale;
     if (v->formato_ != formato) {
       motivo += formato == grammatica::formato::linea ? " belongs to a train description"
                                                       : " belongs to a line description";

@@ -8,9 +8,13 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
+#include "compilazione/cella_riservata.h"
 #include "compilazione/grammatica.h"
 #include "compilazione/lettore_campi.h"
+#include "modello/modello.h"
 
 namespace scenario {
 
@@ -39,5 +43,39 @@ std::optional<std::string> prossima_voce(lettore_campi& file, int trattini,
 // with capitals where case counts. Empty fields and headers are no rows.
 void avvisa_se_sconosciuta(lettore_campi& file, const std::string& campo,
                            grammatica::formato formato, bool sezione_generale);
+
+// A section header as the line description's general section ends at it:
+// bracketed, and not a dash field.
+bool intestazione(std::string_view campo);
+
+// Walks the rows of one part of a description: the general section of a line
+// description (`generale`), which ends after its first header, or the rows
+// after it, or the whole body of a train description. Each keyword field
+// goes to `esamina(campo, voce, riconosciuta)` with its place: it reads the
+// values of every kind that the field holds, sets `riconosciuta` when one
+// matched, and returns nullopt to go on or the outcome that stops the walk,
+// which is returned as it is. A row that goes on is closed (warning
+// campi_in_piu) and, when it matched no kind, reported. Returns nullopt at
+// the end of the part.
+template <typename Esamina>
+auto leggi_righe(modello& m, lettore_campi& file, grammatica::formato formato, bool generale,
+                 Esamina esamina) {
+  using esito = decltype(esamina(std::string(), campo_letto(), std::declval<bool&>()));
+  // In the general section there is no end test between the dash reads: a
+  // file ending in dashes there is a read past its end.
+  const int trattini = generale ? trattini_generale : trattini_elementi;
+  while (std::optional<std::string> campo = prossima_voce(file, trattini, !generale)) {
+    const campo_letto voce = campo_letto::ultimo(file);
+    bool riconosciuta = false;
+    {
+      sorveglia_cella_riservata sorveglianza(m, file);
+      if (esito e = esamina(*campo, voce, riconosciuta)) return e;
+    }
+    file.chiudi_riga();
+    if (!riconosciuta) avvisa_se_sconosciuta(file, *campo, formato, generale);
+    if (generale && intestazione(*campo)) break;
+  }
+  return esito();
+}
 
 }  // namespace scenario

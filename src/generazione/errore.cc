@@ -14,9 +14,9 @@ std::string messaggio_errore_registrato(const modello& m) {
   return messaggio;
 }
 
-void errore(modello& m, finestra& f, const std::string& a) {
-  m.risposta = f.messaggio(messaggio_errore(a));
-  throw fine_programma{stato_uscita::errore_mostrato};
+int mostra_errore_fatale(finestra& f, int32_t numero) {
+  f.messaggio(messaggio_errore(std::to_string(numero)));
+  return stato_uscita::errore_mostrato;
 }
 
 }  // namespace scenario

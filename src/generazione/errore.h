@@ -9,12 +9,6 @@
 
 namespace scenario {
 
-// Thrown by `errore` to end the run; the entry point returns its status. No
-// step of the run catches it.
-struct fine_programma {
-  int stato;
-};
-
 // " Errore n. " followed by `a`: the text of every error that a run shows.
 std::string messaggio_errore(const std::string& a);
 
@@ -23,8 +17,8 @@ std::string messaggio_errore(const std::string& a);
 // numbers that record a position, as in " Errore n. 16, posizione 6500 m".
 std::string messaggio_errore_registrato(const modello& m);
 
-// Shows the message of error `a` (its number in decimal digits), stores the
-// button code in m.risposta and ends the program.
-[[noreturn]] void errore(modello& m, finestra& f, const std::string& a);
+// Shows the message of fatal error `numero` (1250 or 1251) in the window's
+// message box; returns the status that the run then ends with.
+int mostra_errore_fatale(finestra& f, int32_t numero);
 
 }  // namespace scenario

@@ -4,7 +4,6 @@
 // message box. Kept behind this interface so that a graphical window can
 // replace the console stand-in without touching the steps of the run.
 
-#include <cstdint>
 #include <iosfwd>
 #include <string>
 
@@ -15,8 +14,8 @@ class finestra {
   virtual ~finestra() = default;
   // Shows the window with its one label and paints it once.
   virtual void mostra(const std::string& etichetta) = 0;
-  // Shows `testo` in a modal box with an OK button; returns the button code.
-  virtual int32_t messaggio(const std::string& testo) = 0;
+  // Shows `testo` in a modal box with an OK button, until it is pressed.
+  virtual void messaggio(const std::string& testo) = 0;
 };
 
 // The stand-in for machines without a display: the label goes to standard
@@ -25,14 +24,11 @@ class finestra_console : public finestra {
  public:
   finestra_console(std::ostream& uscita, std::ostream& errori);
   void mostra(const std::string& etichetta) override;
-  int32_t messaggio(const std::string& testo) override;
+  void messaggio(const std::string& testo) override;
 
  private:
   std::ostream& uscita_;
   std::ostream& errori_;
 };
-
-// The code that an OK button returns.
-constexpr int32_t risposta_ok = 1;
 
 }  // namespace scenario

@@ -9,7 +9,7 @@ namespace {
 class finestra_grafica : public finestra {
  public:
   void mostra(const std::string& etichetta) override { nativa_.mostra(etichetta); }
-  int32_t messaggio(const std::string& testo) override { return nativa_.messaggio(testo); }
+  void messaggio(const std::string& testo) override { nativa_.messaggio(testo); }
 
  private:
   finestra_windows nativa_;

@@ -59,10 +59,13 @@ int esegui(modello& m, const std::filesystem::path& cartella, finestra& f, std::
   dati_scheda(percorsi.scheda_treno);
 
   int32_t j = 1;
-  memorizza_percorso(m, percorsi, f, j);
+  const esito_percorso esito = memorizza_percorso(m, percorsi, j);
+  if (esito.errore_fatale != numero_errore::nessuno) {
+    return mostra_errore_fatale(f, esito.errore_fatale);
+  }
   // The compiled files are written all the same (there are none without a
   // grid); the run must not end as a success.
-  if (m.n_errore != numero_errore::nessuno) {
+  if (compilazione_fallita(m)) {
     errori << messaggio_errore_registrato(m) << std::endl;
     return stato_uscita::errore_registrato;
   }
@@ -77,8 +80,6 @@ int esegui_generazione(const std::filesystem::path& cartella, finestra& f, std::
     m.linea = linea_predefinita;
     m.treno = treno_predefinito;
     return esegui(m, cartella, f, errori);
-  } catch (const fine_programma& fine) {
-    return fine.stato;
   } catch (const errore_file& e) {
     errori << "Operazione sul file non riuscita: " << e.what() << std::endl;
     return stato_uscita::errore_file;

@@ -4,7 +4,6 @@
 #include "compilazione/codici_controllo.h"
 #include "file_compilati/file_compilati.h"
 #include "compilazione/passata_finale.h"
-#include "generazione/errore.h"
 
 namespace scenario {
 
@@ -18,40 +17,41 @@ void prepara_compilazione(modello& m, int32_t j) {
 
 }  // namespace
 
-void memorizza_percorso(modello& m, const percorsi_scenario& percorsi, finestra& f, int32_t& j) {
+esito_percorso memorizza_percorso(modello& m, const percorsi_scenario& percorsi, int32_t& j) {
   prepara_compilazione(m, j);
   memorizza_dati(m, percorsi.descrizione_linea, percorsi.descrizione_treno);
-  completa_percorso(m, percorsi, f);
+  return completa_percorso(m, percorsi);
 }
 
-bool compila_percorso(modello& m, const descrizione& linea, const descrizione& treno, finestra& f,
-                      int32_t j) {
+esito_percorso compila_percorso(modello& m, const descrizione& linea, const descrizione& treno,
+                                int32_t j) {
   prepara_compilazione(m, j);
   opzioni_compilazione opzioni;
   opzioni.cancella_descrizioni = false;
   opzioni.rifiuta_non_descrizioni = true;
   compila_descrizioni(m, linea, treno, opzioni);
-  return rifinisci_percorso(m, linea.nome, f);
+  return rifinisci_percorso(m, linea.nome);
 }
 
-void completa_percorso(modello& m, const percorsi_scenario& percorsi, finestra& f) {
-  if (rifinisci_percorso(m, percorsi.descrizione_linea.string(), f)) scrivi_percorso(m, percorsi);
+esito_percorso completa_percorso(modello& m, const percorsi_scenario& percorsi) {
+  const esito_percorso esito = rifinisci_percorso(m, percorsi.descrizione_linea.string());
+  if (esito.da_scrivere) scrivi_percorso(m, percorsi);
+  return esito;
 }
 
-bool rifinisci_percorso(modello& m, const std::string& file_linea, finestra& f) {
+esito_percorso rifinisci_percorso(modello& m, const std::string& file_linea) {
   // Without a route length there is nothing to finish, and a cell grid file
   // of no cells would load as a route without track.
   if (!m.griglia_dimensionata()) {
     if (m.n_errore == numero_errore::nessuno) {
-      registra_errore(m, numero_errore::griglia_mancante, std::nullopt,
-                      luogo_sorgente{file_linea});
+      registra_errore(m, numero_errore::griglia_mancante, std::nullopt, luogo_sorgente{file_linea});
     }
-    return false;
+    return {};
   }
   passata_finale(m);
-  int32_t occupati = codici_controllo(m);
-  if (occupati != numero_errore::nessuno) errore(m, f, std::to_string(occupati));
-  return true;
+  const int32_t occupati = codici_controllo(m);
+  if (occupati != numero_errore::nessuno) return {.errore_fatale = occupati};
+  return {.da_scrivere = true};
 }
 
 void scrivi_percorso(const modello& m, const percorsi_scenario& percorsi) {

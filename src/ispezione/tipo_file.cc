@@ -6,18 +6,10 @@
 
 namespace scenario {
 
-namespace {
-
-bool finisce_con(const std::string& s, const std::string& coda) {
-  return s.size() >= coda.size() && s.compare(s.size() - coda.size(), coda.size(), coda) == 0;
-}
-
-}  // namespace
-
 std::optional<tipo_file_compilato> tipo_da_nome(const std::string& percorso) {
-  if (finisce_con(percorso, "_linea.dat")) return tipo_file_compilato::planimetria;
-  if (finisce_con(percorso, ".sim")) return tipo_file_compilato::elementi;
-  if (finisce_con(percorso, ".dat")) return tipo_file_compilato::celle;
+  if (percorso.ends_with("_linea.dat")) return tipo_file_compilato::planimetria;
+  if (percorso.ends_with(".sim")) return tipo_file_compilato::elementi;
+  if (percorso.ends_with(".dat")) return tipo_file_compilato::celle;
   return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace scenario {
 
@@ -42,6 +43,26 @@ struct diagnostiche_tralasciate {
   size_t avvisi = 0;
 
   size_t totale() const { return errori + avvisi; }
+};
+
+// Where the problems of a compile are recorded: a list kept up to a limit of
+// entries (0: no limit) and the count of those left out. The model lends its
+// own (registro_di in modello.h); the field reader records through one and
+// knows nothing else of the model.
+class registro_diagnostiche {
+ public:
+  registro_diagnostiche(std::vector<diagnostica>& elenco, const size_t& limite,
+                        diagnostiche_tralasciate& tralasciate)
+      : elenco_(&elenco), limite_(&limite), tralasciate_(&tralasciate) {}
+
+  // The one way that a problem joins a list: kept below the limit, counted
+  // past it; `oltre_il_limite` keeps it past the limit too.
+  void registra(diagnostica d, bool oltre_il_limite = false) const;
+
+ private:
+  std::vector<diagnostica>* elenco_;
+  const size_t* limite_;
+  diagnostiche_tralasciate* tralasciate_;
 };
 
 }  // namespace scenario

@@ -1,6 +1,7 @@
 #include "modello/modello.h"
 
 #include "modello/arrotonda.h"
+#include "modello/numeri_errore.h"
 
 namespace scenario {
 
@@ -8,33 +9,23 @@ void inizializza_elementi(modello& m) {
   for (elemento& e : m.elementi) e = elemento{};
 }
 
-namespace {
-
-void aggiungi(modello& m, diagnostica d) {
-  if (m.limite_diagnostiche == 0 || m.diagnostiche.size() < m.limite_diagnostiche) {
-    m.diagnostiche.push_back(std::move(d));
-  } else {
-    ++(d.livello == gravita::errore ? m.tralasciate.errori : m.tralasciate.avvisi);
-  }
-}
-
-}  // namespace
-
 void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione,
                      luogo_sorgente luogo, std::string motivo) {
   m.n_errore = numero;
   if (posizione) m.pos_errore = *posizione;
-  aggiungi(m, {numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)});
+  registro_di(m).registra(
+      {numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)});
 }
 
 void registra_errore_fatale(modello& m, int32_t numero, luogo_sorgente luogo, std::string motivo) {
-  m.diagnostiche.push_back(
-      {numero, gravita::errore, std::nullopt, std::move(luogo), std::move(motivo)});
+  registro_di(m).registra(
+      {numero, gravita::errore, std::nullopt, std::move(luogo), std::move(motivo)}, true);
 }
 
 void registra_avviso(modello& m, int32_t codice, luogo_sorgente luogo, std::string motivo,
                      std::optional<int32_t> posizione) {
-  aggiungi(m, {codice, gravita::avviso, posizione, std::move(luogo), std::move(motivo)});
+  registro_di(m).registra(
+      {codice, gravita::avviso, posizione, std::move(luogo), std::move(motivo)});
 }
 
 size_t conta_errori(const modello& m) {
@@ -43,10 +34,21 @@ size_t conta_errori(const modello& m) {
   return n;
 }
 
+bool compilazione_fallita(const modello& m) {
+  return m.n_errore != numero_errore::nessuno || conta_errori(m) > 0;
+}
+
 void azzera_errori(modello& m) {
   m.n_errore = 0;
   m.diagnostiche.clear();
   m.tralasciate = {};
+}
+
+void svuota_griglia(modello& m) {
+  m.celle.clear();
+  for (auto& coordinata : m.planimetria) coordinata.dimensiona(0);
+  m.n_celle = 0;
+  m.metri_totali = 0;
 }
 
 void dimensiona(modello& m, int32_t lunghezza) {

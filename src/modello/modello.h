@@ -134,7 +134,6 @@ struct modello {
   // error 1250 or 1251 points; empty while no row wrote them.
   luogo_sorgente autore_val1_riservato;
   luogo_sorgente autore_val2_riservato;
-  int32_t risposta = 0;  // the button code of the last message shown
 
   // The grid exists only once the line compiler has read the route length.
   bool griglia_dimensionata() const { return !celle.empty(); }
@@ -142,6 +141,12 @@ struct modello {
 
 // Every numeric field 0 and every text empty, in all 87 records.
 void inizializza_elementi(modello& m);
+
+// The model's list of diagnostics, its limit and its count of those left
+// out, for a step that records without the model.
+inline registro_diagnostiche registro_di(modello& m) {
+  return {m.diagnostiche, m.limite_diagnostiche, m.tralasciate};
+}
 
 // Records error `numero`: it becomes n_errore and, when the step gives a
 // position, `posizione` becomes pos_errore (the last recorded wins both), and
@@ -151,9 +156,9 @@ void inizializza_elementi(modello& m);
 void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione = std::nullopt,
                      luogo_sorgente luogo = {}, std::string motivo = {});
 
-// Records error 1250 or 1251, which ends the run through `errore` rather
-// than being recorded: it joins m.diagnostiche, past the limit too, since it
-// is what the author must see; n_errore and pos_errore keep the compile's.
+// Records error 1250 or 1251, which ends the run rather than being recorded:
+// it joins m.diagnostiche, past the limit too, since it is what the author
+// must see; n_errore and pos_errore keep the compile's.
 void registra_errore_fatale(modello& m, int32_t numero, luogo_sorgente luogo, std::string motivo);
 
 // Records warning `codice` with its place and what it is about, past the
@@ -164,9 +169,18 @@ void registra_avviso(modello& m, int32_t codice, luogo_sorgente luogo, std::stri
 // The errors recorded, kept or left out, without the warnings.
 size_t conta_errori(const modello& m);
 
+// Whether the compile failed: it recorded an error, or ended on 1250 or 1251.
+// A failed compile's files are written only when asked for, and its run never
+// ends as a success.
+bool compilazione_fallita(const modello& m);
+
 // Forgets every error and warning recorded: n_errore 0, the list empty and
 // none left out; pos_errore and the limit stay.
 void azzera_errori(modello& m);
+
+// Leaves the grid and the plan unsized, with no cells nor metres: what an
+// earlier compile sized is gone, and the first use without a new size fails.
+void svuota_griglia(modello& m);
 
 // Sizes the grid (and the plan when scrivi_planimetria is set) for a route of
 // `lunghezza` metres, discarding what they held. The caller has already

@@ -2,8 +2,8 @@
 
 // Every error number that the system records or shows, with its meaning.
 // These numbers leave the program (on standard error and in the exit report)
-// and are part of its interface: never renumber them. The README's list of
-// error numbers is kept in step with this table by a test.
+// and are part of its interface: never renumber them. The list of error
+// numbers in docs/numeri-errore.md is kept in step with this table by a test.
 
 #include <cstdint>
 #include <span>

@@ -23,24 +23,21 @@ int main(int, char** argv) {
   using namespace scenario;
   std::filesystem::path cartella = cartella_del_programma(argv[0]);
   std::unique_ptr<finestra> f = crea_finestra_programma(std::cout, std::cerr);
-  try {
-    modello m;
-    m.linea = linea_predefinita;
-    m.treno = treno_predefinito;
-    const percorsi_scenario percorsi = percorsi_in(cartella, m.linea, m.treno);
-    f->mostra("Attendere");
-    dati_linea(percorsi.descrizione_linea);
-    dati_treno(percorsi.descrizione_treno);
-    dati_note(percorsi.note);
-    dati_rallentamenti(percorsi.rallentamenti);
-    dati_scheda(percorsi.scheda_treno);
-    inizializza_elementi(m);
-    m.scrivi_planimetria = 1;
-    memorizza_dati(m, percorsi.descrizione_linea, percorsi.descrizione_treno);
-    m.elementi[elemento_testata_percorso].dato_d = 1;
-    completa_percorso(m, percorsi, *f);
-    return stato_uscita::successo;
-  } catch (const fine_programma& fine) {
-    return fine.stato;
-  }
+  modello m;
+  m.linea = linea_predefinita;
+  m.treno = treno_predefinito;
+  const percorsi_scenario percorsi = percorsi_in(cartella, m.linea, m.treno);
+  f->mostra("Attendere");
+  dati_linea(percorsi.descrizione_linea);
+  dati_treno(percorsi.descrizione_treno);
+  dati_note(percorsi.note);
+  dati_rallentamenti(percorsi.rallentamenti);
+  dati_scheda(percorsi.scheda_treno);
+  inizializza_elementi(m);
+  m.scrivi_planimetria = 1;
+  memorizza_dati(m, percorsi.descrizione_linea, percorsi.descrizione_treno);
+  m.elementi[elemento_testata_percorso].dato_d = 1;
+  const esito_percorso esito = completa_percorso(m, percorsi);
+  if (esito.errore_fatale != 0) return mostra_errore_fatale(*f, esito.errore_fatale);
+  return stato_uscita::successo;
 }

@@ -30,7 +30,7 @@ class finestra_trattenuta : public scenario::finestra {
       while (PeekMessageW(&messaggio, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&messaggio);
     }
   }
-  int32_t messaggio(const std::string& testo) override { return vera_->messaggio(testo); }
+  void messaggio(const std::string& testo) override { vera_->messaggio(testo); }
 
  private:
   std::unique_ptr<scenario::finestra> vera_;
