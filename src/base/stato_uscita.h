@@ -3,7 +3,8 @@
 namespace scenario {
 
 // Exit statuses of the program and of every command. Scripts test them and
-// docs/stati-uscita.md lists them: they are part of the interface, never renumber them.
+// docs/stati-uscita.md lists them: they are part of the interface, never
+// renumber them.
 // An enum in a namespace of its own, so that a status is an int wherever one
 // is returned and its names are always written stato_uscita::...
 namespace stato_uscita {

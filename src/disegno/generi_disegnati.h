@@ -14,6 +14,7 @@ struct genere_disegnato {
   const char* nome;
   colore c;
 };
+
 namespace genere {
 constexpr genere_disegnato stazione{"stazione", {0.8, 0.0, 0.2}};
 constexpr genere_disegnato segnale{"segnale", {0.0, 0.4, 0.8}};

@@ -9,7 +9,6 @@
 
 namespace scenario {
 
-
 // " Errore n. " followed by `a`: the text of every error that a run shows.
 std::string messaggio_errore(const std::string& a);
 
