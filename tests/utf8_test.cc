@@ -82,6 +82,16 @@ TEST(Utf8, EachSequenceIsDecodedOrRefusedWhole) {
   EXPECT_EQ(decodifica_utf8("", codice), 0u);
 }
 
+// Every valid sequence encodes back to its own bytes.
+TEST(Utf8, EachCodePointIsEncodedAsItIsDecoded) {
+  for (const auto& c : casi) {
+    if (c.lunghezza == 0) continue;
+    std::string uscita = "x";
+    aggiungi_utf8(uscita, c.codice);
+    EXPECT_EQ(uscita, "x" + std::string(c.byte.substr(0, c.lunghezza))) << esadecimale(c.byte);
+  }
+}
+
 // Bytes of no valid sequence are Windows-1252 characters, one a byte, both in
 // the text that a terminal shows and in the text written to a file.
 TEST(Utf8, WhatIsNotUtf8IsTakenByteForByteEverywhere) {

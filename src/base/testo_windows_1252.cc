@@ -30,24 +30,6 @@ int byte_di(char32_t c) {
   return -1;
 }
 
-void metti_utf8(std::string& uscita, char32_t c) {
-  if (c < 0x80) {
-    uscita.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    uscita.push_back(static_cast<char>(0xc0 | (c >> 6)));
-    uscita.push_back(static_cast<char>(0x80 | (c & 0x3f)));
-  } else if (c < 0x10000) {
-    uscita.push_back(static_cast<char>(0xe0 | (c >> 12)));
-    uscita.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3f)));
-    uscita.push_back(static_cast<char>(0x80 | (c & 0x3f)));
-  } else {
-    uscita.push_back(static_cast<char>(0xf0 | (c >> 18)));
-    uscita.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3f)));
-    uscita.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3f)));
-    uscita.push_back(static_cast<char>(0x80 | (c & 0x3f)));
-  }
-}
-
 // Calls `carattere` for each character of `utf8`, and `byte` for each byte
 // that does not begin a valid UTF-8 sequence.
 template <typename per_carattere, typename per_byte>
@@ -100,7 +82,7 @@ std::string da_windows_1252(std::string_view byte) {
   if (solo_ascii(byte)) return std::string(byte);
   std::string uscita;
   uscita.reserve(byte.size());
-  for (char b : byte) metti_utf8(uscita, carattere_di(static_cast<unsigned char>(b)));
+  for (char b : byte) aggiungi_utf8(uscita, carattere_di(static_cast<unsigned char>(b)));
   return uscita;
 }
 
@@ -117,7 +99,7 @@ std::string minuscolo(std::string_view utf8) {
         } else if (c == 0x178) {
           c = 0xff;
         }
-        metti_utf8(uscita, c);
+        aggiungi_utf8(uscita, c);
       },
       [&](char b) { uscita.push_back(b); });
   return uscita;

@@ -33,4 +33,22 @@ size_t sequenza_utf8(std::string_view s) {
   return decodifica_utf8(s, c);
 }
 
+void aggiungi_utf8(std::string& uscita, char32_t c) {
+  if (c < 0x80) {
+    uscita.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    uscita.push_back(static_cast<char>(0xc0 | (c >> 6)));
+    uscita.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+  } else if (c < 0x10000) {
+    uscita.push_back(static_cast<char>(0xe0 | (c >> 12)));
+    uscita.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3f)));
+    uscita.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+  } else {
+    uscita.push_back(static_cast<char>(0xf0 | (c >> 18)));
+    uscita.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3f)));
+    uscita.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3f)));
+    uscita.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+  }
+}
+
 }  // namespace scenario

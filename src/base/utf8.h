@@ -1,9 +1,11 @@
 #pragma once
 
-// The one UTF-8 decoder of the program: what counts as a valid sequence is
-// decided here for the text shown on a terminal and the text written to files.
+// The one UTF-8 decoder and encoder of the program: what counts as a valid
+// sequence is decided here for the text shown on a terminal and the text
+// written to files.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace scenario {
@@ -17,5 +19,8 @@ size_t decodifica_utf8(std::string_view s, char32_t& c);
 
 // Length of the valid UTF-8 sequence at the start of `s`, 0 when there is none.
 size_t sequenza_utf8(std::string_view s);
+
+// Appends code point `c`, at most U+10FFFF, to `uscita` as UTF-8.
+void aggiungi_utf8(std::string& uscita, char32_t c);
 
 }  // namespace scenario

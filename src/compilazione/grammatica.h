@@ -12,7 +12,9 @@
 // (in any case where the kind says so); a field may hold several kinds, and
 // each reads its own fields, in the order of the table.
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -590,5 +592,12 @@ inline constexpr const voce* tutte[] = {&lunghezza_percorso,
                                         &rallentamento,
                                         &abbattimento,
                                         &stazione};
+
+// The most values that a row of any kind reads.
+inline constexpr size_t massimo_campi_riga = [] {
+  size_t massimo = 0;
+  for (const voce* v : tutte) massimo = std::max(massimo, v->campi.size());
+  return massimo;
+}();
 
 }  // namespace scenario::grammatica

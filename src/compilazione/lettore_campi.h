@@ -130,7 +130,7 @@ class lettore_campi {
   const grammatica::voce* voce_ = nullptr;
   size_t indice_campo_ = 0;
   size_t offset_voce_ = 0;
-  std::array<size_t, 17> offset_campi_{};  // the longest row, a station, has 17
+  std::array<size_t, grammatica::massimo_campi_riga> offset_campi_{};
   std::optional<registro_diagnostiche> registro_;
   // The place of the last offset counted, to count on from there.
   mutable size_t offset_contato_ = 0;
