@@ -327,7 +327,8 @@ TEST(RigaDiComando, AnErrorWritesNoCompiledFileUnlessAskedTo) {
   EXPECT_EQ(letto["diagnostics"][0],
             nlohmann::json::parse(R"({"file": "linee/Lorvento-Basalto_27364-.txt", "line": 32,
               "column": 13, "severity": "error", "number": 8,
-              "message": "station position not a multiple of 50", "position_m": 21630})"));
+              "message": "station position not a multiple of 50", "position_m": 21630,
+              "suggestion": null, "notes": []})"));
   EXPECT_EQ(file_in(cartella), prima);
 
   std::vector<std::string> con_errori = argomenti;

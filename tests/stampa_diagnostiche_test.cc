@@ -19,7 +19,7 @@ const std::string linea = "Lorvento-Basalto_linea.txt";
 
 diagnostica errore(int32_t numero, luogo_sorgente luogo, std::optional<int32_t> posizione = {},
                    std::string motivo = {}) {
-  return {numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)};
+  return nuova_diagnostica(numero, gravita::errore, posizione, std::move(luogo), std::move(motivo));
 }
 
 std::string testo(const std::vector<diagnostica>& d, const testi_sorgente& testi,
@@ -184,6 +184,39 @@ TEST(StampaDiagnostiche, TheEntriesLeftOutAreCountedBeforeTheTotal) {
                 "1 error, 1 warning\n");
 }
 
+// A note follows its entry with its own place and source line, and counts
+// neither as an error nor as a warning; a suggestion ends the message.
+TEST(StampaDiagnostiche, NotesAndSuggestionsInTextAndJson) {
+  const testi_sorgente testi{{linea, "[linea]\nindicatori_vmax, 5100\nrallentamento, 6300\n"}};
+  diagnostica e = errore(numero_errore::avviso_su_cella_occupata, {linea, 3, 16}, 6300);
+  aggiungi_nota(e, {linea, 2, 18}, "speed board at 5100 m (cell 102)");
+  aggiungi_nota(e, {}, "of no row");
+  diagnostica a = errore(numero_avviso::parola_sconosciuta, {linea, 1, 1});
+  a.livello = gravita::avviso;
+  a.suggerimento = "[linee]";
+  const std::string uscita = testo({e, a}, testi);
+  EXPECT_NE(uscita.find(" [17]\n"
+                        "    3 | rallentamento, 6300\n"
+                        "      |                ^\n"
+                        "Lorvento-Basalto_linea.txt:2:18: note: speed board at 5100 m (cell 102)\n"
+                        "    2 | indicatori_vmax, 5100\n"
+                        "      |                  ^\n"
+                        "generatore: note: of no row\n"),
+            std::string::npos)
+      << uscita;
+  EXPECT_NE(uscita.find("; did you mean '[linee]'? [203]\n"), std::string::npos) << uscita;
+  EXPECT_NE(uscita.find("1 error, 1 warning\n"), std::string::npos) << uscita;
+
+  const nlohmann::json letto = nlohmann::json::parse(diagnostiche_json({e, a}));
+  EXPECT_EQ(letto["diagnostics"][0]["notes"], nlohmann::json::parse(R"j([
+      {"file": "Lorvento-Basalto_linea.txt", "line": 2, "column": 18, "severity": "note",
+       "message": "speed board at 5100 m (cell 102)"},
+      {"file": null, "line": null, "column": null, "severity": "note", "message": "of no row"}])j"));
+  EXPECT_EQ(letto["diagnostics"][1]["suggestion"], "[linee]");
+  EXPECT_EQ(letto["errors"], 1);
+  EXPECT_EQ(letto["warnings"], 1);
+}
+
 TEST(StampaDiagnostiche, TheCountInSingularAndPlural) {
   EXPECT_EQ(riepilogo_diagnostiche(0, 0), "0 errors, 0 warnings");
   EXPECT_EQ(riepilogo_diagnostiche(1, 1), "1 error, 1 warning");
@@ -201,13 +234,15 @@ TEST(StampaDiagnostiche, TheJsonFormParsedBack) {
     "diagnostics": [
       {"file": "linee/Lorvento-Basalto_27364-.txt", "line": 32, "column": 13,
        "severity": "error", "number": 8,
-       "message": "station position not a multiple of 50", "position_m": 21630},
+       "message": "station position not a multiple of 50", "position_m": 21630,
+       "suggestion": null, "notes": []},
       {"file": null, "line": null, "column": null, "severity": "error", "number": 104,
-       "message": "no route length read: the compile left no cell grid", "position_m": null},
+       "message": "no route length read: the compile left no cell grid", "position_m": null,
+       "suggestion": null, "notes": []},
       {"file": "nome\u00e8.txt", "line": null, "column": null, "severity": "warning",
        "number": 103,
        "message": "curve without class digit, or track plan past metre 1000000: campo '\u20ac\u201c' e \u2192",
-       "position_m": null}
+       "position_m": null, "suggestion": null, "notes": []}
     ],
     "errors": 2, "warnings": 1, "omitted": 0})"));
   EXPECT_EQ(

@@ -5,10 +5,10 @@
 #include <optional>
 #include <ostream>
 
-#include "modello/numeri_errore.h"
 #include "base/testo_visibile.h"
 #include "base/testo_windows_1252.h"
 #include "base/utf8.h"
+#include "modello/numeri_errore.h"
 
 namespace scenario {
 
@@ -26,13 +26,13 @@ size_t conta(const std::vector<diagnostica>& d, gravita g) {
       std::count_if(d.begin(), d.end(), [g](const diagnostica& x) { return x.livello == g; }));
 }
 
-void stampa_sorgente(std::ostream& o, const diagnostica& d, std::string_view riga) {
-  std::string numero = std::to_string(d.luogo.riga);
+void stampa_sorgente(std::ostream& o, const luogo_sorgente& luogo, std::string_view riga) {
+  std::string numero = std::to_string(luogo.riga);
   const size_t larghezza = std::max(larghezza_minima_numero, numero.size());
   // A column past the end of its line, which no step records, has no caret.
   std::optional<size_t> cursore;
-  if (d.luogo.colonna > 0 && static_cast<size_t>(d.luogo.colonna) <= riga.size() + 1) {
-    cursore = static_cast<size_t>(d.luogo.colonna) - 1;
+  if (luogo.colonna > 0 && static_cast<size_t>(luogo.colonna) <= riga.size() + 1) {
+    cursore = static_cast<size_t>(luogo.colonna) - 1;
   }
   size_t inizio = 0;
   size_t fine = riga.size();
@@ -82,6 +82,7 @@ std::string messaggio_diagnostica(const diagnostica& d) {
   const voce_errore* voce = cerca_voce(d.numero);
   std::string messaggio = voce != nullptr ? voce->significato : "no entry in the table of numbers";
   if (!d.motivo.empty()) messaggio += ": " + d.motivo;
+  if (!d.suggerimento.empty()) messaggio += "; did you mean '" + d.suggerimento + "'?";
   return messaggio;
 }
 
@@ -89,23 +90,34 @@ void stampa_diagnostiche(std::ostream& o, const std::vector<diagnostica>& d,
                          const testi_sorgente& testi, const diagnostiche_tralasciate& tralasciate) {
   // Built when an entry first needs a line of its file, once for all of them.
   std::map<std::string, righe_testo, std::less<>> righe;
-  for (const diagnostica& x : d) {
-    if (x.luogo.vuoto()) {
+  auto stampa_luogo = [&](const luogo_sorgente& luogo) {
+    if (luogo.vuoto()) {
       o << "generatore";
     } else {
-      o << testo_visibile(x.luogo.file);
-      if (x.luogo.riga > 0) o << ':' << x.luogo.riga;
-      if (x.luogo.riga > 0 && x.luogo.colonna > 0) o << ':' << x.luogo.colonna;
+      o << testo_visibile(luogo.file);
+      if (luogo.riga > 0) o << ':' << luogo.riga;
+      if (luogo.riga > 0 && luogo.colonna > 0) o << ':' << luogo.colonna;
     }
+  };
+  auto stampa_riga = [&](const luogo_sorgente& luogo) {
+    if (luogo.vuoto() || luogo.riga <= 0) return;
+    auto testo = testi.find(luogo.file);
+    if (testo == testi.end()) return;
+    auto indice = righe.find(luogo.file);
+    if (indice == righe.end()) indice = righe.emplace(luogo.file, testo->second).first;
+    if (auto riga = indice->second.riga(luogo.riga)) stampa_sorgente(o, luogo, *riga);
+  };
+  for (const diagnostica& x : d) {
+    stampa_luogo(x.luogo);
     o << ": " << nome_gravita(x.livello) << ": " << testo_visibile(messaggio_diagnostica(x));
     if (x.posizione) o << ", at " << *x.posizione << " m";
     o << " [" << x.numero << "]\n";
-    if (x.luogo.vuoto() || x.luogo.riga <= 0) continue;
-    auto testo = testi.find(x.luogo.file);
-    if (testo == testi.end()) continue;
-    auto indice = righe.find(x.luogo.file);
-    if (indice == righe.end()) indice = righe.emplace(x.luogo.file, testo->second).first;
-    if (auto riga = indice->second.riga(x.luogo.riga)) stampa_sorgente(o, x, *riga);
+    stampa_riga(x.luogo);
+    for (const nota_diagnostica& n : x.note) {
+      stampa_luogo(n.luogo);
+      o << ": note: " << testo_visibile(n.testo) << '\n';
+      stampa_riga(n.luogo);
+    }
   }
   if (const size_t altre = tralasciate.totale(); altre > 0) {
     o << "... " << altre << (altre == 1 ? " more diagnostic" : " more diagnostics")
@@ -139,6 +151,17 @@ std::string diagnostiche_json(const std::vector<diagnostica>& d,
     voce["number"] = x.numero;
     voce["message"] = testo_utf8(messaggio_diagnostica(x));
     voce["position_m"] = x.posizione ? json(*x.posizione) : json(nullptr);
+    voce["suggestion"] = x.suggerimento.empty() ? json(nullptr) : json(testo_utf8(x.suggerimento));
+    voce["notes"] = json::array();
+    for (const nota_diagnostica& n : x.note) {
+      const bool nota_con_riga = !n.luogo.vuoto() && n.luogo.riga > 0;
+      voce["notes"].push_back(
+          {{"file", n.luogo.vuoto() ? json(nullptr) : json(testo_utf8(n.luogo.file))},
+           {"line", nota_con_riga ? json(n.luogo.riga) : json(nullptr)},
+           {"column", nota_con_riga && n.luogo.colonna > 0 ? json(n.luogo.colonna) : json(nullptr)},
+           {"severity", "note"},
+           {"message", testo_utf8(n.testo)}});
+    }
     uscita += primo ? "\n    " : ",\n    ";
     primo = false;
     // No string of the dump holds a line end: each one is a line of the entry.

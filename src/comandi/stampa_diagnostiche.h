@@ -21,7 +21,8 @@ namespace scenario {
 // carry, each as its bytes (Windows-1252).
 using testi_sorgente = std::map<std::string, std::string>;
 
-// The meaning of the entry's number, then ": " and its reason when it has one.
+// The meaning of the entry's number, then ": " and its reason when it has one,
+// then "; did you mean 'X'?" when it has a suggestion.
 std::string messaggio_diagnostica(const diagnostica& d);
 
 // The lines of a text by number, through the starts of all of them, found in
@@ -51,7 +52,11 @@ class righe_testo {
 // An entry of a whole file (line 0) is "file: severity: ...", one of no file
 // "generatore: severity: ...", neither with a source line. The entries left
 // out are counted on a line of their own before the count, which counts
-// them too.
+// them too. An entry's notes follow it, each as "place: note: text" with its
+// own source line:
+//   linee/X_linea.txt:40:11: note: speed board at 5100 m (cell 102)
+//      40 | indicatori_vmax, 5100, ...
+//         |                  ^
 //
 // Nothing from a file or the command line reaches the terminal as a control
 // character: in the source line, the file name and the reason, a tab is one

@@ -7,9 +7,9 @@
 
 #include "base/errore_file.h"
 #include "base/lettura_file.h"
-#include "modello/numeri_errore.h"
 #include "base/testo_windows_1252.h"
 #include "modello/errore_esecuzione.h"
+#include "modello/numeri_errore.h"
 
 namespace scenario {
 
@@ -146,7 +146,8 @@ void lettore_campi::conta_campo() {
 
 void lettore_campi::avvisa(int32_t codice, size_t offset, std::string motivo) const {
   if (!registro_) return;
-  registro_->registra({codice, gravita::avviso, std::nullopt, luogo(offset), std::move(motivo)});
+  registro_->registra(
+      nuova_diagnostica(codice, gravita::avviso, std::nullopt, luogo(offset), std::move(motivo)));
 }
 
 std::string lettore_campi::testo_da(size_t offset) const {

@@ -22,6 +22,13 @@ struct luogo_sorgente {
 
 enum class gravita { errore, avviso };
 
+// What an error collides with, told where it is: the row that put the other
+// party there (an occupied cell's occupant, the signal of a slow-down).
+struct nota_diagnostica {
+  luogo_sorgente luogo;
+  std::string testo;
+};
+
 // One problem as a step of the compile or the finishing pass recorded it: an
 // error, whose `numero` is an error number, or a warning, whose `numero` is a
 // warning code. Warnings never change a compiled byte nor n_errore.
@@ -34,7 +41,19 @@ struct diagnostica {
   luogo_sorgente luogo;
   // What failed, for a run-time failure (25), or what a warning is about.
   std::string motivo;
+  // The word that was probably meant, for a word that the grammar lacks.
+  std::string suggerimento;
+  // Shown after the entry, each at its own place.
+  std::vector<nota_diagnostica> note;
 };
+
+// Appends a note to `d`, built member by member: g++ 12 sees an
+// uninitialized string in a braced temporary of it.
+void aggiungi_nota(diagnostica& d, luogo_sorgente luogo, std::string testo);
+
+// An entry without a suggestion or notes, which most steps record.
+diagnostica nuova_diagnostica(int32_t numero, gravita livello, std::optional<int32_t> posizione,
+                              luogo_sorgente luogo, std::string motivo);
 
 // The entries of a compile past its limit of kept entries: counted by
 // severity, not kept.

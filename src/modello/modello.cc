@@ -14,18 +14,19 @@ void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizion
   m.n_errore = numero;
   if (posizione) m.pos_errore = *posizione;
   registro_di(m).registra(
-      {numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)});
+      nuova_diagnostica(numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)));
 }
 
 void registra_errore_fatale(modello& m, int32_t numero, luogo_sorgente luogo, std::string motivo) {
   registro_di(m).registra(
-      {numero, gravita::errore, std::nullopt, std::move(luogo), std::move(motivo)}, true);
+      nuova_diagnostica(numero, gravita::errore, std::nullopt, std::move(luogo), std::move(motivo)),
+      true);
 }
 
 void registra_avviso(modello& m, int32_t codice, luogo_sorgente luogo, std::string motivo,
                      std::optional<int32_t> posizione) {
   registro_di(m).registra(
-      {codice, gravita::avviso, posizione, std::move(luogo), std::move(motivo)});
+      nuova_diagnostica(codice, gravita::avviso, posizione, std::move(luogo), std::move(motivo)));
 }
 
 size_t conta_errori(const modello& m) {
