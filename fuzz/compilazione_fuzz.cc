@@ -3,7 +3,8 @@
 // input is the line description, a line "%%", and the train description.
 // Every compile must end with a defined error number, without crash, without
 // touching memory outside the model's arrays and without an endless loop; an
-// error 1250 or 1251 must point at the row that caused it.
+// error 1250 or 1251 must point at the row that caused it; the files of a
+// compile without error must pass the check of `ispeziona --verifica`.
 //
 // Most inputs are kept cheap, so that the target covers ground: the route is
 // held to 20000 m and the track plan is built for one input in sixteen. With
@@ -13,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,7 @@
 #include "compilazione/codici_controllo.h"
 #include "file_compilati/file_compilati.h"
 #include "compilazione/passata_finale.h"
+#include "ispezione/verifica.h"
 
 namespace {
 
@@ -126,11 +129,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     controlla_luoghi(m, linea, treno);
     return 0;
   }
-  if (scenario::codifica_file_celle(m).size() !=
-      m.celle.size() * scenario::lunghezza_record_cella) {
-    std::abort();
-  }
-  scenario::codifica_file_elementi(m);
-  if (m.scrivi_planimetria != 0) scenario::codifica_file_planimetria(m);
+  const std::string celle = scenario::codifica_file_celle(m);
+  if (celle.size() != m.celle.size() * scenario::lunghezza_record_cella) std::abort();
+  const std::string elementi = scenario::codifica_file_elementi(m);
+  const std::string planimetria =
+      m.scrivi_planimetria != 0 ? scenario::codifica_file_planimetria(m) : std::string();
+  // What a compile without error writes passes `ispeziona --verifica`.
+  if (scenario::compilazione_fallita(m)) return 0;
+  scenario::file_letti nomi{std::nullopt, "elementi", "celle"};
+  if (m.scrivi_planimetria != 0) nomi.planimetria = "planimetria";
+  if (!scenario::differenze_dei_byte(nomi, planimetria, elementi, celle).empty()) std::abort();
   return 0;
 }

@@ -1,5 +1,11 @@
 #include "compilazione/segnali_rallentamenti.h"
 
+#include <map>
+#include <string>
+#include <vector>
+
+#include "compilazione/marche_griglia.h"
+
 #include "modello/numeri_errore.h"
 #include "modello/arrotonda.h"
 
@@ -31,6 +37,42 @@ bool rifiutata(modello& m, int64_t k, int32_t numero_se_occupata, int32_t p,
   return false;
 }
 
+// The approach marks of the stations placed so far that a signal's marks
+// are about to replace, by station, for one warning each.
+class marche_sostituite {
+ public:
+  // Notes cell k if it still holds a station's approach mark.
+  void cerca(const modello& m, int64_t k) {
+    for (int32_t r = 1; r <= m.n_stazioni; ++r) {
+      for (int n = 1; n <= 4; ++n) {
+        if (m.celle[static_cast<size_t>(k)].avviso == marca_stazione(n) &&
+            cella_marca_stazione(m.elementi[static_cast<size_t>(r)], n) == k) {
+          celle_[r].push_back(k);
+        }
+      }
+    }
+  }
+
+  void registra(modello& m, const campo_letto& campo) const {
+    for (const auto& [r, celle] : celle_) {
+      std::string motivo = "station " + std::to_string(r);
+      const std::string& nome = m.elementi[static_cast<size_t>(r)].testo;
+      if (!nome.empty()) motivo += " (" + nome + ")";
+      motivo += celle.size() == 1 ? ", in cell " : ", in cells ";
+      // The marks were visited from the signal backwards.
+      for (size_t i = celle.size(); i-- > 0;) {
+        motivo += std::to_string(celle[i]);
+        if (i > 1) motivo += ", ";
+        if (i == 1) motivo += " and ";
+      }
+      registra_avviso(m, numero_avviso::marche_stazione_sostituite, campo.luogo(), motivo);
+    }
+  }
+
+ private:
+  std::map<int32_t, std::vector<int64_t>> celle_;
+};
+
 }  // namespace
 
 bool memo_segnale(modello& m, int32_t posizione, int32_t sx, int32_t s1, int32_t s2, int32_t s3,
@@ -47,19 +89,23 @@ bool memo_segnale(modello& m, int32_t posizione, int32_t sx, int32_t s1, int32_t
   if (tempo >= 1 && tempo <= 100) tempo = 101;
   c.tempo = sx == 2 ? basso8(tempo) : 0;
   int perse = 0;
+  marche_sostituite sostituite;
   for (int n = 1; n <= 4; ++n) {
     int64_t marca = k - 2 * n;
     if (!cella_nella_griglia(m, marca)) {  // before the start of the line
       ++perse;
       continue;
     }
-    in(m, marca).avviso = basso8((int64_t{sx} * 3 + dx) * 10 + n);
+    const uint8_t avviso = marca_segnale(int64_t{sx} * 3 + dx, n);
+    if (in(m, marca).avviso != avviso) sostituite.cerca(m, marca);
+    in(m, marca).avviso = avviso;
   }
   if (perse > 0) {
     registra_avviso(
         m, numero_avviso::marche_segnale_perse, campo.luogo(),
         std::to_string(perse) + " of its 4 marks, the signal being in cell " + std::to_string(k));
   }
+  sostituite.registra(m, campo);
   return true;
 }
 

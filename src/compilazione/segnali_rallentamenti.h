@@ -23,7 +23,9 @@ inline bool cella_nella_griglia(const modello& m, int64_t k) {
 
 // A signal in cell posizione / 50 + 1 (rounded), with its four approach marks
 // in the cells 2, 4, 6 and 8 before it. Error 16 when the cell is taken;
-// marks before cell 0 are dropped with a warning at `campo`.
+// marks before cell 0 are dropped with a warning at `campo`, and marks
+// written over the approach marks of a station warn there too, once for each
+// station.
 bool memo_segnale(modello& m, int32_t posizione, int32_t sx, int32_t s1, int32_t s2, int32_t s3,
                   int32_t rapp, int32_t dx, int32_t d1, int32_t d2, int32_t d3, int32_t tempo,
                   const campo_letto& campo = {});

@@ -26,7 +26,9 @@ parti_tabella dividi_tabella(const modello& m);
 // The marks that each station of a type below 25 leaves on the grid (the stop
 // mark, kind 10 with the station's record, and, but for types 5 and 6, the
 // approach marks 81 to 84), each one that the grid lacks as a message naming
-// `file_celle`.
+// `file_celle`. A mark that the compile writes over them afterwards is no
+// lack: the mark of a signal 2, 4, 6 or 8 cells on, with the codes that its
+// cell holds, or the marks of a later station in the same cell.
 std::vector<std::string> segni_stazioni_mancanti(const modello& m, const std::string& file_celle);
 
 }  // namespace scenario

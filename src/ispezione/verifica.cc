@@ -55,6 +55,17 @@ std::vector<std::string> differenze(const modello& m, const file_letti& letti) {
   return d;
 }
 
+std::vector<std::string> differenze_dei_byte(const file_letti& nomi, std::string_view planimetria,
+                                             std::string_view elementi, std::string_view celle) {
+  auto m = std::make_unique<modello>();
+  if (nomi.planimetria) decodifica_file_planimetria(*m, planimetria, *nomi.planimetria);
+  if (nomi.elementi) decodifica_file_elementi(*m, elementi, *nomi.elementi);
+  if (nomi.celle) decodifica_file_celle(*m, celle, *nomi.celle);
+  std::vector<std::string> discordanze = dimensioni_discordanti(*m, nomi);
+  if (!discordanze.empty()) throw file_compilato_non_valido(discordanze.front());
+  return differenze(*m, nomi);
+}
+
 rapporto_file rapporto_verifica(const std::vector<std::string>& trovate) {
   rapporto_file verifica{"", "verifica", {}, {}};
   verifica.valori = {{"esito", std::string(trovate.empty() ? "valido" : "differenze")},

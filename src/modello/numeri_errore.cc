@@ -252,6 +252,13 @@ constexpr voce_errore avvisi[] = {
      "A slow-down shorter than about 50 m has its end in the cell of its start; the start is "
      "written over it, and the finishing pass then looks for the end of a later slow-down. "
      "Give the slow-down a length of 50 m or more."},
+    {numero_avviso::marche_stazione_sostituite,
+     "a signal's approach marks replace a station's approach marks", false,
+     "A signal writes its marks into the cells 2, 4, 6 and 8 before its own, over whatever they "
+     "hold: a station written earlier in the file loses its approach marks (81 to 84) in those "
+     "cells, which then hold the signal's. The station's stop mark is never replaced. Move the "
+     "signal so that its marks miss the four cells before the stop mark; written before the "
+     "station, the signal keeps the station's marks and loses its own there instead."},
 };
 
 }  // namespace
