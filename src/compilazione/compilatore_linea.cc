@@ -189,7 +189,7 @@ class compilazione_linea {
       if (fuori_griglia(p, primo)) return esito_elementi::oltre_la_griglia;
       // The grid keeps gradient + 100 in one byte.
       const grammatica::intervallo ammessa = grammatica::valori_di(grammatica::campi_pendenza[1]);
-      if (g < ammessa.minimo || g > ammessa.massimo) {
+      if ((g < ammessa.minimo || g > ammessa.massimo) && !file_.valori_fuori_posto()) {
         registra_avviso(
             m_, numero_avviso::valore_troncato, riga.campo(1).luogo(),
             "gradient " + std::to_string(g) + " outside " + std::to_string(ammessa.minimo) +

@@ -176,7 +176,7 @@ class compilatore_treno {
     if (oltre_la_griglia(m_, p, 100)) return ferma_lettura(m_, p, campo);
     ordine_aderenza_.controlla(m_, p, campo);
     const grammatica::intervallo ammessa = grammatica::valori_di(grammatica::campi_aderenza[1]);
-    if (a < ammessa.minimo || a > ammessa.massimo) {
+    if ((a < ammessa.minimo || a > ammessa.massimo) && !file_.valori_fuori_posto()) {
       registra_avviso(
           m_, numero_avviso::valore_troncato, campo_letto::ultimo(file_).luogo(),
           "adhesion " + std::to_string(a) + " outside " + std::to_string(ammessa.minimo) + " to " +

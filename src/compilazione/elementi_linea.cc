@@ -84,8 +84,8 @@ bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo,
       std::string dove =
           distanza >= 0
               ? "it begins " + std::to_string(distanza) + " m after the previous tunnel ends"
-              : "it begins " + std::to_string(-distanza) + " m before the previous tunnel's end, " +
-                    std::to_string(fine_prima) + " m";
+              : "it begins " + std::to_string(-distanza) +
+                    " m before the previous tunnel ends (at " + std::to_string(fine_prima) + " m)";
       registra_avviso(m, numero_avviso::galleria_tipo_3, riga.campo(2).luogo(),
                       dove + "; type " + std::to_string(tipo) + " is not kept");
     }

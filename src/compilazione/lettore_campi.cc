@@ -82,17 +82,28 @@ std::string lettore_campi::leggi_file(const std::filesystem::path& percorso) {
   }
 }
 
+bool lettore_campi::fine_di_riga(size_t i) const {
+  char c = contenuto_[i];
+  // CR LF ends one line, at its LF.
+  return c == '\n' || (c == '\r' && (i + 1 >= contenuto_.size() || contenuto_[i + 1] != '\n'));
+}
+
 luogo_sorgente lettore_campi::luogo(size_t offset) const {
   offset = std::min(offset, contenuto_.size());
   if (offset < offset_contato_) {
-    offset_contato_ = 0;
-    riga_contata_ = 1;
-    inizio_riga_contata_ = 0;
+    // Counted back from the last place, not again from the start: a warning
+    // about an earlier row costs the distance to it.
+    for (size_t i = offset_contato_; i > offset; --i) {
+      if (fine_di_riga(i - 1)) --riga_contata_;
+    }
+    inizio_riga_contata_ = offset;
+    while (inizio_riga_contata_ > 0 && !fine_di_riga(inizio_riga_contata_ - 1)) {
+      --inizio_riga_contata_;
+    }
+    offset_contato_ = offset;
   }
   for (size_t i = offset_contato_; i < offset; ++i) {
-    char c = contenuto_[i];
-    // CR LF ends one line, at its LF.
-    if (c == '\n' || (c == '\r' && (i + 1 >= contenuto_.size() || contenuto_[i + 1] != '\n'))) {
+    if (fine_di_riga(i)) {
       ++riga_contata_;
       inizio_riga_contata_ = i + 1;
     }
@@ -382,6 +393,8 @@ void lettore_campi::avvisa_riga_corta(size_t fine_precedente, const grammatica::
   riga_corta_avvisata_ = true;
   valori_fuori_posto_ = true;
   const size_t mancanti = voce_->campi.size() - static_cast<size_t>(c - voce_->campi.data());
+  // Both places counted forward, the earlier first.
+  luogo_sorgente qui = luogo(fine_precedente);
   const int32_t riga = luogo(inizio_campo_).riga;
   constexpr size_t massimo = 40;
   std::string mostrato = testo.substr(0, massimo) + (testo.size() > massimo ? "..." : "");
@@ -402,7 +415,8 @@ void lettore_campi::avvisa_riga_corta(size_t fine_precedente, const grammatica::
           ", so that line is not read as a row, and what is left of it is examined as keywords";
     }
   }
-  avvisa(numero_avviso::riga_corta, fine_precedente, std::move(motivo));
+  registro_->registra({numero_avviso::riga_corta, gravita::avviso, std::nullopt, std::move(qui),
+                       std::move(motivo)});
 }
 
 bool lettore_campi::avvisa_resto_della_riga(size_t offset, const grammatica::voce& v) {

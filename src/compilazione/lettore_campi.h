@@ -121,6 +121,8 @@ class lettore_campi {
 
  private:
   int64_t leggi_numero(int64_t minimo, int64_t massimo);
+  // Whether the byte at `i` ends a line.
+  bool fine_di_riga(size_t i) const;
   std::string testo_del_campo();
   void salta_spazi();
   bool a_fine_riga() const;

@@ -127,13 +127,15 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
   if (r > 1 && int64_t{e.inizio} - distanza_minima_stazioni < m.elementi[r - 1].fine) {
     const elemento& prima = m.elementi[r - 1];
     const int32_t riga_prima = precedente.luogo().riga;
+    const int64_t scarto = int64_t{e.inizio} - prima.fine;
+    const std::string distanza =
+        scarto >= 0 ? std::to_string(scarto) + " m after" : std::to_string(-scarto) + " m before";
     std::string motivo =
         e.posizione < prima.posizione
             ? "it lies before the previous station (line " + std::to_string(riga_prima) + ", " +
                   std::to_string(prima.posizione) + " m): the rows are out of order"
-            : "its zone begins at " + std::to_string(e.inizio) + " m, " +
-                  std::to_string(int64_t{e.inizio} - prima.fine) +
-                  " m after the zone of the previous station (line " + std::to_string(riga_prima) +
+            : "its zone begins at " + std::to_string(e.inizio) + " m, " + distanza +
+                  " the zone of the previous station (line " + std::to_string(riga_prima) +
                   ") ends at " + std::to_string(prima.fine) + " m";
     registra_errore(m, numero_errore::stazioni_troppo_vicine, e.posizione, campo_posizione.luogo(),
                     std::move(motivo));
