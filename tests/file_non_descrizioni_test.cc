@@ -36,7 +36,7 @@ TEST(FileNonDescrizioni, EachIsAnErrorAtItsPlaceAndNothingIsCompiled) {
       {"a control byte in the train", linea, "[generale]\nvelocita, 0,\x01 100\n",
        numero_errore::byte_non_di_testo, "t.txt", 2, 13},
       {"a train without [generale]", linea, "velocita, 0, 100\n",
-       numero_errore::generale_treno_mancante, "t.txt", 0, 0},
+       numero_errore::generale_treno_mancante, "t.txt", 1, 1},
       {"an empty train", linea, "", numero_errore::generale_treno_mancante, "t.txt", 0, 0},
       {"the line description as the train", linea, linea, numero_errore::linea_come_treno, "t.txt",
        2, 1},

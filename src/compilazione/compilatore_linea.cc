@@ -1,6 +1,7 @@
 #include "compilazione/compilatore_linea.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,7 @@
 #include "compilazione/elementi_linea.h"
 #include "compilazione/grammatica.h"
 #include "compilazione/lavoro_linea.h"
+#include "compilazione/ordine_righe.h"
 #include "compilazione/parole_chiave.h"
 #include "compilazione/planimetria.h"
 #include "compilazione/progressive.h"
@@ -31,7 +33,11 @@ class compilazione_linea {
   // Returns false after an error that ends the compile.
   bool cerca_generale() {
     if (scenario::cerca_generale(file_)) return true;
-    return ferma(numero_errore::generale_mancante, {}, luogo_sorgente{file_.nome()});
+    auto [luogo, motivo] = dove_manca_generale(file_);
+    chiudi();
+    registra_errore(m_, numero_errore::generale_mancante, std::nullopt, std::move(luogo),
+                    std::move(motivo));
+    return false;
   }
 
   bool sezione_generale() {
@@ -54,6 +60,11 @@ class compilazione_linea {
     };
     return leggi_righe(m_, file_, grammatica::formato::linea, false, riga)
         .value_or(esito_elementi::fine_file);
+  }
+
+  // The start and chainage fields of the rows read into records 81 to 83.
+  const std::array<std::array<campo_letto, 2>, 3>& campi_progressive() const {
+    return campi_progressive_;
   }
 
   // The reading of the file is over, whichever way: the caller's step (the
@@ -119,8 +130,9 @@ class compilazione_linea {
 
   void leggi_progressiva(int record) {
     elemento& e = m_.elementi[static_cast<size_t>(record)];
-    e.inizio = file_.leggi_i32();
-    e.fine = file_.leggi_i32();
+    auto& campi = campi_progressive_[static_cast<size_t>(record - elemento_progressiva_tre)];
+    e.inizio = leggi_i32(file_, campi[0]);
+    e.fine = leggi_i32(file_, campi[1]);
     e.posizione = file_.leggi_i32();
   }
 
@@ -177,13 +189,14 @@ class compilazione_linea {
       if (fuori_griglia(p, primo)) return esito_elementi::oltre_la_griglia;
       // The grid keeps gradient + 100 in one byte.
       const grammatica::intervallo ammessa = grammatica::valori_di(grammatica::campi_pendenza[1]);
-      if (g < ammessa.minimo || g > ammessa.massimo) {
+      if ((g < ammessa.minimo || g > ammessa.massimo) && !file_.valori_fuori_posto()) {
         registra_avviso(
             m_, numero_avviso::valore_troncato, riga.campo(1).luogo(),
             "gradient " + std::to_string(g) + " outside " + std::to_string(ammessa.minimo) +
                 " to " + std::to_string(ammessa.massimo) + " reads as " +
                 std::to_string(static_cast<uint8_t>(static_cast<uint32_t>(g) + 100u) - 100));
       }
+      ordine_pendenze_.controlla(m_, p, primo);
       memo_pendenza(m_, w, p, g, riga);
     }
     // Without the plan a curve row is not read: its numbers come back as
@@ -193,6 +206,7 @@ class compilazione_linea {
       campo_letto campo_l;
       int32_t l = leggi_i32(file_, campo_l);
       if (fuori_griglia(s, primo)) return esito_elementi::oltre_la_griglia;
+      ordine_curve_.controlla(m_, s, primo);
       if (!memo_curva(m_, w.metro, s, l, campo, voce_, campo_l)) return ferma_elementi();
     }
     if (prova(grammatica::montagna)) {
@@ -200,6 +214,7 @@ class compilazione_linea {
       int32_t fine = file_.leggi_i32();
       int32_t tipo = file_.leggi_i32();
       if (fuori_griglia(inizio, primo)) return esito_elementi::oltre_la_griglia;
+      ordine_gallerie_.controlla(m_, inizio, primo);
       if (!memo_montagna(m_, inizio, fine, tipo, riga)) return ferma_elementi();
     }
     if (prova(grammatica::indicatori_v_max)) {
@@ -233,18 +248,51 @@ class compilazione_linea {
   const std::function<void()>& letta_;
   bool chiusa_ = false;
   campo_letto voce_;  // the keyword field of the row being examined
+  std::array<std::array<campo_letto, 2>, 3> campi_progressive_{};
+  ordine_righe ordine_pendenze_{"gradient row"};
+  ordine_righe ordine_curve_{"curve"};
+  ordine_righe ordine_gallerie_{"tunnel"};
 };
+
+// The places of the sorted progressives. The sort either clears all three
+// or puts the rows in other records, each whole, its chainage raised by 100
+// by the flag: each record is matched to the row it came from.
+luoghi_progressive luoghi_dopo_ordine(const modello& m, const std::array<elemento, 3>& letti,
+                                      const std::array<std::array<campo_letto, 2>, 3>& campi,
+                                      const luogo_sorgente& file) {
+  luoghi_progressive luoghi;
+  std::array<bool, 3> usato{};
+  for (size_t i = 0; i < luoghi.size(); ++i) {
+    luoghi[i] = file;
+    const elemento& e = m.elementi[static_cast<size_t>(elemento_progressiva_tre) + i];
+    if (e.inizio % 50 == 0 && e.fine % 50 == 0) continue;
+    for (size_t j = 0; j < letti.size(); ++j) {
+      const elemento& l = letti[j];
+      int64_t fine = int64_t{l.fine} + (l.posizione == 1 ? 100 : 0);
+      if (usato[j] || l.inizio != e.inizio || l.posizione != e.posizione || fine != e.fine) {
+        continue;
+      }
+      usato[j] = true;
+      const campo_letto& campo = e.inizio % 50 != 0 ? campi[j][0] : campi[j][1];
+      // A record that no row filled holds zeros, which are multiples of 50.
+      if (campo.file != nullptr) luoghi[i] = campo.luogo();
+      break;
+    }
+  }
+  return luoghi;
+}
 
 }  // namespace
 
 bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& opzioni,
-                   const std::function<void()>& letta) {
+                   const std::function<void()>& letta, luoghi_progressive* progressive) {
   // Nothing sized by an earlier compile survives: a file without a length
   // row leaves the grid and the plan unsized, and their first use fails.
   svuota_griglia(m);
   m.primo_testo_cartello = primo_elemento_testo + 1;
 
   file.avvisa_in(registro_di(m));
+  file.avvisa_se_utf8();
   compilazione_linea c(m, file, opzioni, letta);
   if (!c.cerca_generale()) return false;
   if (!c.sezione_generale()) return false;
@@ -260,6 +308,10 @@ bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& 
     const elemento& e = m.elementi[static_cast<size_t>(r)];
     scritte = scritte || e.inizio != 0 || e.fine != 0 || e.posizione != 0;
   }
+  std::array<elemento, 3> letti;
+  for (size_t i = 0; i < letti.size(); ++i) {
+    letti[i] = m.elementi[static_cast<size_t>(elemento_progressiva_tre) + i];
+  }
   bool azzerate = false;
   try {
     azzerate = progressive_ordina(m);
@@ -267,6 +319,9 @@ bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& 
     // The rows are sorted by now: the file as a whole is at fault.
     e.luogo = file.luogo_file();
     throw;
+  }
+  if (progressive != nullptr) {
+    *progressive = luoghi_dopo_ordine(m, letti, c.campi_progressive(), file.luogo_file());
   }
   if (azzerate && scritte) {
     registra_avviso(m, numero_avviso::progressive_azzerate, file.luogo_file(),
@@ -278,6 +333,7 @@ bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& 
   if (m.scrivi_planimetria != 0) semina_planimetria(m);
 
   esito_elementi esito = c.sezioni_elementi(w);
+  w.pendenze_oltre.chiudi(m);
   m.primo_testo_cartello = w.indice_testo + 1;
   if (esito == esito_elementi::fermata) return false;
 

@@ -4,6 +4,7 @@
 
 #include "compilazione/lettore_campi.h"
 #include "compilazione/memorizza_dati.h"
+#include "compilazione/progressive.h"
 #include "modello/modello.h"
 
 namespace scenario {
@@ -16,8 +17,10 @@ namespace scenario {
 // text (81 minus the number of sign boards). Returns true when the train half
 // is to run: at the end of the file, or after an item beyond the grid (error
 // 15); false after any other error, which ends the compile. Run-time failures
-// are thrown as errore_esecuzione.
+// are thrown as errore_esecuzione. `progressive`, when given, receives the
+// places that the train half's check of the progressives names.
 bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& opzioni = {},
-                   const std::function<void()>& letta = {});
+                   const std::function<void()>& letta = {},
+                   luoghi_progressive* progressive = nullptr);
 
 }  // namespace scenario

@@ -5,7 +5,9 @@
 #include <string_view>
 
 #include "modello/numeri_errore.h"
+#include "compilazione/avviso_ripetuto.h"
 #include "compilazione/grammatica.h"
+#include "compilazione/ordine_righe.h"
 #include "compilazione/segnali_rallentamenti.h"
 #include "compilazione/sezioni.h"
 #include "compilazione/stazioni.h"
@@ -18,13 +20,19 @@ namespace {
 
 class compilatore_treno {
  public:
-  compilatore_treno(modello& m, lettore_campi& file, const luogo_sorgente& progressive)
+  compilatore_treno(modello& m, lettore_campi& file, const luoghi_progressive& progressive)
       : m_(m),
         file_(file),
         progressive_(progressive),
         limite_stazioni_(std::min(m.primo_testo_cartello - 1, primo_elemento_testo + 1)) {}
 
   // Reads the file to its end, or to the row that stops the reading.
+  // Appends to the warnings given once the count of the rows they apply to.
+  void chiudi_avvisi() {
+    velocita_oltre_.chiudi(m_);
+    aderenza_oltre_.chiudi(m_);
+  }
+
   esito_riga leggi() {
     // An empty train description is a read past its end.
     file_.richiedi_campo();
@@ -49,10 +57,11 @@ class compilatore_treno {
       scrivi_aderenza(cella_aderenza_++);
     } while (cella_aderenza_ < m_.n_celle - 2);
     // The progressives come from the line description, sorted since: the
-    // error names that file as a whole.
+    // line half says which row each record came from.
     for (int r : {elemento_progressiva_tre, elemento_progressiva_due, elemento_progressiva_uno}) {
       if (m_.elementi[r].inizio % 50 != 0 || m_.elementi[r].fine % 50 != 0) {
-        registra_errore(m_, numero_errore::progressiva_non_multipla, std::nullopt, progressive_);
+        registra_errore(m_, numero_errore::progressiva_non_multipla, std::nullopt,
+                        progressive_[static_cast<size_t>(r - elemento_progressiva_tre)]);
       }
     }
   }
@@ -129,14 +138,14 @@ class compilatore_treno {
   // row at or before the fill point still writes one cell. The fill stops
   // after `ultima`.
   void riempi(int32_t& prossima, int32_t p, int32_t ultima,
-              void (compilatore_treno::*scrivi)(int32_t), const campo_letto& campo) {
+              void (compilatore_treno::*scrivi)(int32_t), const campo_letto& campo,
+              avviso_ripetuto& oltre) {
     int32_t k = arrotonda_a<int32_t>(p / 50.0);
     if (k <= 0) return;
     do {
       if (prossima > ultima) {
-        registra_avviso(
-            m_, numero_avviso::profilo_oltre_la_griglia, campo.luogo(),
-            "the rows before it have filled every cell up to " + std::to_string(ultima));
+        oltre.registra(m_, numero_avviso::profilo_oltre_la_griglia, campo.luogo(),
+                       "the rows before it have filled every cell up to " + std::to_string(ultima));
         break;
       }
       (this->*scrivi)(prossima++);
@@ -149,7 +158,9 @@ class compilatore_treno {
     int32_t s = file_.leggi_i32();
     campo_letto campo_s = campo_letto::ultimo(file_);
     if (oltre_la_griglia(m_, p, 100)) return ferma_lettura(m_, p, campo);
-    riempi(cella_velocita_, p, m_.n_celle - 1, &compilatore_treno::scrivi_velocita, campo);
+    ordine_velocita_.controlla(m_, p, campo);
+    riempi(cella_velocita_, p, m_.n_celle - 1, &compilatore_treno::scrivi_velocita, campo,
+           velocita_oltre_);
     velocita_attuale_ = s;
     campo_velocita_ = campo_s;
     return esito_riga::continua;
@@ -163,23 +174,34 @@ class compilatore_treno {
     int32_t p = leggi_i32(file_, campo);
     int32_t a = file_.leggi_i32();
     if (oltre_la_griglia(m_, p, 100)) return ferma_lettura(m_, p, campo);
+    ordine_aderenza_.controlla(m_, p, campo);
     const grammatica::intervallo ammessa = grammatica::valori_di(grammatica::campi_aderenza[1]);
-    if (a < ammessa.minimo || a > ammessa.massimo) {
+    if ((a < ammessa.minimo || a > ammessa.massimo) && !file_.valori_fuori_posto()) {
       registra_avviso(
           m_, numero_avviso::valore_troncato, campo_letto::ultimo(file_).luogo(),
           "adhesion " + std::to_string(a) + " outside " + std::to_string(ammessa.minimo) + " to " +
               std::to_string(ammessa.massimo) + ", stored as " + std::to_string(a & 0xFF));
     }
-    riempi(cella_aderenza_, p, m_.n_celle, &compilatore_treno::scrivi_aderenza, campo);
+    riempi(cella_aderenza_, p, m_.n_celle, &compilatore_treno::scrivi_aderenza, campo,
+           aderenza_oltre_);
     aderenza_attuale_ = a;
     return esito_riga::continua;
   }
 
   // An error recorded before this row (a 15 of the line half) stops the
   // compile here: it is recorded again with this row's position.
+  // It is no fault of this row, and says so: a consequence of that error.
   esito_riga errore_precedente(int32_t p, const campo_letto& campo) {
     if (m_.n_errore <= 0) return esito_riga::continua;
-    registra_errore(m_, m_.n_errore, p, campo.luogo());
+    std::string motivo = "a consequence of the error " + std::to_string(m_.n_errore);
+    for (const diagnostica& d : m_.diagnostiche) {
+      if (d.livello != gravita::errore || d.numero != m_.n_errore || d.luogo.vuoto()) continue;
+      motivo += " at " + d.luogo.file + ":" + std::to_string(d.luogo.riga) + ":" +
+                std::to_string(d.luogo.colonna);
+      break;
+    }
+    motivo += ", which stops the compile at the first signal or slow-down placed after it";
+    registra_errore(m_, m_.n_errore, p, campo.luogo(), std::move(motivo));
     return esito_riga::interrotto;
   }
 
@@ -215,30 +237,39 @@ class compilatore_treno {
     return memo_abbattimento(m_, p, codice, campo);
   }
 
-  esito_riga stazione() { return memo_stazione(m_, file_, limite_stazioni_, voce_); }
+  esito_riga stazione() {
+    return memo_stazione(m_, file_, limite_stazioni_, voce_, stazione_precedente_);
+  }
 
   modello& m_;
   lettore_campi& file_;
-  const luogo_sorgente& progressive_;
+  const luoghi_progressive& progressive_;
   int32_t limite_stazioni_;
   int32_t cella_velocita_ = 0;
   int32_t velocita_attuale_ = 0;
   campo_letto campo_velocita_;  // where velocita_attuale_ was read
   int32_t cella_aderenza_ = 0;
   int32_t aderenza_attuale_ = 0;
-  campo_letto voce_;  // the keyword field of the row being examined
+  campo_letto voce_;                 // the keyword field of the row being examined
+  campo_letto stazione_precedente_;  // the position field of the last station placed
+  ordine_righe ordine_velocita_{"speed row"};
+  avviso_ripetuto velocita_oltre_;
+  avviso_ripetuto aderenza_oltre_;
+  ordine_righe ordine_aderenza_{"adhesion row"};
 };
 
 }  // namespace
 
 void compila_treno(modello& m, lettore_campi& file, const std::function<void()>& letta,
-                   const luogo_sorgente& progressive) {
+                   const luoghi_progressive& progressive) {
   if (!m.griglia_dimensionata()) throw errore_esecuzione("the cell grid is not sized");
   m.n_stazioni = 0;
   m.rallentamenti.clear();
   file.avvisa_in(registro_di(m));
+  file.avvisa_se_utf8();
   compilatore_treno compilatore(m, file, progressive);
   esito_riga e = compilatore.leggi();
+  compilatore.chiudi_avvisi();
   if (letta) letta();
   if (e == esito_riga::interrotto) return;
   compilatore.passi_finali();

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "compilazione/lettore_campi.h"
+#include "compilazione/progressive.h"
 #include "modello/modello.h"
 
 namespace scenario {
@@ -19,8 +20,8 @@ namespace scenario {
 // before cell 0 or a station stop mark past the last cell is refused with
 // error 29 and the row's position, as signals and slow-downs are.
 // The check of the kilometric progressives, which the line half sorted, names
-// `progressive` (the line description as a whole).
+// the places in `progressive` (as compila_linea gives them).
 void compila_treno(modello& m, lettore_campi& file, const std::function<void()>& letta = {},
-                   const luogo_sorgente& progressive = {});
+                   const luoghi_progressive& progressive = {});
 
 }  // namespace scenario

@@ -43,9 +43,10 @@ void memo_pendenza(modello& m, lavoro_linea& w, int32_t p, int32_t g, const luog
   if (c > 0) {
     do {
       if (!scrivi_pendenza(m, w)) {
-        registra_avviso(m, numero_avviso::pendenze_oltre_la_griglia, riga.campo(0).luogo(),
-                        "the rows before it have filled every cell up to the last, " +
-                            std::to_string(m.n_celle));
+        w.pendenze_oltre.registra(m, numero_avviso::pendenze_oltre_la_griglia,
+                                  riga.campo(0).luogo(),
+                                  "the rows before it have filled every cell up to the last, " +
+                                      std::to_string(m.n_celle));
         break;
       }
     } while (w.cella_pendenza < c);
@@ -78,12 +79,15 @@ bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo,
   if (m.n_gallerie > 1 &&
       int64_t{inizio} - m.galleria_fine[static_cast<size_t>(m.n_gallerie - 1)] <= 150) {
     if (tipo != 3) {
+      const int32_t fine_prima = m.galleria_fine[static_cast<size_t>(m.n_gallerie - 1)];
+      const int64_t distanza = int64_t{inizio} - fine_prima;
+      std::string dove =
+          distanza >= 0
+              ? "it begins " + std::to_string(distanza) + " m after the previous tunnel ends"
+              : "it begins " + std::to_string(-distanza) +
+                    " m before the previous tunnel ends (at " + std::to_string(fine_prima) + " m)";
       registra_avviso(m, numero_avviso::galleria_tipo_3, riga.campo(2).luogo(),
-                      "it begins " +
-                          std::to_string(int64_t{inizio} -
-                                         m.galleria_fine[static_cast<size_t>(m.n_gallerie - 1)]) +
-                          " m after the previous tunnel ends; type " + std::to_string(tipo) +
-                          " is not kept");
+                      dove + "; type " + std::to_string(tipo) + " is not kept");
     }
     tipo = 3;
   }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "compilazione/avviso_ripetuto.h"
 #include "modello/modello.h"
 
 namespace scenario {
@@ -13,6 +14,7 @@ struct lavoro_linea {
   int32_t cella_pendenza = 0;                   // first cell not yet given a gradient
   int32_t pendenza_attuale = 0;                 // gradient in force, per mille
   int32_t metro = 2;                            // next metre of the track plan
+  avviso_ripetuto pendenze_oltre;               // gradient rows past the last cell
 };
 
 }  // namespace scenario

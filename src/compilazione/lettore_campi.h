@@ -64,7 +64,11 @@ class lettore_campi {
   // be left blank or hold a text that reads as 0.
   void inizia_riga(const grammatica::voce& v) {
     // A keyword that holds several kinds keeps its own place for all.
-    if (voce_ == nullptr) offset_voce_ = inizio_campo_;
+    if (voce_ == nullptr) {
+      offset_voce_ = inizio_campo_;
+      riga_corta_avvisata_ = false;
+      valori_fuori_posto_ = false;
+    }
     voce_ = &v;
     indice_campo_ = 0;
   }
@@ -80,10 +84,18 @@ class lettore_campi {
   // fields left on a row's line) are recorded in `registro`; without one
   // they are not recorded.
   void avvisa_in(const registro_diagnostiche& registro) { registro_ = registro; }
+  // Warns (testo_utf8), at its first character outside ASCII, of a file
+  // whose every such character is a UTF-8 sequence: a file saved as UTF-8,
+  // whose letters would reach the compiled files as two or three each.
+  void avvisa_se_utf8() const;
   void avvisa(int32_t codice, size_t offset, std::string motivo) const;
   // The text from `offset` to the end of its line, without its end blanks,
   // shortened for a message.
   std::string testo_da(size_t offset) const;
+  // Whether a warning has said that the current row's values were misread
+  // (taken from the next line, moved by a unit or a decimal comma): what the
+  // compile makes of them is no further fault of their own.
+  bool valori_fuori_posto() const { return valori_fuori_posto_; }
   // Whether the last field read is the first of its line.
   bool a_inizio_riga() const;
   int32_t leggi_i32();
@@ -102,11 +114,15 @@ class lettore_campi {
   luogo_sorgente luogo(size_t offset) const;
   luogo_sorgente luogo_campo() const { return luogo(inizio_campo_); }
   const std::string& nome() const { return nome_; }
+  // The file's bytes, as given.
+  std::string_view contenuto() const { return contenuto_; }
   // The file as a whole (line 0), for what no single row causes.
   luogo_sorgente luogo_file() const { return {nome_, 0, 0}; }
 
  private:
   int64_t leggi_numero(int64_t minimo, int64_t massimo);
+  // Whether the byte at `i` ends a line.
+  bool fine_di_riga(size_t i) const;
   std::string testo_del_campo();
   void salta_spazi();
   bool a_fine_riga() const;
@@ -120,11 +136,24 @@ class lettore_campi {
   std::string nome_del_campo(const grammatica::campo* c) const;
   void conta_campo();
   void avvisa_non_numero(const grammatica::campo* c, const std::string& testo);
+  // Whether the field about to be read is a value of the current row that
+  // stands on a later line than the row's field before it.
+  bool su_altra_riga() const { return voce_ != nullptr && fine_riga_consumata_; }
+  void avvisa_riga_corta(size_t fine_precedente, const grammatica::campo* c,
+                         const std::string& testo, bool numero);
+  // A field left after the row's last value that says more than "a field
+  // too many": a unit, or the half of a number split at a decimal comma.
+  // Returns whether it warned.
+  bool avvisa_resto_della_riga(size_t offset, const grammatica::voce& v);
 
   std::string contenuto_;
   std::string nome_;
   size_t posizione_ = 0;
   size_t inizio_campo_ = 0;
+  // Where the text of the last field read ends, its end blanks left out.
+  size_t fine_campo_ = 0;
+  bool riga_corta_avvisata_ = false;
+  bool valori_fuori_posto_ = false;
   // Whether the last separator consumed was a line end.
   bool fine_riga_consumata_ = true;
   const grammatica::voce* voce_ = nullptr;

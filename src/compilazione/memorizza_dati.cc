@@ -46,9 +46,13 @@ auto con_luogo(const lettore_campi& file, F passo) {
 void compila_meta(modello& m, lettore_campi linea, const std::function<lettore_campi()>& treno,
                   const opzioni_compilazione& opzioni, const std::function<void()>& linea_letta,
                   const std::function<void()>& treno_letto) {
-  if (!con_luogo(linea, [&] { return compila_linea(m, linea, opzioni, linea_letta); })) return;
+  luoghi_progressive progressive;
+  if (!con_luogo(linea,
+                 [&] { return compila_linea(m, linea, opzioni, linea_letta, &progressive); })) {
+    return;
+  }
   lettore_campi file_treno = treno();
-  con_luogo(file_treno, [&] { compila_treno(m, file_treno, treno_letto, linea.luogo_file()); });
+  con_luogo(file_treno, [&] { compila_treno(m, file_treno, treno_letto, progressive); });
 }
 
 // The first byte that no text file holds: a C0 control other than a tab and
@@ -77,8 +81,9 @@ bool sono_descrizioni(modello& m, const descrizione& linea, const descrizione& t
   if (!buone) return false;
   lettore_campi file_treno(treno.testo, treno.nome);
   if (!cerca_generale(file_treno)) {
-    registra_errore(m, numero_errore::generale_treno_mancante, std::nullopt,
-                    file_treno.luogo_file());
+    auto [luogo, motivo] = dove_manca_generale(file_treno);
+    registra_errore(m, numero_errore::generale_treno_mancante, std::nullopt, std::move(luogo),
+                    std::move(motivo));
     return false;
   }
   // The one row that every line description has, and no train description.

@@ -1,5 +1,7 @@
 #include "compilazione/sezioni.h"
 
+#include <span>
+
 #include "modello/numeri_errore.h"
 #include "compilazione/parole_chiave.h"
 
@@ -9,6 +11,20 @@ namespace {
 
 // A section header: bracketed. Headers are not rows and are never reported.
 bool fra_parentesi(std::string_view campo) { return contiene(campo, "[") && contiene(campo, "]"); }
+
+// The header of a section other than the general one, as written by the
+// generator: no misspelt "[generale]".
+bool altra_sezione(std::string_view riga) {
+  size_t fine = riga.find_last_not_of(" \t");
+  riga = riga.substr(0, fine + 1);
+  auto tra = [&](std::span<const std::string_view> sezioni) {
+    for (std::string_view s : sezioni) {
+      if (s != grammatica::sezione_generale && riga == s) return true;
+    }
+    return false;
+  };
+  return tra(grammatica::sezioni_linea) || tra(grammatica::sezioni_treno);
+}
 
 }  // namespace
 
@@ -78,6 +94,38 @@ void avvisa_se_sconosciuta(lettore_campi& file, const std::string& campo,
     break;
   }
   file.avvisa(numero_avviso::parola_sconosciuta, file.inizio_campo(), motivo);
+}
+
+std::pair<luogo_sorgente, std::string> dove_manca_generale(const lettore_campi& file) {
+  const std::string_view testo = file.contenuto();
+  std::optional<size_t> primo_non_vuoto;
+  size_t inizio = 0;
+  while (inizio < testo.size()) {
+    size_t fine = testo.find_first_of("\r\n", inizio);
+    if (fine == std::string_view::npos) fine = testo.size();
+    std::string_view riga = testo.substr(inizio, fine - inizio);
+    size_t primo = riga.find_first_not_of(" \t");
+    if (primo != std::string_view::npos) {
+      if (!primo_non_vuoto) primo_non_vuoto = inizio + primo;
+      if ((riga[primo] == '[' && contiene(riga, "]") && !altra_sezione(riga.substr(primo))) ||
+          contiene_senza_maiuscole(riga, "general")) {
+        // The header itself, as the last field of the file, is never examined.
+        if (contiene_senza_maiuscole(riga, grammatica::sezione_generale)) {
+          return {file.luogo(inizio + primo),
+                  "nothing follows it: the last field of a file is "
+                  "never examined"};
+        }
+        return {file.luogo(inizio + primo), "'" + file.testo_da(inizio + primo) + "' is not '" +
+                                                std::string(grammatica::sezione_generale) + "'"};
+      }
+    }
+    inizio = fine + 1;
+  }
+  if (primo_non_vuoto) {
+    return {file.luogo(*primo_non_vuoto),
+            "the file begins without a line '" + std::string(grammatica::sezione_generale) + "'"};
+  }
+  return {file.luogo_file(), "the file holds no field"};
 }
 
 }  // namespace scenario

@@ -44,6 +44,12 @@ std::optional<std::string> prossima_voce(lettore_campi& file, int trattini,
 void avvisa_se_sconosciuta(lettore_campi& file, const std::string& campo,
                            grammatica::formato formato, bool sezione_generale);
 
+// Where a file without "[generale]" was meant to have it, and what stands
+// there: the first line that looks like a misspelt "[generale]" (bracketed
+// but no other section's header, or holding the word "general" in any case),
+// else the first line that holds anything, else the file as a whole.
+std::pair<luogo_sorgente, std::string> dove_manca_generale(const lettore_campi& file);
+
 // A section header as the line description's general section ends at it:
 // bracketed, and not a dash field.
 bool intestazione(std::string_view campo);

@@ -44,7 +44,8 @@ esito_riga ferma_lettura(modello& m, int32_t p, const campo_letto& campo) {
   return esito_riga::fine_lettura;
 }
 
-esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const campo_letto& voce) {
+esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const campo_letto& voce,
+                         campo_letto& precedente) {
   int32_t r = m.n_stazioni + 1;
   // Only reachable when the sign texts leave no record at all for stations.
   if (r >= limite) return interrompi(m, numero_errore::troppe_stazioni, std::nullopt, voce);
@@ -57,9 +58,10 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
   }
   e.tipo = file.leggi_u8();
   int32_t lunghezza = file.leggi_i32();
+  const campo_letto campo_lunghezza = campo_letto::ultimo(file);
   if (lunghezza % 100 != 0) {
     return interrompi(m, numero_errore::lunghezza_stazione_non_multipla, e.posizione,
-                      campo_letto::ultimo(file));
+                      campo_lunghezza);
   }
   e.dato_a = file.leggi_u8();
   e.dato_b = file.leggi_u8();
@@ -99,7 +101,12 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
   if (e.tipo < 25) {
     double t = e.fine / 50.0 - 1;
     if (t <= 1) {
-      return interrompi(m, numero_errore::stazione_troppo_corta, std::nullopt, voce);
+      // The zone's end of types 5 and 6 does not depend on the length.
+      const bool dalla_lunghezza = e.tipo != 5 && e.tipo != 6;
+      registra_errore(m, numero_errore::stazione_troppo_corta, std::nullopt,
+                      (dalla_lunghezza ? campo_lunghezza : campo_posizione).luogo(),
+                      "its zone ends at " + std::to_string(e.fine) + " m");
+      return esito_riga::interrotto;
     }
     int64_t fermata = static_cast<int64_t>(arrotonda(t));
     // Checked before any mark is written; the approach marks lie before it.
@@ -118,9 +125,24 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
   }
 
   if (r > 1 && int64_t{e.inizio} - distanza_minima_stazioni < m.elementi[r - 1].fine) {
-    return interrompi(m, numero_errore::stazioni_troppo_vicine, e.posizione, voce);
+    const elemento& prima = m.elementi[r - 1];
+    const int32_t riga_prima = precedente.luogo().riga;
+    const int64_t scarto = int64_t{e.inizio} - prima.fine;
+    const std::string distanza =
+        scarto >= 0 ? std::to_string(scarto) + " m after" : std::to_string(-scarto) + " m before";
+    std::string motivo =
+        e.posizione < prima.posizione
+            ? "it lies before the previous station (line " + std::to_string(riga_prima) + ", " +
+                  std::to_string(prima.posizione) + " m): the rows are out of order"
+            : "its zone begins at " + std::to_string(e.inizio) + " m, " + distanza +
+                  " the zone of the previous station (line " + std::to_string(riga_prima) +
+                  ") ends at " + std::to_string(prima.fine) + " m";
+    registra_errore(m, numero_errore::stazioni_troppo_vicine, e.posizione, campo_posizione.luogo(),
+                    std::move(motivo));
+    return esito_riga::interrotto;
   }
   m.n_stazioni = r;
+  precedente = campo_posizione;
   if (r + 1 >= limite) return interrompi(m, numero_errore::troppe_stazioni, std::nullopt, voce);
   return esito_riga::continua;
 }

@@ -27,9 +27,11 @@ esito_riga ferma_lettura(modello& m, int32_t p, const campo_letto& campo);
 // from there up hold sign texts): the zone from its type and length, the
 // stop mark (kind 10) and four approach marks on the grid for the types below
 // 25. Refuses with 8, 9, 10, 22, 24 or 29, or ends the reading with 15;
-// counts the station in m.n_stazioni once it is placed. Values too wide for
-// their fields are run-time failures.
-esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const campo_letto& voce);
+// counts the station in m.n_stazioni once it is placed, and its position
+// field in `precedente`, which holds the previous station's. Values too wide
+// for their fields are run-time failures.
+esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const campo_letto& voce,
+                         campo_letto& precedente);
 
 // A code point at `p` (kind 12 with `codice` when it is positive, else kind
 // 13), its position read at `campo`. Refuses with 29 before cell 0 and with 7

@@ -259,6 +259,35 @@ constexpr voce_errore avvisi[] = {
      "cells, which then hold the signal's. The station's stop mark is never replaced. Move the "
      "signal so that its marks miss the four cells before the stop mark; written before the "
      "station, the signal keeps the station's marks and loses its own there instead."},
+    {numero_avviso::riga_corta, "a row short of values takes them from the next line", false,
+     "A row ends before its last value, and the reading goes on to the next line for the values "
+     "it lacks: the next row's keyword and values are read as this row's, and that row is lost "
+     "(its remaining fields are examined as keywords). The warning stands just after the short "
+     "row's last value. Write the values the row lacks; an empty field between commas reads as "
+     "0."},
+    {numero_avviso::testo_utf8, "a file saved as UTF-8: descriptions are Windows-1252", false,
+     "The file holds characters written as UTF-8, which a description never does: each of their "
+     "bytes is read as a Windows-1252 character of its own, so an accented letter becomes two "
+     "characters in the compiled files (a 'u' with a grave accent becomes an 'A' with a tilde "
+     "and a superscript 1). The warning stands at the first such character. Save the file in the "
+     "Windows-1252 encoding (called 'Western European' or "
+     "'ANSI' by many editors)."},
+    {numero_avviso::unita_di_misura, "a unit after a number: units are not written", false,
+     "A number is followed by a unit ('1500 m', '60 km/h'): the number is read, but the unit is "
+     "a field of its own, read as the next value (as 0) or left after the row's last value, so "
+     "the values after it move by one. Positions and lengths are metres, speeds km/h and "
+     "gradients per mille, always without a unit: write the number alone."},
+    {numero_avviso::numero_decimale, "a decimal point or comma: values are whole numbers", false,
+     "A value is written with a decimal point ('12.5'), which reads as 0, or with a decimal "
+     "comma ('9,5'), which splits it into two values, so the values after it move by one and "
+     "the row has one too many. Positions and values are whole numbers: round them."},
+    {numero_avviso::fuori_ordine, "a row out of order along the route", false,
+     "Curves, gradients, tunnels, speed and adhesion rows and stations are compiled in the "
+     "order they are written, each from where the one before it left off: a row placed before "
+     "the previous row of its kind does not take effect where it says (a gradient or profile "
+     "row writes one cell and then holds from where the fill stands, a curve is drawn from "
+     "where the plan stands, a tunnel is compared with the wrong neighbour). The warning names "
+     "the previous row. Write the rows of each kind in order of position."},
 };
 
 }  // namespace

@@ -72,6 +72,11 @@ constexpr int32_t valore_troncato = 216;
 constexpr int32_t tabelle_senza_avviso = 217;
 constexpr int32_t fine_nella_cella_di_inizio = 218;
 constexpr int32_t marche_stazione_sostituite = 219;
+constexpr int32_t riga_corta = 220;
+constexpr int32_t testo_utf8 = 221;
+constexpr int32_t unita_di_misura = 222;
+constexpr int32_t numero_decimale = 223;
+constexpr int32_t fuori_ordine = 224;
 }  // namespace numero_avviso
 
 struct voce_errore {
