@@ -416,8 +416,8 @@ void lettore_campi::avvisa_riga_corta(size_t fine_precedente, const grammatica::
           ", so that line is not read as a row, and what is left of it is examined as keywords";
     }
   }
-  registro_->registra({numero_avviso::riga_corta, gravita::avviso, std::nullopt, std::move(qui),
-                       std::move(motivo)});
+  registro_->registra(nuova_diagnostica(numero_avviso::riga_corta, gravita::avviso, std::nullopt,
+                                        std::move(qui), std::move(motivo)));
 }
 
 bool lettore_campi::avvisa_resto_della_riga(size_t offset, const grammatica::voce& v) {
