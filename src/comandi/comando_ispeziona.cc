@@ -13,6 +13,7 @@
 #include "comandi/valori_opzioni.h"
 #include "file_compilati/file_compilati.h"
 #include "file_compilati/lettura_file_compilati.h"
+#include "ispezione/tabella_csv.h"
 #include "ispezione/tipo_file.h"
 #include "ispezione/verifica.h"
 
@@ -67,6 +68,17 @@ int ispeziona(const opzioni_ispezione& opzioni, std::ostream& uscita, std::ostre
     file.push_back({percorso, *tipo});
   }
 
+  // A CSV table is of one file, and has no place for a check's findings.
+  if (opzioni.formato == formato_rapporto::csv && file.size() != 1) {
+    errori << "generatore: --formato csv writes the table of one file: name one, not "
+           << file.size() << std::endl;
+    return stato_uscita::uso_errato;
+  }
+  if (opzioni.formato == formato_rapporto::csv && opzioni.verifica) {
+    errori << "generatore: --verifica reports in text or JSON, not in CSV" << std::endl;
+    return stato_uscita::uso_errato;
+  }
+
   auto m = std::make_unique<modello>();
   try {
     for (const file_ispezionato& f : file) {
@@ -86,6 +98,11 @@ int ispeziona(const opzioni_ispezione& opzioni, std::ostream& uscita, std::ostre
     return stato_uscita::errore_file;
   }
 
+  if (opzioni.formato == formato_rapporto::csv) {
+    scrivi_tabella_csv(uscita, *m, file.front().tipo, opzioni.intervallo);
+    uscita.flush();
+    return stato_uscita::successo;
+  }
   std::vector<rapporto_file> rapporti;
   for (const file_ispezionato& f : file) {
     rapporti.push_back(rapporto_di_tipo(*m, f.percorso, f.tipo, opzioni.intervallo));
@@ -112,12 +129,16 @@ void aggiungi_comando_ispeziona(CLI::App& app, contesto_comando& c) {
   const std::map<std::string, formato_rapporto> formati{{"testo", formato_rapporto::testo},
                                                         {"csv", formato_rapporto::csv},
                                                         {"json", formato_rapporto::json}};
-  comando->add_option("--formato", o->formato, "Report as text, CSV or JSON")
+  comando
+      ->add_option("--formato", o->formato,
+                   "Report as text or JSON, or the rows of one file as a CSV table")
       ->transform(scelta_tra(formati));
-  auto da = comando->add_option("--da", o->intervallo.da,
-                                "Cell grid: only the cells that reach this metre or beyond");
-  auto a = comando->add_option("--a", o->intervallo.a,
-                               "Cell grid: only the cells that begin at this metre or before");
+  auto da = comando->add_option(
+      "--da", o->intervallo.da,
+      "Cell grid: only the cells that reach this metre or beyond (in CSV the track plan too)");
+  auto a = comando->add_option(
+      "--a", o->intervallo.a,
+      "Cell grid: only the cells that begin at this metre or before (in CSV the track plan too)");
   const int64_t ultimo_metro = std::numeric_limits<int32_t>::max();
   da->transform(intero_decimale(0, ultimo_metro, "metres"));
   a->transform(intero_decimale(0, ultimo_metro, "metres"));

@@ -129,34 +129,39 @@ inline constexpr campo campi_lunghezza[] = {
      .tipo = L::i32,
      .unita = "m",
      .valori = intervallo{.minimo = 0, .massimo = 1000000},
-     .significato = "the route length (error 1 outside); sizes the cell grid and the track plan "
-                    "(length + 7000 m). Must come before any item row (error 25 without it)"}};
+     .significato = "the route length (error 1 outside), stored as record 84's fine; sizes the "
+                    "cell grid and the track plan (length + 7000 m). Must come before any item "
+                    "row (error 25 without it)"}};
 inline constexpr campo campi_progressiva[] = {
     {.nome = "inizio",
      .tipo = L::i32,
      .unita = "m",
-     .significato = "where the chainage reference begins; a multiple of 50 (error 2)"},
+     .significato = "where the chainage reference begins, stored as its record's inizio; a "
+                    "multiple of 50 (error 2)"},
     {.nome = "progressiva",
      .tipo = L::i32,
      .unita = "m",
-     .significato = "the chainage at that point; a multiple of 50 (error 2)"},
+     .significato = "the chainage at that point, stored as its record's fine; a multiple of 50 "
+                    "(error 2)"},
     {.nome = "aggiungi 100 m (1)",
      .tipo = L::i32,
-     .significato = "1 adds 100 m to the chainage, anything else nothing"}};
+     .significato = "stored as its record's posizione; 1 adds 100 m to the chainage, anything "
+                    "else nothing"}};
 inline constexpr campo campi_sfondo[] = {
     {.nome = "sfondo",
      .tipo = L::i32,
-     .significato = "a background setting of the scenery, passed to the simulator as read"}};
+     .significato = "a background setting of the scenery, stored as read in the route header, "
+                    "record 85 (the note says which field); no other use"}};
 inline constexpr campo campi_ripetizione[] = {
     {.nome = "inizio",
      .tipo = L::i32,
      .unita = "m",
-     .significato = "start of the zone where signals are repeated in the cab; a multiple of 50 "
-                    "(error 3)"},
+     .significato = "start of the zone where signals are repeated in the cab, stored as record "
+                    "86's inizio; a multiple of 50 (error 3)"},
     {.nome = "fine",
      .tipo = L::i32,
      .unita = "m",
-     .significato = "its end; a multiple of 50 (error 4); 0 for no zone"}};
+     .significato = "its end, record 86's fine; a multiple of 50 (error 4); 0 for no zone"}};
 inline constexpr campo campi_pendenza[] = {
     {.nome = "posizione",
      .tipo = L::i32,
@@ -166,7 +171,8 @@ inline constexpr campo campi_pendenza[] = {
      .tipo = L::i32,
      .unita = "‰",
      .valori = intervallo{.minimo = -100, .massimo = 155},
-     .significato = "stored in one byte as gradient + 100 (warning 216 outside)"}};
+     .significato = "stored in the pendenza byte of the cells from here on as gradient + 100 "
+                    "(warning 216 outside: its low 8 bits kept)"}};
 inline constexpr campo campi_curva[] = {
     {.nome = "inizio",
      .tipo = L::i32,
@@ -186,8 +192,10 @@ inline constexpr campo campi_montagna[] = {
                     "none when it ends before its first cell, warning 212)"},
     {.nome = "tipo",
      .tipo = L::i32,
-     .significato = "type code for the simulator, 0 to 255 (warning 216 outside); above 10, 10 "
-                    "is taken off and every fourth empty cell gets a tunnel marker; a tunnel "
+     .valori = intervallo{.minimo = 0, .massimo = 265},
+     .significato = "type code, stored in the galleria byte of every cell it covers; above 10, "
+                    "10 is taken off and every fourth empty cell gets a tunnel marker (kind 11); "
+                    "a type left outside 0 to 255 keeps its low 8 bits (warning 216); a tunnel "
                     "beginning at most 150 m after the previous one ends takes type 3 "
                     "(warning 213)"}};
 inline constexpr campo campi_indicatori[] = {
@@ -236,15 +244,18 @@ inline constexpr campo campi_cartello[] = {
     {.nome = "posizione", .tipo = L::i32, .unita = "m", .significato = "where the board stands"},
     {.nome = "testo",
      .tipo = L::testo,
-     .significato = "its face, one parenthesised group per row of the board, up to the end of "
-                    "the line; no comma"}};
+     .significato = "its face, one parenthesised group per row of the board, stored as its "
+                    "record's testo; up to the end of the line; no comma"}};
 
 inline constexpr campo campi_percentuale[] = {{.nome = "massa frenata",
                                                .tipo = L::i32,
                                                .unita = "%",
-                                               .significato = "braked-mass percentage"}};
+                                               .significato = "braked-mass percentage, stored "
+                                                              "as record 84's inizio"}};
 inline constexpr campo campi_vetture[] = {
-    {.nome = "vetture", .tipo = L::i32, .significato = "number of cars of the train"}};
+    {.nome = "vetture",
+     .tipo = L::i32,
+     .significato = "number of cars of the train, stored as record 84's posizione"}};
 inline constexpr campo campi_velocita[] = {
     {.nome = "posizione",
      .tipo = L::i32,
@@ -254,7 +265,8 @@ inline constexpr campo campi_velocita[] = {
      .tipo = L::i32,
      .unita = "km/h",
      .valori = intervallo{.minimo = 0, .massimo = 1277},
-     .significato = "stored as speed / 5, rounded, which must fit 0 to 255 (error 25)"}};
+     .significato = "stored in the vel_max byte of the cells as speed / 5, rounded, which must "
+                    "fit 0 to 255 (error 25)"}};
 inline constexpr campo campi_aderenza[] = {
     {.nome = "posizione",
      .tipo = L::i32,
@@ -264,55 +276,81 @@ inline constexpr campo campi_aderenza[] = {
      .tipo = L::i32,
      .unita = "%",
      .valori = intervallo{.minimo = 0, .massimo = 255},
-     .significato = "adhesion; the low 8 bits are kept (warning 216 outside)"}};
+     .significato = "adhesion, stored in the aderenza byte of the cells; the low 8 bits are "
+                    "kept (warning 216 outside)"}};
 inline constexpr campo campi_orologio[] = {
-    {.nome = "ore", .tipo = L::i16, .unita = "h", .significato = "hours"},
-    {.nome = "minuti", .tipo = L::i16, .unita = "min", .significato = "minutes"},
-    {.nome = "secondi", .tipo = L::i16, .unita = "s", .significato = "seconds"}};
+    {.nome = "ore", .tipo = L::i16, .unita = "h", .significato = "hours, record 86's dato_g"},
+    {.nome = "minuti",
+     .tipo = L::i16,
+     .unita = "min",
+     .significato = "minutes, record 86's dato_h"},
+    {.nome = "secondi",
+     .tipo = L::i16,
+     .unita = "s",
+     .significato = "seconds, record 86's dato_i"}};
 inline constexpr campo campi_sabbia[] = {
-    {.nome = "sabbia", .tipo = L::i16, .significato = "the train's sand value"}};
+    {.nome = "sabbia",
+     .tipo = L::i16,
+     .significato = "the train's sand value, stored as record 86's dato_d; no other use"}};
+// The signal's values reach the simulator only as the fields of its cell
+// (kind 1) and the marks before it; each sum keeps its low 16 bits unchecked.
 inline constexpr campo campi_segnale[] = {
     {.nome = "posizione", .tipo = L::i32, .unita = "m", .significato = "where the signal stands"},
     {.nome = "sx",
      .tipo = L::i32,
      .valori = intervallo{.minimo = 1, .massimo = 2},
-     .significato = "code of the left-hand part"},
-    {.nome = "s1", .tipo = L::i32, .significato = "first value of the left-hand part"},
-    {.nome = "s2", .tipo = L::i32, .significato = "second value, left"},
-    {.nome = "s3", .tipo = L::i32, .significato = "third value, left"},
+     .significato = "code of the left-hand part: in val4 (rapp × 10 + sx × 3 + dx) and in the "
+                    "marks before the signal; 2 keeps tempo"},
+    {.nome = "s1",
+     .tipo = L::i32,
+     .significato = "first value of the left-hand part: the tens of val1 (s1 × 10 + d1)"},
+    {.nome = "s2",
+     .tipo = L::i32,
+     .significato = "second value, left: the tens of val2 (s2 × 10 + d2)"},
+    {.nome = "s3",
+     .tipo = L::i32,
+     .significato = "third value, left: the tens of val3 (s3 × 10 + d3)"},
     {.nome = "rapp",
      .tipo = L::i32,
      .valori = intervallo{.minimo = 0, .massimo = 1},
-     .significato = "combined with sx and dx"},
+     .significato = "the tens of val4 (rapp × 10 + sx × 3 + dx)"},
     {.nome = "dx",
      .tipo = L::i32,
      .valori = intervallo{.minimo = 0, .massimo = 2},
-     .significato = "code of the right-hand part"},
-    {.nome = "d1", .tipo = L::i32, .significato = "first value of the right-hand part"},
-    {.nome = "d2", .tipo = L::i32, .significato = "second value, right"},
-    {.nome = "d3", .tipo = L::i32, .significato = "third value, right"},
+     .significato = "code of the right-hand part: in val4 and in the marks before the signal"},
+    {.nome = "d1",
+     .tipo = L::i32,
+     .significato = "first value of the right-hand part: the units of val1"},
+    {.nome = "d2", .tipo = L::i32, .significato = "second value, right: the units of val2"},
+    {.nome = "d3", .tipo = L::i32, .significato = "third value, right: the units of val3"},
     {.nome = "tempo",
      .tipo = L::i32,
-     .unita = "s",
-     .significato = "kept only when sx is 2; 1 to 100 become 101"}};
+     .significato = "a time value of the signal, kept only when sx is 2: its low 8 bits in the "
+                    "cell's tempo byte, 1 to 100 becoming 101; 0 there otherwise. The built-in "
+                    "rows hold 0 or 130 to 255"}};
 inline constexpr campo campi_rallentamento[] = {
     {.nome = "inizio", .tipo = L::i32, .unita = "m", .significato = "start of the slow-down"},
     {.nome = "velocità",
      .tipo = L::i32,
      .unita = "km/h",
-     .significato = "its speed; below 110 km/h code points every 400 m inside it"},
+     .significato = "its speed: val1 of the start, end and warning-point cells; below 110 km/h "
+                    "code points every 400 m inside it"},
     {.nome = "lunghezza",
      .tipo = L::i32,
      .unita = "m",
      .significato = "its length; under about 50 m the end shares the start's cell (warning 218)"},
-    {.nome = "f_tt", .tipo = L::i32, .significato = "1: to be respected by the whole train"},
+    {.nome = "f_tt",
+     .tipo = L::i32,
+     .significato = "a flag, val3 of the start and end cells; the built-in rows hold 1 where the "
+                    "slow-down order asks the whole train to respect the slow-down"},
     {.nome = "tabelle (f_ta)",
      .tipo = L::i32,
      .significato = "not 0: four distance boards before the warning point (none at or before "
                     "1500 m, warning 217)"},
     {.nome = "d_v",
      .tipo = L::i32,
-     .significato = "not 0: stored with the start, the end and the warning point"}};
+     .significato = "not 0: val2 of the start, end and warning-point cells, and each distance "
+                    "board's number a second time in its val2"}};
 inline constexpr campo campi_abbattimento[] = {
     {.nome = "posizione",
      .tipo = L::i32,
@@ -320,49 +358,84 @@ inline constexpr campo campi_abbattimento[] = {
      .significato = "where the code point stands"},
     {.nome = "codice",
      .tipo = L::i32,
-     .significato = "above 0: a code point with that code; 0, below 0 or a text (no warning): a "
-                    "code point without code",
+     .significato = "above 0: a code point (kind 12) with the code's low 16 bits in val1; 0, "
+                    "below 0 or a text (no warning): a code point without code (kind 13)",
      .testo_ammesso = true}};
+// The station row's values a to l reach the simulator through the station's
+// element record, where the compile gives most of them no use of its own: the
+// reference says which field and bytes each lands in, never what the
+// simulator makes of it. n is the length of the name in bytes.
 inline constexpr campo campi_stazione[] = {
     {.nome = "posizione",
      .tipo = L::i32,
      .unita = "m",
-     .significato = "a multiple of 50 (error 8)"},
+     .significato = "where the place stands, stored as its record's posizione; a multiple of 50 "
+                    "(error 8)"},
     {.nome = "tipo",
      .tipo = L::u8,
      .significato =
-         "type of place: 5 and 6 take their zone from position − length to position + 150, 7 "
-         "and 8 from position − length to position + length, the others position ± length / 2; "
-         "below 25 a stop mark in the cell before the zone's end (error 24 within the first "
-         "100 m), and approach marks except for 5 and 6"},
+         "type of place, stored as its record's tipo: 5 and 6 take their zone from position − "
+         "length to position + 150, 7 and 8 from position − length to position + length, the "
+         "others position ± length / 2; below 25 a stop mark in the cell before the zone's end "
+         "(error 24 within the first 100 m), and approach marks except for 5 and 6"},
     {.nome = "lunghezza",
      .tipo = L::i32,
      .unita = "m",
-     .significato = "a multiple of 100 (error 9); below 600 clears `b`"},
-    {.nome = "a", .tipo = L::u8, .significato = "stored"},
+     .significato = "sets the zone, stored as the record's inizio and fine (see tipo); not "
+                    "stored itself. A multiple of 100 (error 9); below 600 clears `b`"},
+    {.nome = "a",
+     .tipo = L::u8,
+     .significato = "stored as the record's dato_a (byte 13); no other use in the compile. The "
+                    "built-in rows hold 0 or 1"},
     {.nome = "b",
      .tipo = L::u8,
-     .significato = "stored for a station of 600 m or more that is not the first"},
+     .significato = "stored as the record's dato_b (byte 29 + n) for a station of 600 m or more "
+                    "that is not the first, else 0; no other use. The built-in rows hold 0 or 1"},
     {.nome = "c",
      .tipo = L::u8,
-     .significato = "not 0: the zone of types other than 5 to 8 ends 50 m later; cleared for 5 "
-                    "to 8 and the first station"},
-    {.nome = "d", .tipo = L::i16, .significato = "stored"},
-    {.nome = "e", .tipo = L::i16, .significato = "stored"},
-    {.nome = "f", .tipo = L::u8, .significato = "stored"},
-    {.nome = "g", .tipo = L::i16, .significato = "stored"},
-    {.nome = "h", .tipo = L::i16, .significato = "stored"},
-    {.nome = "i", .tipo = L::i16, .significato = "stored"},
-    {.nome = "l", .tipo = L::u8, .significato = "stored"},
+     .significato = "not 0: the zone of types other than 5 to 8 ends 50 m later. Stored as the "
+                    "record's dato_c (byte 28 + n), but 0 for types 5 to 8 and the first "
+                    "station (which keeps the 50 m)"},
+    {.nome = "d",
+     .tipo = L::i16,
+     .significato = "stored as the record's dato_d (bytes 16 + n, 17 + n); no other use. The "
+                    "built-in rows hold 0, 1, 3 or 4"},
+    {.nome = "e",
+     .tipo = L::i16,
+     .significato = "stored as the record's dato_e (bytes 18 + n, 19 + n); no other use. The "
+                    "built-in rows hold 0 or 1"},
+    {.nome = "f",
+     .tipo = L::u8,
+     .significato = "stored as the record's dato_f (byte 26 + n); no other use. The built-in "
+                    "rows hold 0"},
+    {.nome = "g",
+     .tipo = L::i16,
+     .significato = "stored as the record's dato_g (bytes 20 + n, 21 + n); no other use. The "
+                    "built-in rows hold 0, 2, 3 or 4"},
+    {.nome = "h",
+     .tipo = L::i16,
+     .significato = "stored as the record's dato_h (bytes 22 + n, 23 + n); no other use. The "
+                    "built-in rows hold 0 or 1"},
+    {.nome = "i",
+     .tipo = L::i16,
+     .significato = "stored as the record's dato_i (bytes 24 + n, 25 + n); no other use. The "
+                    "built-in rows hold 0 or 1"},
+    {.nome = "l",
+     .tipo = L::u8,
+     .significato = "stored as the record's dato_l (byte 27 + n); no other use. The built-in "
+                    "rows hold 0 to 150"},
     {.nome = "ore",
      .tipo = L::i32,
      .unita = "h",
-     .significato = "scheduled time; 0, 0, 0 for a place without a time"},
+     .significato = "scheduled time, stored as the record's orario in seconds, (ore × 60 + "
+                    "minuti) × 60 + secondi, which must fit 32 bits (error 25); 0, 0, 0 for a "
+                    "place without a time"},
     {.nome = "minuti", .tipo = L::i32, .unita = "min", .significato = "its minutes"},
     {.nome = "secondi", .tipo = L::i32, .unita = "s", .significato = "its seconds"},
     {.nome = "nome",
      .tipo = L::testo,
-     .significato = "the place's name, up to the end of the line; no comma"}};
+     .significato = "the place's name, stored as the record's testo; up to the end of the line; "
+                    "no comma"}};
 
 using F = formato;
 inline constexpr voce lunghezza_percorso{.formato_ = F::linea,
@@ -408,7 +481,7 @@ inline constexpr voce sfondo_uno{.formato_ = F::linea,
                                  .parole = {"sfondo", "uno"},
                                  .maiuscole_contano = true,
                                  .campi = campi_sfondo,
-                                 .nota = "The first background setting.",
+                                 .nota = "The first background setting, record 85's inizio.",
                                  .esempio = "sfondo uno,    0"};
 inline constexpr voce sfondo_due{.formato_ = F::linea,
                                  .sezione = "[generale]",
@@ -416,7 +489,7 @@ inline constexpr voce sfondo_due{.formato_ = F::linea,
                                  .parole = {"sfondo", "due"},
                                  .maiuscole_contano = true,
                                  .campi = campi_sfondo,
-                                 .nota = "The second background setting.",
+                                 .nota = "The second background setting, record 85's posizione.",
                                  .esempio = "sfondo due,    1"};
 inline constexpr voce sfondo_tre{.formato_ = F::linea,
                                  .sezione = "[generale]",
@@ -424,7 +497,7 @@ inline constexpr voce sfondo_tre{.formato_ = F::linea,
                                  .parole = {"sfondo", "tre"},
                                  .maiuscole_contano = true,
                                  .campi = campi_sfondo,
-                                 .nota = "The third background setting.",
+                                 .nota = "The third background setting, record 85's fine.",
                                  .esempio = "sfondo tre,    0"};
 inline constexpr voce ripetizione_segnali{
     .formato_ = F::linea,
@@ -433,7 +506,9 @@ inline constexpr voce ripetizione_segnali{
     .parole = {"segnali", "ripetizione"},
     .maiuscole_contano = true,
     .campi = campi_ripetizione,
-    .nota = "The keyword holds the code count, 4 or 9 (error 5 without either; 4 wins).",
+    .nota =
+        "The keyword holds the code count, 4 or 9 (error 5 without either; 4 wins), stored "
+        "as record 86's posizione (0 when the end is 0).",
     .esempio = "ripetizione segnali 4 codici,    7500,    35600"};
 inline constexpr voce pendenza{
     .formato_ = F::linea,
@@ -473,8 +548,9 @@ inline constexpr voce indicatori_v_max{
     .nota =
         "A speed indicator board in cell position / 50 + 1 (error 21 when taken). Two groups "
         "of values, left (s) and right (d); either group may be left blank, its values "
-        "reading as 0 without a warning. Each category is stored as left × 20 + right / 5, "
-        "which must fit 16 bits (error 25); the stripes as left × 10 + right.",
+        "reading as 0 without a warning. Each category is stored as left × 20 + right / 5 in "
+        "val1 (a), val2 (b) and val3 (c) of the board's cell, which must fit 16 bits (error "
+        "25); the stripes as left × 10 + right in val4.",
     .esempio = "indicatori_vmax,  7900,  140,  145,  150,  0,  ,  ,  ,  0"};
 inline constexpr voce cartello_indicatore{
     .formato_ = F::linea,
@@ -534,7 +610,8 @@ inline constexpr voce segnale{
     .campi = campi_segnale,
     .nota =
         "A signal in cell posizione / 50 + 1 (error 16 when taken), marking the cells 2, 4, "
-        "6 and 8 before it (those before cell 0 are dropped, warning 208).",
+        "6 and 8 before it with (sx × 3 + dx) × 10 + 1, 2, 3, 4 in their avviso byte (those "
+        "before cell 0 are dropped, warning 208).",
     .esempio = "segnale,     850,   2, 5, 6,  1, 0,    0,  0,0,0, 0"};
 inline constexpr voce rallentamento{
     .formato_ = F::treno,
@@ -562,7 +639,9 @@ inline constexpr voce stazione{
     .campi = campi_stazione,
     .nota =
         "Rows in order of position; each takes the next element record from 1 up (error 10 "
-        "when the sign texts leave none). Zones of two stations leave at least 350 m "
+        "when the sign texts leave none), which keeps its values: bytes are counted from the "
+        "record's start, n being the length of the name in bytes. Zones of two stations leave at "
+        "least 350 m "
         "between them (error 22).",
     .esempio =
         "stazione,   14250,  12,  300,   0, 0, 0,   1, 1, 0,   3, 1, 1,  55,  18, 51,  0, "

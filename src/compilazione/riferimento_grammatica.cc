@@ -16,9 +16,13 @@ std::string cella(std::string_view testo) {
   return uscita;
 }
 
+// An 8-bit or 16-bit field refuses what its width does not hold (error 25),
+// so its range is worth saying even where the table gives none; a 32-bit
+// one's would only repeat the reading rules.
 std::string valori(const campo& c) {
-  if (!c.valori) return {};
-  return std::to_string(c.valori->minimo) + " to " + std::to_string(c.valori->massimo);
+  if (!c.valori && c.tipo != larghezza::u8 && c.tipo != larghezza::i16) return {};
+  intervallo v = valori_di(c);
+  return std::to_string(v.minimo) + " to " + std::to_string(v.massimo);
 }
 
 bool uguali_senza_maiuscole(std::string_view a, std::string_view b) {
@@ -87,7 +91,8 @@ std::vector<const voce*> voci_nominate(std::string_view parola) {
     return !nominate.empty();
   };
   if (parola.empty()) return nominate;
-  if (scegli([&](const voce& v) { return uguali_senza_maiuscole(v.nome, parola); })) return nominate;
+  if (scegli([&](const voce& v) { return uguali_senza_maiuscole(v.nome, parola); }))
+    return nominate;
   if (scegli([&](const voce& v) {
         return corrisponde_senza_maiuscole(v, parola) || parola_del_nome(v.nome, parola);
       })) {

@@ -22,17 +22,63 @@ std::string orario_in_testo(int64_t secondi) {
   return b;
 }
 
-void aggiungi_elemento_completo(tabella_rapporto& t, const elemento& e, int r) {
-  t.righe.push_back({n(r), e.testo, n(e.tipo), n(e.inizio), n(e.fine), n(e.posizione),
-                     orario_in_testo(e.orario), n(e.dato_a), n(e.dato_b), n(e.dato_c), n(e.dato_d),
-                     n(e.dato_e), n(e.dato_f), n(e.dato_g), n(e.dato_h), n(e.dato_i), n(e.dato_l)});
+}  // namespace
+
+const std::vector<std::string>& colonne_elemento() {
+  static const std::vector<std::string> colonne = {
+      "record", "nome",   "tipo",   "inizio", "fine",   "posizione", "orario", "dato_a", "dato_b",
+      "dato_c", "dato_d", "dato_e", "dato_f", "dato_g", "dato_h",    "dato_i", "dato_l"};
+  return colonne;
 }
 
-const std::vector<std::string> colonne_elemento = {
-    "record", "nome",   "tipo",   "inizio", "fine",   "posizione", "orario", "dato_a", "dato_b",
-    "dato_c", "dato_d", "dato_e", "dato_f", "dato_g", "dato_h",    "dato_i", "dato_l"};
+std::vector<valore_rapporto> riga_elemento(const elemento& e, int r) {
+  return {n(r),
+          e.testo,
+          n(e.tipo),
+          n(e.inizio),
+          n(e.fine),
+          n(e.posizione),
+          orario_in_testo(e.orario),
+          n(e.dato_a),
+          n(e.dato_b),
+          n(e.dato_c),
+          n(e.dato_d),
+          n(e.dato_e),
+          n(e.dato_f),
+          n(e.dato_g),
+          n(e.dato_h),
+          n(e.dato_i),
+          n(e.dato_l)};
+}
 
-}  // namespace
+const std::vector<std::string>& colonne_celle() {
+  static const std::vector<std::string> colonne = {
+      "cella",   "da_metro", "a_metro",           "tipo",         "genere",
+      "campi",   "avviso",   "pendenza_permille", "velocita_kmh", "aderenza_percento",
+      "galleria"};
+  return colonne;
+}
+
+std::vector<valore_rapporto> riga_cella(const cella& c, size_t i) {
+  int64_t da = static_cast<int64_t>(i) * metri_per_cella;
+  return {n(static_cast<int64_t>(i)),
+          da,
+          da + metri_per_cella,
+          n(c.tipo),
+          nome_tipo_cella(c.tipo),
+          campi_cella(c, i),
+          n(c.avviso),
+          n(int64_t{c.pendenza} - 100),
+          n(int64_t{c.vel_max} * 5),
+          n(c.aderenza),
+          n(c.galleria)};
+}
+
+bool cella_nell_intervallo(size_t i, const intervallo_metri& intervallo) {
+  int64_t da = static_cast<int64_t>(i) * metri_per_cella;
+  int64_t a = da + metri_per_cella;
+  return !(intervallo.da && a <= *intervallo.da) && !(intervallo.a && da > *intervallo.a);
+}
 
 rapporto_file rapporto_planimetria(const modello& m, const std::string& file) {
   rapporto_file r{file, nome_tipo_file(tipo_file_compilato::planimetria), {}, {}};
@@ -82,16 +128,16 @@ rapporto_file rapporto_elementi(const modello& m, const std::string& file) {
     progressive.righe.push_back({n(k), n(e.inizio), n(e.fine), n(e.posizione)});
   }
   parti_tabella parti = dividi_tabella(m);
-  tabella_rapporto stazioni{"stazioni", colonne_elemento, {}};
+  tabella_rapporto stazioni{"stazioni", colonne_elemento(), {}};
   for (int k = 1; k <= parti.n_stazioni; ++k)
-    aggiungi_elemento_completo(stazioni, m.elementi[k], k);
+    stazioni.righe.push_back(riga_elemento(m.elementi[k], k));
   tabella_rapporto testi{"testi", {"record", "testo"}, {}};
   for (int k = primo_elemento_testo; k >= parti.primo_testo; --k) {
     testi.righe.push_back({n(k), m.elementi[k].testo});
   }
   // Free records, and whatever lies between the stations and the texts.
   tabella_rapporto liberi{"record_liberi", {"da", "a"}, {}};
-  tabella_rapporto altri{"altri_record", colonne_elemento, {}};
+  tabella_rapporto altri{"altri_record", colonne_elemento(), {}};
   int inizio_libero = -1;
   auto chiudi_libero = [&](int k) {
     if (inizio_libero >= 0) liberi.righe.push_back({n(inizio_libero), n(k - 1)});
@@ -104,7 +150,7 @@ rapporto_file rapporto_elementi(const modello& m, const std::string& file) {
       continue;
     }
     chiudi_libero(k);
-    if (!parte) aggiungi_elemento_completo(altri, m.elementi[k], k);
+    if (!parte) altri.righe.push_back(riga_elemento(m.elementi[k], k));
   }
   chiudi_libero(primo_elemento_testo + 1);
   r.tabelle.push_back(std::move(progressive));
@@ -118,20 +164,10 @@ rapporto_file rapporto_elementi(const modello& m, const std::string& file) {
 rapporto_file rapporto_celle(const modello& m, const std::string& file,
                              const intervallo_metri& intervallo) {
   rapporto_file r{file, nome_tipo_file(tipo_file_compilato::celle), {}, {}};
-  tabella_rapporto celle{"celle",
-                         {"cella", "da_metro", "a_metro", "tipo", "genere", "campi", "avviso",
-                          "pendenza_permille", "velocita_kmh", "aderenza_percento", "galleria"},
-                         {}};
+  tabella_rapporto celle{"celle", colonne_celle(), {}};
   for (size_t i = 0; i < m.celle.size(); ++i) {
-    const cella& c = m.celle[i];
-    int64_t da = static_cast<int64_t>(i) * metri_per_cella;
-    int64_t a = da + metri_per_cella;
-    if (intervallo.da && a <= *intervallo.da) continue;
-    if (intervallo.a && da > *intervallo.a) continue;
-    if (!cella_con_contenuto(c)) continue;
-    celle.righe.push_back({n(static_cast<int64_t>(i)), da, a, n(c.tipo), nome_tipo_cella(c.tipo),
-                           campi_cella(c, i), n(c.avviso), n(int64_t{c.pendenza} - 100),
-                           n(int64_t{c.vel_max} * 5), n(c.aderenza), n(c.galleria)});
+    if (!cella_nell_intervallo(i, intervallo) || !cella_con_contenuto(m.celle[i])) continue;
+    celle.righe.push_back(riga_cella(m.celle[i], i));
   }
   r.valori = {{"celle", n(static_cast<int64_t>(m.celle.size()))},
               {"metri", n(static_cast<int64_t>(m.celle.size()) * metri_per_cella)},

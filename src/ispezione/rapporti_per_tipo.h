@@ -2,9 +2,11 @@
 
 // The report of each kind of compiled file: what the file holds, by name.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ispezione/rapporto.h"
 #include "ispezione/tipo_file.h"
@@ -18,6 +20,17 @@ struct intervallo_metri {
   std::optional<int64_t> da;
   std::optional<int64_t> a;
 };
+
+// The columns of the element table's records and the row of record `r`, as
+// the station table shows them.
+const std::vector<std::string>& colonne_elemento();
+std::vector<valore_rapporto> riga_elemento(const elemento& e, int r);
+
+// The columns of the cell grid's table and the row of cell `i`.
+const std::vector<std::string>& colonne_celle();
+std::vector<valore_rapporto> riga_cella(const cella& c, size_t i);
+// Whether cell `i` meets the range.
+bool cella_nell_intervallo(size_t i, const intervallo_metri& intervallo);
 
 rapporto_file rapporto_planimetria(const modello& m, const std::string& file);
 rapporto_file rapporto_elementi(const modello& m, const std::string& file);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <stdexcept>
 
 #include "base/testo_visibile.h"
 
@@ -29,16 +30,6 @@ json in_json(const valore_rapporto& v) {
 
 bool a_destra(const valore_rapporto& v) {
   return std::holds_alternative<int64_t>(v) || std::holds_alternative<numero_reale>(v);
-}
-
-std::string campo_csv(const std::string& s) {
-  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-  std::string citato = "\"";
-  for (char c : s) {
-    if (c == '"') citato += '"';
-    citato += c;
-  }
-  return citato + "\"";
 }
 
 void scrivi_testo(std::ostream& uscita, const rapporto_file& r) {
@@ -80,25 +71,6 @@ void scrivi_testo(std::ostream& uscita, const rapporto_file& r) {
       }
       while (!linea.empty() && linea.back() == ' ') linea.pop_back();
       uscita << linea << '\n';
-    }
-  }
-}
-
-void scrivi_csv(std::ostream& uscita, const rapporto_file& r) {
-  uscita << "campo,valore\n";
-  for (const auto& [nome, valore] : r.valori) {
-    uscita << campo_csv(nome) << ',' << campo_csv(testo_valore(valore)) << '\n';
-  }
-  for (const tabella_rapporto& t : r.tabelle) {
-    uscita << '\n';
-    for (size_t k = 0; k < t.colonne.size(); ++k)
-      uscita << (k ? "," : "") << campo_csv(t.colonne[k]);
-    uscita << '\n';
-    for (const auto& riga : t.righe) {
-      for (size_t k = 0; k < riga.size(); ++k) {
-        uscita << (k ? "," : "") << campo_csv(testo_valore(riga[k]));
-      }
-      uscita << '\n';
     }
   }
 }
@@ -147,13 +119,12 @@ void scrivi_rapporti(std::ostream& uscita, const std::vector<rapporto_file>& ori
     uscita << tutti.dump(2, ' ', false, json::error_handler_t::replace) << '\n';
     return;
   }
+  if (formato != formato_rapporto::testo) {
+    throw std::logic_error("a CSV table is written from the file, not from its report");
+  }
   for (size_t i = 0; i < rapporti.size(); ++i) {
     if (i > 0) uscita << '\n';
-    if (formato == formato_rapporto::testo) {
-      scrivi_testo(uscita, rapporti[i]);
-    } else {
-      scrivi_csv(uscita, rapporti[i]);
-    }
+    scrivi_testo(uscita, rapporti[i]);
   }
 }
 

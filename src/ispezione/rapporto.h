@@ -1,7 +1,8 @@
 #pragma once
 
 // What the inspection says about one compiled file: values by name and
-// tables, written as aligned text, CSV or JSON from the same content.
+// tables, written as aligned text or JSON from the same content. CSV is no
+// report but the file's own rows, one table (tabella_csv.h).
 
 #include <cstdint>
 #include <ostream>
@@ -12,8 +13,7 @@
 
 namespace scenario {
 
-// A real number and the decimals that text and CSV show of it; JSON gets it
-// whole.
+// A real number and the decimals that text shows of it; JSON gets it whole.
 struct numero_reale {
   double valore = 0;
   int decimali = 3;
@@ -41,10 +41,9 @@ struct rapporto_file {
 enum class formato_rapporto { testo, csv, json };
 
 // Text: the values one a line, then each table under its name with its
-// columns aligned. CSV: the values as a "campo,valore" block, then each table
-// as a block of its own, headed by its columns; the blocks are separated by
-// an empty line. JSON: one object per file, the values as members and each
-// table as an array of objects, under "tabelle".
+// columns aligned. JSON: one object per file, the values as members and each
+// table as an array of objects, under "tabelle". CSV is not written here: a
+// call with it is a fault of the program (std::logic_error).
 void scrivi_rapporti(std::ostream& uscita, const std::vector<rapporto_file>& rapporti,
                      formato_rapporto formato);
 
