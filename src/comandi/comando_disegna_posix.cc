@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <ostream>
 #include <set>
@@ -96,10 +95,10 @@ void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c) {
   comando->add_option("-o,--cartella", o->cartella,
                       "Directory for the pictures, created when missing (default: the element "
                       "table's own)");
-  const std::map<std::string, formato_disegno> formati{
-      {"svg", formato_disegno::svg}, {"png", formato_disegno::png}, {"pdf", formato_disegno::pdf}};
-  comando->add_option("--formato", o->disegno.formato, "Picture format (default: png)")
-      ->transform(scelta_tra(formati));
+  scelta_tra(comando->add_option("--formato", o->disegno.formato, "Picture format (default: png)"),
+             std::vector<std::pair<std::string, formato_disegno>>{{"svg", formato_disegno::svg},
+                                                                  {"png", formato_disegno::png},
+                                                                  {"pdf", formato_disegno::pdf}});
   comando->add_option("--larghezza", o->disegno.larghezza_png, "Width of a PNG page in pixels")
       ->transform(intero_decimale(200, 20000));
   comando->add_flag("--osserva", o->osserva,
