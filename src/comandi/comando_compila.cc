@@ -142,6 +142,7 @@ int compila_e_osserva(const opzioni_compila& o, const std::string& linea, const 
     nomi.insert(percorso.filename().string());
   }
   osservazione.interessa = [nomi](const std::string& nome) { return nomi.count(nome) > 0; };
+  osservazione.mostra = testo_visibile;
   const auto giro = [&] {
     try {
       compila(o, linea, treno, c);

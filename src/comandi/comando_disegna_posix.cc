@@ -11,6 +11,7 @@
 #include "base/errore_file.h"
 #include "base/scrittore_file.h"
 #include "base/stato_uscita.h"
+#include "base/testo_visibile.h"
 #include "comandi/file_da_disegnare.h"
 #include "comandi/valori_opzioni.h"
 #include "disegno/disegna.h"
@@ -77,8 +78,11 @@ int osserva_disegno(const file_da_disegnare& file, const std::filesystem::path& 
     nomi.insert(letto.filename().string());
   }
   o.interessa = [nomi](const std::string& nome) { return nomi.count(nome) > 0; };
+  o.mostra = testo_visibile;
+  // The rounds are marked where compila --osserva marks them: standard output
+  // keeps the names of the pictures alone.
   return osserva(
-      o, [&] { esegui_disegno(file, cartella, opzioni, uscita, errori); }, uscita);
+      o, [&] { esegui_disegno(file, cartella, opzioni, uscita, errori); }, errori);
 }
 
 void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c) {
