@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #endif
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -462,6 +463,65 @@ TEST(RigaDiComando, EscapeSequencesOfADescriptionAreShownNotSent) {
   esito = esegui_con_argomenti({"compila", "--\x1b[2J"}, cartella.percorso());
   EXPECT_EQ(esito.stato, stato_uscita::uso_errato);
   EXPECT_EQ(esito.errori.find_first_of("\x1b\x07"), std::string::npos) << esito.errori;
+}
+
+// A letter beyond ASCII is one byte of a description, Windows-1252, and one
+// character: counted once in a column, under the text form's caret, in the
+// JSON form and in the tables of an inspection, though it is two bytes of
+// the UTF-8 shown.
+TEST(RigaDiComando, ALetterBeyondAsciiTakesOneColumn) {
+  cartella_temporanea cartella;
+  esporta(cartella);
+  const std::string verzu = "Verz\xF9";
+  std::string treno = treno_con_errore(cartella);
+  for (auto [prima, dopo] : {std::pair<std::string, std::string>{
+                                 "stazione,   21630,", "stazione " + verzu + ",   21630,"},
+                             {"Borgo Tessaro", verzu + " Tessaro"}}) {
+    ASSERT_NE(treno.find(prima), std::string::npos) << prima;
+    treno.replace(treno.find(prima), prima.size(), dopo);
+  }
+  scrivi_file(cartella / file_treno, treno);
+
+  esito_processo testo =
+      esegui_con_argomenti({"compila", file_linea, file_treno, "-o", "out"}, cartella.percorso());
+  EXPECT_EQ(testo.stato, stato_uscita::errore_registrato);
+  EXPECT_EQ(testo.errori.substr(0, testo.errori.find('\n', testo.errori.find('^')) + 1),
+            file_treno +
+                ":32:19: error: station position not a multiple of 50, at 21630 m [8]\n"
+                "   32 | stazione Verzù,   21630,  23,   400,   1, 0, 0,   1, 1, 0,   2, 1, 1,"
+                "    40,    18, 59,   0, Verzù Tessaro\n"
+                "      |                   ^\n");
+  esito_processo json = esegui_con_argomenti(
+      {"compila", file_linea, file_treno, "-o", "out", "--formato", "json"}, cartella.percorso());
+  EXPECT_EQ(nlohmann::json::parse(json.uscita)["diagnostics"][0]["column"], 19) << json.uscita;
+
+  treno.replace(treno.find("21630"), 5, "21600");
+  scrivi_file(cartella / file_treno, treno);
+  ASSERT_EQ(
+      esegui_con_argomenti({"compila", file_linea, file_treno, "-o", "out"}, cartella.percorso())
+          .stato,
+      stato_uscita::successo);
+  esito_processo ispezione =
+      esegui_con_argomenti({"ispeziona", "out/" + nome_elementi(l, t)}, cartella.percorso());
+  ASSERT_EQ(ispezione.stato, stato_uscita::successo) << ispezione.errori;
+  // The last column is of numbers, aligned on the right: every line of the
+  // table of stations, its heading too, is as wide as every other.
+  const size_t inizio = ispezione.uscita.find("\nstazioni (");
+  ASSERT_NE(inizio, std::string::npos) << ispezione.uscita;
+  std::istringstream tabella(
+      ispezione.uscita.substr(inizio + 1, ispezione.uscita.find("\n\n", inizio) - inizio));
+  std::string riga;
+  std::getline(tabella, riga);
+  std::map<size_t, std::vector<std::string> > per_larghezza;
+  while (std::getline(tabella, riga)) {
+    const size_t caratteri =
+        static_cast<size_t>(std::count_if(riga.begin(), riga.end(), [](char c) {
+          return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        }));
+    per_larghezza[caratteri].push_back(riga);
+  }
+  EXPECT_EQ(per_larghezza.size(), 1u) << ispezione.uscita;
+  EXPECT_NE(ispezione.uscita.find("Verzù Tessaro  "), std::string::npos) << ispezione.uscita;
 }
 
 // A description that cannot be read: status 1, its name and the reason on
