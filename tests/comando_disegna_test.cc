@@ -153,8 +153,8 @@ TEST_F(DisegnaComando, AFailedInputCreatesNoDirectory) {
 }
 
 // What an interrupted drawing left for the names about to be written, and
-// the pages of an earlier, longer route of the same name and format, go;
-// every other file stays.
+// the profile pages of an earlier drawing of the same name and format, of a
+// route with more pages, go; every other file stays.
 TEST_F(DisegnaComando, LeftoversOfEarlierDrawingsGoAndNothingElse) {
   const struct {
     std::string nome;
@@ -164,9 +164,13 @@ TEST_F(DisegnaComando, LeftoversOfEarlierDrawingsGoAndNothingElse) {
       {"Prova_1_profilo.svg.temporaneo-zzzzzz", false},
       {"Prova_1_profilo_2.svg", false},
       {"Prova_1_profilo_7.svg", false},
+      {"Prova_1_profilo_1.svg", false},
+      {"Prova_1_profilo_07.svg", false},
+      {"Prova_1_profilo_011.svg", false},
       {"Prova_1.pdf.temporaneo-Ab12Cd", true},
-      {"Prova_1_profilo_1.svg", true},
-      {"Prova_1_profilo_07.svg", true},
+      {"Prova_1_profilo_.svg", true},
+      {"Prova_1_profilo_-1.svg", true},
+      {"Prova_1_profilo_1a.svg", true},
       {"Prova_1_profilo_x.svg", true},
       {"Prova_1_profilo_7.png", true},
       {"Prova_1_profilo_7.svg.bak", true},
@@ -181,6 +185,61 @@ TEST_F(DisegnaComando, LeftoversOfEarlierDrawingsGoAndNothingElse) {
     EXPECT_EQ(std::filesystem::exists(cartella / "scenario" / c.nome), c.resta) << c.nome;
   }
   EXPECT_TRUE(std::filesystem::is_directory(cartella / "scenario/Prova_1_profilo_9.svg"));
+}
+
+// A profile of several pages numbers every one, the numbers as wide as the
+// last, so that the pages sort by name in their order; a drawing with another
+// number of pages, or an earlier naming, replaces the pages of the one before.
+TEST_F(DisegnaComando, ProfilePagesSortByNameAndReplaceThoseOfTheDrawingBefore) {
+  std::string linea = prova::linea_minuscola;
+  linea.replace(linea.find("3000"), 4, "1000000");
+  auto lunga = prova::compila_scenario(linea, prova::treno_minuscolo);
+  ASSERT_EQ(lunga->n_errore, 0);
+  const auto scrivi = [&](const modello& x) {
+    scrivi_file(cartella / "scenario/Prova_linea.dat", codifica_file_planimetria(x));
+    scrivi_file(cartella / "scenario/Prova_1.sim", codifica_file_elementi(x));
+    scrivi_file(cartella / "scenario/Prova_1.dat", codifica_file_celle(x));
+  };
+  const auto disegni = [&] {
+    std::vector<std::string> nomi;
+    for (const std::string& nome : nomi_in(cartella / "scenario")) {
+      if (nome.ends_with(".svg")) nomi.push_back("scenario/" + nome);
+    }
+    return nomi;
+  };
+  const auto righe = [](const std::string& testo) {
+    std::vector<std::string> r;
+    std::istringstream in(testo);
+    for (std::string riga; std::getline(in, riga);) r.push_back(riga);
+    return r;
+  };
+
+  // Pages named as drawings before this naming did.
+  for (const char* nome : {"Prova_1_profilo_2.svg", "Prova_1_profilo_9.svg"}) {
+    scrivi_file(cartella / "scenario" / nome, "vecchio");
+  }
+  esito_processo corta = disegna({"scenario/Prova_1.sim", "--formato", "svg"});
+  ASSERT_EQ(corta.stato, stato_uscita::successo) << corta.errori;
+  EXPECT_EQ(righe(corta.uscita), (std::vector<std::string>{"scenario/Prova_1_pianta.svg",
+                                                           "scenario/Prova_1_profilo.svg"}));
+  EXPECT_EQ(disegni(), righe(corta.uscita));
+
+  scrivi(*lunga);
+  esito_processo e = disegna({"scenario/Prova_1.sim", "--formato", "svg"});
+  ASSERT_EQ(e.stato, stato_uscita::successo) << e.errori;
+  std::vector<std::string> attesi{"scenario/Prova_1_pianta.svg"};
+  for (const char* n : {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"}) {
+    attesi.push_back("scenario/Prova_1_profilo_" + std::string(n) + ".svg");
+  }
+  EXPECT_EQ(righe(e.uscita), attesi);
+  // Sorted by name, the files are in the order of their pages; the single
+  // page of the shorter drawing is gone.
+  EXPECT_EQ(disegni(), attesi);
+
+  scrivi(*m);
+  corta = disegna({"scenario/Prova_1.sim", "--formato", "svg"});
+  ASSERT_EQ(corta.stato, stato_uscita::successo) << corta.errori;
+  EXPECT_EQ(disegni(), righe(corta.uscita));
 }
 
 // While another run holds the lock of the directory of the pictures, the

@@ -14,6 +14,8 @@
 #include "comandi/comando_disegna.h"
 #include "comandi/file_da_disegnare.h"
 #include "disegno/opzioni_disegno.h"
+#include "esegui_generatore.h"
+#include "generazione/nomi_file.h"
 #include "scenario_di_prova.h"
 
 namespace scenario {
@@ -28,14 +30,19 @@ size_t conta(const std::string& testo, const std::string& parola) {
   return n;
 }
 
-// Waits up to five seconds for `file` to hold `n` rounds.
-bool attendi_giri(const std::filesystem::path& file, size_t n) {
+// Waits up to five seconds for `file` to hold `testo` `n` times.
+bool attendi_testo(const std::filesystem::path& file, const std::string& testo, size_t n = 1) {
   auto fine = std::chrono::steady_clock::now() + std::chrono::seconds(5);
   while (std::chrono::steady_clock::now() < fine) {
-    if (conta(leggi_file(file), "-- done in ") >= n) return true;
+    if (conta(leggi_file(file), testo) >= n) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   return false;
+}
+
+// Waits up to five seconds for `file` to hold `n` rounds.
+bool attendi_giri(const std::filesystem::path& file, size_t n) {
+  return attendi_testo(file, "-- done in ", n);
 }
 
 // Drawing while watching copies of the compiled files, in a process of its
@@ -72,6 +79,75 @@ TEST(OsservaFile, ABurstOfSavesBringsOneRoundAndSigintEndsWithZero) {
   EXPECT_EQ(conta(testo, "-- changed: Prova_1.dat\n"), 1u) << testo;
   EXPECT_EQ(conta(testo, (cartella / "Prova_1.pdf").string() + "\n"), 2u) << testo;
   EXPECT_NE(testo.find("-- stopped\n"), std::string::npos) << testo;
+}
+
+// Both commands that watch, through the executable: the rounds are marked
+// on standard error, so that standard output holds just what each round
+// writes there, as a single run would (the JSON form stays a document a
+// round). A file deleted, or renamed away, is said to be so and waited for,
+// with no round; its return brings one.
+TEST(OsservaFile, RoundsAreMarkedOnStandardErrorAndADeletedFileIsWaitedFor) {
+  cartella_temporanea cartella;
+  const std::string l = linea_predefinita, t = treno_predefinito;
+  const std::string file_linea = nome_descrizione_linea(l),
+                    file_treno = nome_descrizione_treno(l, t);
+  ASSERT_EQ(prova::esegui_con_argomenti({"descrizioni"}, cartella.percorso()).stato, 0);
+  ASSERT_EQ(
+      prova::esegui_con_argomenti({"compila", file_linea, file_treno}, cartella.percorso()).stato,
+      0);
+  const struct {
+    std::vector<std::string> argomenti;
+    std::string tolto;  // the file taken away and put back
+    bool rinominato;    // renamed away and back rather than deleted and written again
+  } casi[] = {
+      {{"compila", file_linea, file_treno, "-o", "out", "--formato", "json"}, file_treno, false},
+      {{"compila", file_linea, file_treno, "-o", "out"}, file_linea, true},
+      {{"disegna", nome_elementi(l, t), "-o", "figure", "--formato", "svg"},
+       nome_celle(l, t),
+       true},
+      {{"disegna", nome_elementi(l, t), "-o", "figure", "--formato", "pdf"},
+       nome_planimetria(l),
+       false},
+  };
+  for (const auto& c : casi) {
+    const std::string caso = c.argomenti[0] + " " + c.tolto;
+    const prova::esito_processo unico =
+        prova::esegui_con_argomenti(c.argomenti, cartella.percorso());
+    ASSERT_EQ(unico.stato, 0) << caso << "\n" << unico.errori;
+    std::vector<std::string> argomenti = c.argomenti;
+    argomenti.push_back("--osserva");
+    cartella_temporanea flussi;
+    const std::filesystem::path err = flussi / "err";
+    pid_t figlio = prova::avvia_con_argomenti(argomenti, cartella.percorso(), flussi / "out", err);
+    ASSERT_TRUE(attendi_giri(err, 1)) << caso << "\n" << leggi_file(err);
+    const std::filesystem::path tolto = cartella / c.tolto;
+    const std::string contenuto = leggi_file(tolto);
+    if (c.rinominato) {
+      std::filesystem::rename(tolto, cartella / "altrove");
+    } else {
+      std::filesystem::remove(tolto);
+    }
+    const std::string detto = "-- " + c.tolto + " was deleted; waiting for it to come back\n";
+    EXPECT_TRUE(attendi_testo(err, detto)) << caso << "\n" << leggi_file(err);
+    // Past a burst: still no round.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(conta(leggi_file(err), "-- done in "), 1u) << caso << "\n" << leggi_file(err);
+    if (c.rinominato) {
+      std::filesystem::rename(cartella / "altrove", tolto);
+    } else {
+      prova::scrivi_file(tolto, contenuto);
+    }
+    EXPECT_TRUE(attendi_giri(err, 2)) << caso << "\n" << leggi_file(err);
+    kill(figlio, SIGINT);
+    EXPECT_EQ(prova::attendi(figlio), 0) << caso;
+    const std::string errori = leggi_file(err);
+    EXPECT_NE(errori.find(detto + "-- changed: " + c.tolto + "\n"), std::string::npos)
+        << caso << "\n"
+        << errori;
+    EXPECT_EQ(conta(errori, "-- done in "), 2u) << caso << "\n" << errori;
+    EXPECT_TRUE(errori.ends_with("-- stopped\n")) << caso << "\n" << errori;
+    EXPECT_EQ(leggi_file(flussi / "out"), unico.uscita + unico.uscita) << caso;
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #endif
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -130,17 +131,25 @@ TEST(RigaDiComando, UsageErrorsEndWith64AndWriteNothing) {
       {{"spiega", "otto"}, "otto"},
       {{"spiega", "99999"}, "99999 is neither an error number nor a warning code"},
   };
+  // After the one line of what is wrong, where the usage is, not the usage
+  // itself; nothing after a number that the table does not know, which the
+  // command line does not tell.
+  const auto dove_aiuto = [](const std::vector<std::string>& a) -> std::string {
+    if (a == std::vector<std::string>{"spiega", "99999"}) return "";
+    const std::string comando =
+        a[0] == "boh" || a[0] == "--boh" ? "generatore" : "generatore " + a[0];
+    return "Run '" + comando + " --help' for more information.\n";
+  };
   for (const caso& c : casi) {
     std::string riga;
     for (const std::string& a : c.argomenti) riga += a + " ";
     esito_processo esito = esegui_con_argomenti(c.argomenti, cartella.percorso());
     EXPECT_EQ(esito.stato, stato_uscita::uso_errato) << riga;
     EXPECT_EQ(esito.uscita, "") << riga;
-    EXPECT_NE(esito.errori.find(c.detto), std::string::npos) << riga << "\n" << esito.errori;
-    // The usage follows, but not for a number the table does not know.
-    if (c.argomenti.front() != "spiega" || c.argomenti.size() == 1) {
-      EXPECT_NE(esito.errori.find("Usage: generatore"), std::string::npos) << riga;
-    }
+    const std::string prima_riga = esito.errori.substr(0, esito.errori.find('\n') + 1);
+    EXPECT_TRUE(prima_riga.starts_with("generatore: ")) << riga << "\n" << esito.errori;
+    EXPECT_NE(prima_riga.find(c.detto), std::string::npos) << riga << "\n" << esito.errori;
+    EXPECT_EQ(esito.errori, prima_riga + dove_aiuto(c.argomenti)) << riga;
     EXPECT_EQ(file_in(cartella), prima) << riga;
   }
 }
@@ -165,7 +174,9 @@ TEST(RigaDiComando, OptionValuesRefusedByNameAndRange) {
       {{"ispeziona", "a.dat", "--da", "0x10"}, "--da: 0x10" + metri},
       // 010 is ten, not eight.
       {{"ispeziona", "a.dat", "--da", "010", "--a", "9"}, "--a 9 is before --da 10"},
-      {{"ispeziona", "a.dat", "--formato", "xml"}, "--formato: xml is not one of csv, json, testo"},
+      {{"ispeziona", "a.dat", "--formato", "xml"}, "--formato: xml is not one of testo, csv, json"},
+      {{"compila", "a_linea.txt", "a_1-.txt", "--formato", "2"},
+       "--formato: 2 is not one of testo, json"},
       {{"disegna", "a_1.sim", "--larghezza", "0x100"}, "--larghezza: 0x100" + larghezza},
       {{"disegna", "a_1.sim", "--larghezza", "0b11111111111"},
        "--larghezza: 0b11111111111" + larghezza},
@@ -174,7 +185,7 @@ TEST(RigaDiComando, OptionValuesRefusedByNameAndRange) {
       {{"disegna", "a_1.sim", "--larghezza", "300.0"}, "--larghezza: 300.0" + larghezza},
       {{"disegna", "a_1.sim", "--larghezza", "199"}, "--larghezza: 199" + larghezza},
       {{"disegna", "a_1.sim", "--larghezza", "20001"}, "--larghezza: 20001" + larghezza},
-      {{"disegna", "a_1.sim", "--formato", "2"}, "--formato: 2 is not one of pdf, png, svg"},
+      {{"disegna", "a_1.sim", "--formato", "2"}, "--formato: 2 is not one of svg, png, pdf"},
       {{"spiega", "otto"},
        "N: otto is neither a number nor a keyword or section header of the descriptions"},
       {{"spiega", "0x8"}, "N: 0x8" + numero},
@@ -185,13 +196,15 @@ TEST(RigaDiComando, OptionValuesRefusedByNameAndRange) {
     esito_processo esito = esegui_con_argomenti(c.argomenti, cartella.percorso());
     EXPECT_EQ(esito.stato, stato_uscita::uso_errato) << riga;
     EXPECT_EQ(esito.uscita, "") << riga;
-    EXPECT_EQ(esito.errori.substr(0, esito.errori.find('\n')), "generatore: " + c.detto) << riga;
-    EXPECT_NE(esito.errori.find("Usage: generatore " + c.argomenti[0] + " [OPTIONS]"),
-              std::string::npos)
+    EXPECT_EQ(esito.errori, "generatore: " + c.detto + "\nRun 'generatore " + c.argomenti[0] +
+                                " --help' for more information.\n")
         << riga;
     EXPECT_EQ(file_in(cartella), prima) << riga;
   }
-  // Leading zeros are decimal ones.
+  // A name in any case; leading zeros are decimal ones.
+  esito_processo maiuscolo =
+      esegui_con_argomenti({"ispeziona", "a.dat", "--formato", "JSON"}, cartella.percorso());
+  EXPECT_EQ(maiuscolo.stato, stato_uscita::errore_file) << maiuscolo.errori;
   esito_processo dieci = esegui_con_argomenti({"spiega", "0010"}, cartella.percorso());
   EXPECT_EQ(dieci.stato, stato_uscita::successo) << dieci.errori;
   EXPECT_TRUE(dieci.uscita.starts_with("error 10: ")) << dieci.uscita;
@@ -240,6 +253,29 @@ TEST(RigaDiComando, HelpAndVersionOnTheProgramAndEveryCommand) {
     EXPECT_EQ(versione.uscita, "generatore " VERSIONE_GENERATORE "\n") << nome;
   }
   EXPECT_TRUE(cartella.contenuto().empty());
+}
+
+// An option that takes one of some names shows them in the help, in their
+// order, as its value: no type of the library's, no number that stands for a
+// name.
+TEST(RigaDiComando, TheHelpShowsTheNamesAnOptionTakes) {
+  cartella_temporanea cartella;
+  const struct {
+    std::string comando;
+    std::string opzione;
+  } casi[] = {
+      {"compila", "--formato testo|json "},
+      {"ispeziona", "--formato testo|csv|json "},
+      {"disegna", "--formato svg|png|pdf "},
+  };
+  for (const auto& c : casi) {
+    esito_processo aiuto = esegui_con_argomenti({c.comando, "--help"}, cartella.percorso());
+    EXPECT_EQ(aiuto.stato, stato_uscita::successo) << c.comando;
+    EXPECT_NE(aiuto.uscita.find("\n  " + c.opzione), std::string::npos) << aiuto.uscita;
+    for (const char* libreria : {"ENUM", "TEXT:{", "->", "} OR {"}) {
+      EXPECT_EQ(aiuto.uscita.find(libreria), std::string::npos) << libreria << "\n" << aiuto.uscita;
+    }
+  }
 }
 
 // An author's round trip: the built-in descriptions exported, compiled
@@ -427,6 +463,65 @@ TEST(RigaDiComando, EscapeSequencesOfADescriptionAreShownNotSent) {
   esito = esegui_con_argomenti({"compila", "--\x1b[2J"}, cartella.percorso());
   EXPECT_EQ(esito.stato, stato_uscita::uso_errato);
   EXPECT_EQ(esito.errori.find_first_of("\x1b\x07"), std::string::npos) << esito.errori;
+}
+
+// A letter beyond ASCII is one byte of a description, Windows-1252, and one
+// character: counted once in a column, under the text form's caret, in the
+// JSON form and in the tables of an inspection, though it is two bytes of
+// the UTF-8 shown.
+TEST(RigaDiComando, ALetterBeyondAsciiTakesOneColumn) {
+  cartella_temporanea cartella;
+  esporta(cartella);
+  const std::string verzu = "Verz\xF9";
+  std::string treno = treno_con_errore(cartella);
+  for (auto [prima, dopo] : {std::pair<std::string, std::string>{
+                                 "stazione,   21630,", "stazione " + verzu + ",   21630,"},
+                             {"Borgo Tessaro", verzu + " Tessaro"}}) {
+    ASSERT_NE(treno.find(prima), std::string::npos) << prima;
+    treno.replace(treno.find(prima), prima.size(), dopo);
+  }
+  scrivi_file(cartella / file_treno, treno);
+
+  esito_processo testo =
+      esegui_con_argomenti({"compila", file_linea, file_treno, "-o", "out"}, cartella.percorso());
+  EXPECT_EQ(testo.stato, stato_uscita::errore_registrato);
+  EXPECT_EQ(testo.errori.substr(0, testo.errori.find('\n', testo.errori.find('^')) + 1),
+            file_treno +
+                ":32:19: error: station position not a multiple of 50, at 21630 m [8]\n"
+                "   32 | stazione Verzù,   21630,  23,   400,   1, 0, 0,   1, 1, 0,   2, 1, 1,"
+                "    40,    18, 59,   0, Verzù Tessaro\n"
+                "      |                   ^\n");
+  esito_processo json = esegui_con_argomenti(
+      {"compila", file_linea, file_treno, "-o", "out", "--formato", "json"}, cartella.percorso());
+  EXPECT_EQ(nlohmann::json::parse(json.uscita)["diagnostics"][0]["column"], 19) << json.uscita;
+
+  treno.replace(treno.find("21630"), 5, "21600");
+  scrivi_file(cartella / file_treno, treno);
+  ASSERT_EQ(
+      esegui_con_argomenti({"compila", file_linea, file_treno, "-o", "out"}, cartella.percorso())
+          .stato,
+      stato_uscita::successo);
+  esito_processo ispezione =
+      esegui_con_argomenti({"ispeziona", "out/" + nome_elementi(l, t)}, cartella.percorso());
+  ASSERT_EQ(ispezione.stato, stato_uscita::successo) << ispezione.errori;
+  // The last column is of numbers, aligned on the right: every line of the
+  // table of stations, its heading too, is as wide as every other.
+  const size_t inizio = ispezione.uscita.find("\nstazioni (");
+  ASSERT_NE(inizio, std::string::npos) << ispezione.uscita;
+  std::istringstream tabella(
+      ispezione.uscita.substr(inizio + 1, ispezione.uscita.find("\n\n", inizio) - inizio));
+  std::string riga;
+  std::getline(tabella, riga);
+  std::map<size_t, std::vector<std::string> > per_larghezza;
+  while (std::getline(tabella, riga)) {
+    const size_t caratteri =
+        static_cast<size_t>(std::count_if(riga.begin(), riga.end(), [](char c) {
+          return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        }));
+    per_larghezza[caratteri].push_back(riga);
+  }
+  EXPECT_EQ(per_larghezza.size(), 1u) << ispezione.uscita;
+  EXPECT_NE(ispezione.uscita.find("Verzù Tessaro  "), std::string::npos) << ispezione.uscita;
 }
 
 // A description that cannot be read: status 1, its name and the reason on

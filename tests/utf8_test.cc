@@ -107,5 +107,23 @@ TEST(Utf8, WhatIsNotUtf8IsTakenByteForByteEverywhere) {
   }
 }
 
+// A terminal gives a character one column however many bytes it takes: the
+// tables of an inspection are aligned by this count.
+TEST(Utf8, AVisibleTextTakesAColumnACharacter) {
+  const struct {
+    std::string testo;
+    size_t colonne;
+  } casi[] = {
+      {"", 0},
+      {"Verzasca", 8},
+      {testo_visibile("Verz\xF9"), 5},
+      {testo_visibile("a\x1B[2Jb"), 6},
+      {testo_visibile("\x81"), 8},
+      {"\xE2\x82\xAC 5", 3},
+      {"\xF0\x9F\x9A\x82", 1},
+  };
+  for (const auto& c : casi) EXPECT_EQ(colonne_testo(c.testo), c.colonne) << c.testo;
+}
+
 }  // namespace
 }  // namespace scenario

@@ -1,5 +1,7 @@
 #include "base/testo_visibile.h"
 
+#include <algorithm>
+
 #include "base/testo_windows_1252.h"
 #include "base/utf8.h"
 
@@ -34,6 +36,15 @@ size_t aggiungi_visibile(std::string& uscita, std::string_view carattere) {
     uscita += carattere;
   }
   return 1;
+}
+
+size_t colonne_testo(std::string_view utf8) {
+  size_t colonne = 0;
+  while (!utf8.empty()) {
+    utf8.remove_prefix(std::max<size_t>(sequenza_utf8(utf8), 1));
+    ++colonne;
+  }
+  return colonne;
 }
 
 std::string testo_visibile(std::string_view byte) {

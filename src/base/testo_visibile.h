@@ -24,6 +24,10 @@ size_t aggiungi_visibile(std::string& uscita, std::string_view carattere);
 // taken as its Windows-1252 character.
 std::string testo_utf8(std::string_view byte);
 
+// The columns that `utf8`, text as testo_visibile gives it, takes on a
+// terminal: one for each character, not for each byte.
+size_t colonne_testo(std::string_view utf8);
+
 // testo_utf8 with every control character shown as aggiungi_visibile shows
 // it: for anything from a file or the command line that a terminal shows.
 std::string testo_visibile(std::string_view byte);

@@ -142,6 +142,7 @@ int compila_e_osserva(const opzioni_compila& o, const std::string& linea, const 
     nomi.insert(percorso.filename().string());
   }
   osservazione.interessa = [nomi](const std::string& nome) { return nomi.count(nome) > 0; };
+  osservazione.mostra = testo_visibile;
   const auto giro = [&] {
     try {
       compila(o, linea, treno, c);
@@ -169,10 +170,10 @@ void aggiungi_comando_compila(CLI::App& app, contesto_comando& c) {
                       "Train number (default: <train> of the file name <route>_<train>-.txt)");
   comando->add_flag("--senza-planimetria", o->senza_planimetria,
                     "Compile without the track plan, and do not write its file");
-  comando
-      ->add_option("--formato", o->formato,
-                   "Diagnostics as text on standard error, or as JSON on standard output")
-      ->check(CLI::IsMember({"testo", "json"}));
+  scelta_tra(
+      comando->add_option("--formato", o->formato,
+                          "Diagnostics as text on standard error, or as JSON on standard output"),
+      {"testo", "json"});
   comando
       ->add_option("--max-diagnostiche", o->max_diagnostiche,
                    "List at most N errors and warnings, and count the others (default: 100; "

@@ -35,8 +35,9 @@ int esegui_disegno(const file_da_disegnare& file, const std::filesystem::path& c
                    const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori);
 
 // The same, then again whenever one of the three files changes, until
-// Ctrl-C, which ends it with 0. Each round prints the files written or what
-// was wrong, and the time it took.
+// Ctrl-C, which ends it with 0. Each round names the files written on
+// `uscita`, or says what was wrong on `errori`; the rounds are marked, with
+// the time each took, on `errori`.
 int osserva_disegno(const file_da_disegnare& file, const std::filesystem::path& cartella,
                     const opzioni_disegno& opzioni, std::ostream& uscita, std::ostream& errori);
 

@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <ostream>
 #include <set>
@@ -12,6 +11,7 @@
 #include "base/errore_file.h"
 #include "base/scrittore_file.h"
 #include "base/stato_uscita.h"
+#include "base/testo_visibile.h"
 #include "comandi/file_da_disegnare.h"
 #include "comandi/valori_opzioni.h"
 #include "disegno/disegna.h"
@@ -78,8 +78,11 @@ int osserva_disegno(const file_da_disegnare& file, const std::filesystem::path& 
     nomi.insert(letto.filename().string());
   }
   o.interessa = [nomi](const std::string& nome) { return nomi.count(nome) > 0; };
+  o.mostra = testo_visibile;
+  // The rounds are marked where compila --osserva marks them: standard output
+  // keeps the names of the pictures alone.
   return osserva(
-      o, [&] { esegui_disegno(file, cartella, opzioni, uscita, errori); }, uscita);
+      o, [&] { esegui_disegno(file, cartella, opzioni, uscita, errori); }, errori);
 }
 
 void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c) {
@@ -96,10 +99,10 @@ void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c) {
   comando->add_option("-o,--cartella", o->cartella,
                       "Directory for the pictures, created when missing (default: the element "
                       "table's own)");
-  const std::map<std::string, formato_disegno> formati{
-      {"svg", formato_disegno::svg}, {"png", formato_disegno::png}, {"pdf", formato_disegno::pdf}};
-  comando->add_option("--formato", o->disegno.formato, "Picture format (default: png)")
-      ->transform(scelta_tra(formati));
+  scelta_tra(comando->add_option("--formato", o->disegno.formato, "Picture format (default: png)"),
+             std::vector<std::pair<std::string, formato_disegno>>{{"svg", formato_disegno::svg},
+                                                                  {"png", formato_disegno::png},
+                                                                  {"pdf", formato_disegno::pdf}});
   comando->add_option("--larghezza", o->disegno.larghezza_png, "Width of a PNG page in pixels")
       ->transform(intero_decimale(200, 20000));
   comando->add_flag("--osserva", o->osserva,

@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <limits>
-#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -126,13 +125,12 @@ void aggiungi_comando_ispeziona(CLI::App& app, contesto_comando& c) {
                    "Compiled files, their kind told by the name: <route>_linea.dat the track "
                    "plan, .sim the element table, any other .dat the cell grid")
       ->required();
-  const std::map<std::string, formato_rapporto> formati{{"testo", formato_rapporto::testo},
-                                                        {"csv", formato_rapporto::csv},
-                                                        {"json", formato_rapporto::json}};
-  comando
-      ->add_option("--formato", o->formato,
-                   "Report as text or JSON, or the rows of one file as a CSV table")
-      ->transform(scelta_tra(formati));
+  scelta_tra(
+      comando->add_option("--formato", o->formato,
+                          "Report as text or JSON, or the rows of one file as a CSV table"),
+      std::vector<std::pair<std::string, formato_rapporto>>{{"testo", formato_rapporto::testo},
+                                                            {"csv", formato_rapporto::csv},
+                                                            {"json", formato_rapporto::json}});
   auto da = comando->add_option(
       "--da", o->intervallo.da,
       "Cell grid: only the cells that reach this metre or beyond (in CSV the track plan too)");

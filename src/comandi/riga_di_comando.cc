@@ -21,10 +21,14 @@ namespace {
 
 const char* const versione = "generatore " VERSIONE_GENERATORE;
 
-// What is wrong, then the usage of the subcommand that was being read, or of
-// the program when none was.
+// What is wrong, in one line, and where the usage is: the help of the command
+// that was being read, or of the program when none was. The whole help would
+// bury the one line that matters.
 int errore_uso(const CLI::App& app, const std::string& cosa, contesto_comando& c) {
-  c.errori << "generatore: " << testo_visibile(cosa) << "\n\n" << app.help();
+  std::string aiuto = app.get_name();
+  for (const CLI::App* comando : app.get_subcommands()) aiuto += " " + comando->get_name();
+  c.errori << "generatore: " << testo_visibile(cosa) << "\nRun '" << aiuto
+           << " --help' for more information.\n";
   return stato_uscita::uso_errato;
 }
 

@@ -1,5 +1,6 @@
 #include "comandi/valori_opzioni.h"
 
+#include <cctype>
 #include <charconv>
 
 namespace scenario {
@@ -20,6 +21,28 @@ CLI::Validator intero_decimale(int64_t minimo, int64_t massimo, const std::strin
     return "";
   };
   return CLI::Validator(controlla, intervallo);
+}
+
+CLI::Option* scelta_tra(CLI::Option* opzione, const std::vector<std::string>& nomi,
+                        const std::vector<std::string>& valori) {
+  std::string elenco;
+  std::string tipo;
+  for (const std::string& nome : nomi) {
+    elenco += (elenco.empty() ? "" : ", ") + nome;
+    tipo += (tipo.empty() ? "" : "|") + nome;
+  }
+  auto controlla = [nomi, valori, elenco](std::string& valore) -> std::string {
+    std::string minuscolo = valore;
+    for (char& c : minuscolo) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (size_t k = 0; k < nomi.size(); ++k) {
+      if (nomi[k] != minuscolo) continue;
+      valore = valori[k];
+      return "";
+    }
+    return valore + " is not one of " + elenco;
+  };
+  // No description of its own: the type name already lists the names.
+  return opzione->transform(CLI::Validator(controlla, ""))->type_name(tipo);
 }
 
 }  // namespace scenario

@@ -4,10 +4,10 @@
 // option and what it takes.
 
 #include <CLI/CLI.hpp>
-#include <cctype>
 #include <cstdint>
-#include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace scenario {
 
@@ -19,23 +19,31 @@ namespace scenario {
 // converts the number written again in plain digits.
 CLI::Validator intero_decimale(int64_t minimo, int64_t massimo, const std::string& unita = "");
 
-// An option whose value is one of the names of `scelte`, in any case; given
-// with transform(), it hands CLI11 the number of the enumerator. Anything
-// else, the enumerators' numbers too, is refused as "<option>: <value> is not
-// one of <the names>".
+// Makes `opzione` take one of `nomi`, in any case, and hand CLI11 the value
+// of the same place in `valori`. The help shows the names in the order given,
+// as the type of the value: "--formato testo|csv|json". Anything else is
+// refused as "<option>: <value> is not one of testo, csv, json".
+CLI::Option* scelta_tra(CLI::Option* opzione, const std::vector<std::string>& nomi,
+                        const std::vector<std::string>& valori);
+
+// The same for an option of a text, which takes the name itself.
+inline CLI::Option* scelta_tra(CLI::Option* opzione, const std::vector<std::string>& nomi) {
+  return scelta_tra(opzione, nomi, nomi);
+}
+
+// The same for an option of an enumeration, which takes the number of the
+// enumerator named: CLI11 alone would also take the numbers, and show them
+// all in the help.
 template <typename T>
-CLI::Validator scelta_tra(const std::map<std::string, T>& scelte) {
-  std::string elenco;
-  for (const auto& [nome, valore] : scelte) elenco += (elenco.empty() ? "" : ", ") + nome;
-  auto controlla = [scelte, elenco](std::string& valore) -> std::string {
-    std::string minuscolo = valore;
-    for (char& c : minuscolo) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    auto trovata = scelte.find(minuscolo);
-    if (trovata == scelte.end()) return valore + " is not one of " + elenco;
-    valore = std::to_string(static_cast<int64_t>(trovata->second));
-    return "";
-  };
-  return CLI::Validator(controlla, elenco);
+CLI::Option* scelta_tra(CLI::Option* opzione,
+                        const std::vector<std::pair<std::string, T>>& scelte) {
+  std::vector<std::string> nomi;
+  std::vector<std::string> valori;
+  for (const auto& [nome, valore] : scelte) {
+    nomi.push_back(nome);
+    valori.push_back(std::to_string(static_cast<int64_t>(valore)));
+  }
+  return scelta_tra(opzione, nomi, valori);
 }
 
 }  // namespace scenario

@@ -1,6 +1,6 @@
 #include "disegno/disegna.h"
 
-#include <charconv>
+#include <algorithm>
 
 #include "base/errore_file.h"
 #include "base/scrittore_file.h"
@@ -30,9 +30,18 @@ std::vector<std::string> nomi_disegni(const modello& m, const std::string& base,
                                       formato_disegno formato) {
   if (formato == formato_disegno::pdf) return {base + ".pdf"};
   const std::string estensione = estensione_di(formato);
-  std::vector<std::string> nomi{base + "_pianta" + estensione, base + "_profilo" + estensione};
-  for (int k = 2; k <= pagine_profilo(m); ++k) {
-    nomi.push_back(base + "_profilo_" + std::to_string(k) + estensione);
+  std::vector<std::string> nomi{base + "_pianta" + estensione};
+  const int pagine = pagine_profilo(m);
+  if (pagine == 1) {
+    nomi.push_back(base + "_profilo" + estensione);
+    return nomi;
+  }
+  // Numbers of one width, so that the pages sort by name in their order.
+  const size_t cifre = std::to_string(pagine).size();
+  for (int k = 1; k <= pagine; ++k) {
+    const std::string numero = std::to_string(k);
+    nomi.push_back(base + "_profilo_" + std::string(cifre - numero.size(), '0') + numero +
+                   estensione);
   }
   return nomi;
 }
@@ -67,23 +76,24 @@ std::vector<std::filesystem::path> disegna(const modello& m, const std::filesyst
 void rimuovi_pagine_in_piu(const modello& m, const std::filesystem::path& cartella,
                            const std::string& base, formato_disegno formato) {
   const std::string estensione = estensione_di(formato);
-  const int pagine = pagine_profilo(m);
-  const std::string inizio = base + "_profilo_";
+  const std::vector<std::string> scritti = nomi_disegni(m, base, formato);
+  const std::string inizio = base + "_profilo";
+  // A profile page of any drawing of this name: "_profilo", or "_profilo_"
+  // and a number of any width.
+  const auto pagina = [&](const std::string& nome) {
+    if (!nome.starts_with(inizio) || !nome.ends_with(estensione)) return false;
+    const std::string resto =
+        nome.substr(inizio.size(), nome.size() - inizio.size() - estensione.size());
+    return resto.empty() || (resto.size() > 1 && resto[0] == '_' &&
+                             resto.find_first_not_of("0123456789", 1) == std::string::npos);
+  };
   std::error_code e;
   std::filesystem::directory_iterator voce(cartella, e);
   for (; !e && voce != std::filesystem::directory_iterator(); voce.increment(e)) {
     const std::string nome = voce->path().filename().string();
-    if (nome.size() <= inizio.size() + estensione.size() || !nome.starts_with(inizio) ||
-        !nome.ends_with(estensione)) {
-      continue;
-    }
-    const std::string cifre =
-        nome.substr(inizio.size(), nome.size() - inizio.size() - estensione.size());
-    int pagina = 0;
     std::error_code ignorato;
-    if (cifre.front() == '0' || cifre.find_first_not_of("0123456789") != std::string::npos ||
-        std::from_chars(cifre.data(), cifre.data() + cifre.size(), pagina).ec != std::errc() ||
-        pagina <= pagine || voce->is_directory(ignorato)) {
+    if (!pagina(nome) || std::find(scritti.begin(), scritti.end(), nome) != scritti.end() ||
+        voce->is_directory(ignorato)) {
       continue;
     }
     if (std::error_code c = sistema_file_corrente().cancella(voce->path());

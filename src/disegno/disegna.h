@@ -17,7 +17,9 @@ namespace scenario {
 
 // The names of the pictures of `m` named after `base`: base + ".pdf" with
 // every page; or, for SVG and PNG, a file a page, base + "_pianta" and base +
-// "_profilo" (with "_2", "_3"... from the second page).
+// "_profilo" for a profile of one page, base + "_profilo_1", "_2"... for one
+// of several, the numbers padded with zeros to the width of the last
+// ("_profilo_01" to "_profilo_11").
 std::vector<std::string> nomi_disegni(const modello& m, const std::string& base,
                                       formato_disegno formato);
 
@@ -27,10 +29,11 @@ std::vector<std::string> nomi_disegni(const modello& m, const std::string& base,
 std::vector<std::filesystem::path> disegna(const modello& m, const std::filesystem::path& cartella,
                                            const std::string& base, const opzioni_disegno& opzioni);
 
-// Removes the profile pages "<base>_profilo_<n>" in `formato` (SVG or PNG),
-// n in plain digits, beyond the pages of `m`: those an earlier drawing of a
-// longer route of the same name left. A file that cannot be removed, or a
-// directory that cannot be read, is an errore_file.
+// Removes the profile pages "<base>_profilo" and "<base>_profilo_<n>" in
+// `formato` (SVG or PNG), n digits of any width, that are not pages of `m`:
+// those an earlier drawing of the same name left, of a route with another
+// number of pages. A file that cannot be removed, or a directory that cannot
+// be read, is an errore_file.
 void rimuovi_pagine_in_piu(const modello& m, const std::filesystem::path& cartella,
                            const std::string& base, formato_disegno formato);
 

@@ -51,7 +51,7 @@ void scrivi_testo(std::ostream& uscita, const rapporto_file& r) {
         // Names read from a file may hold anything; none reaches the
         // terminal as a control.
         celle.push_back(testo_visibile(testo_valore(riga[k])));
-        larghezze[k] = std::max(larghezze[k], celle.back().size());
+        larghezze[k] = std::max(larghezze[k], colonne_testo(celle.back()));
       }
       testi.push_back(std::move(celle));
     }
@@ -65,7 +65,7 @@ void scrivi_testo(std::ostream& uscita, const rapporto_file& r) {
     for (size_t i = 0; i < testi.size(); ++i) {
       linea.clear();
       for (size_t k = 0; k < testi[i].size(); ++k) {
-        std::string spazio(larghezze[k] - testi[i][k].size(), ' ');
+        std::string spazio(larghezze[k] - colonne_testo(testi[i][k]), ' ');
         linea += k ? "  " : "";
         linea += a_destra(t.righe[i][k]) ? spazio + testi[i][k] : testi[i][k] + spazio;
       }

@@ -74,7 +74,8 @@ int millisecondi(std::optional<std::chrono::milliseconds> attesa) {
 #ifdef __linux__
 
 // The directories are watched rather than the files, so that a file replaced
-// by a rename, as editors and this program save, is seen as well.
+// by a rename, as editors and this program save, is seen as well, and one
+// renamed away too.
 struct attesa_modifiche::stato {
   const opzioni_osservazione& opzioni;
   fine_su_segnale segnali;
@@ -84,8 +85,9 @@ struct attesa_modifiche::stato {
     inotify = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (inotify < 0) throw std::system_error(errno, std::generic_category(), "inotify_init1");
     for (const auto& cartella : o.cartelle) {
-      int w = ::inotify_add_watch(inotify, cartella.c_str(),
-                                  IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE | IN_DELETE);
+      int w =
+          ::inotify_add_watch(inotify, cartella.c_str(),
+                              IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_CREATE | IN_DELETE);
       if (w < 0) {
         const int codice = errno;
         ::close(inotify);

@@ -2,6 +2,7 @@
 
 #include <set>
 #include <system_error>
+#include <vector>
 
 #include "piattaforma/attesa_modifiche.h"
 
@@ -11,12 +12,25 @@ namespace {
 
 using orologio = std::chrono::steady_clock;
 
-void esegui_giro(const std::function<void()>& giro, std::ostream& uscita) {
+void esegui_giro(const std::function<void()>& giro, std::ostream& messaggi) {
   auto inizio = orologio::now();
   giro();
   auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(orologio::now() - inizio);
-  uscita << "-- done in " << ms.count() << " ms; watching for changes (Ctrl-C to stop)"
-         << std::endl;
+  messaggi << "-- done in " << ms.count() << " ms; watching for changes (Ctrl-C to stop)"
+           << std::endl;
+}
+
+// Whether a file of this name is in one of the directories watched.
+bool presente(const opzioni_osservazione& opzioni, const std::string& nome) {
+  for (const auto& cartella : opzioni.cartelle) {
+    std::error_code e;
+    if (std::filesystem::exists(cartella / nome, e)) return true;
+  }
+  return false;
+}
+
+std::string mostra(const opzioni_osservazione& opzioni, const std::string& nome) {
+  return opzioni.mostra ? opzioni.mostra(nome) : nome;
 }
 
 }  // namespace
@@ -47,9 +61,9 @@ void confronta_fotografie(const std::map<std::string, firma_file>& prima,
 }
 
 int osserva(const opzioni_osservazione& opzioni, const std::function<void()>& giro,
-            std::ostream& uscita) {
+            std::ostream& messaggi) {
   attesa_modifiche modifiche(opzioni);
-  esegui_giro(giro, uscita);
+  esegui_giro(giro, messaggi);
   while (!modifiche.fine_richiesta()) {
     std::set<std::string> nomi;
     modifiche.attendi(std::nullopt, nomi);
@@ -66,12 +80,25 @@ int osserva(const opzioni_osservazione& opzioni, const std::function<void()>& gi
       }
     }
     if (modifiche.fine_richiesta()) break;
-    uscita << "-- changed:";
-    for (const std::string& n : nomi) uscita << ' ' << n;
-    uscita << std::endl;
-    esegui_giro(giro, uscita);
+    // A file deleted, or renamed away, is waited for: a round without it
+    // would only say that it cannot be read. Its return is a change like any.
+    std::vector<std::string> cancellati;
+    for (const std::string& n : nomi) {
+      if (!presente(opzioni, n)) cancellati.push_back(n);
+    }
+    if (!cancellati.empty()) {
+      for (const std::string& n : cancellati) {
+        messaggi << "-- " << mostra(opzioni, n) << " was deleted; waiting for it to come back"
+                 << std::endl;
+      }
+      continue;
+    }
+    messaggi << "-- changed:";
+    for (const std::string& n : nomi) messaggi << ' ' << mostra(opzioni, n);
+    messaggi << std::endl;
+    esegui_giro(giro, messaggi);
   }
-  uscita << "-- stopped" << std::endl;
+  messaggi << "-- stopped" << std::endl;
   return 0;
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scenario {
@@ -23,15 +24,18 @@ struct opzioni_osservazione {
   std::vector<std::filesystem::path> cartelle;
   filtro_nomi interessa;
   std::chrono::milliseconds quiete{300};
+  // A name as it may be shown on a terminal; as it is when empty.
+  std::function<std::string(std::string_view nome)> mostra;
 };
 
-// Runs `giro` once, then again after every change, printing on `uscita`
-// before each round the files that changed and after it the time it took.
-// SIGINT and SIGTERM end the watching, after the round under way if there is
-// one, and it returns 0: while it runs they do not end the process as they
-// do in a normal run (base/interruzione.h), and their handlers are put back
-// when it returns.
+// Runs `giro` once, then again after every change, printing on `messaggi`
+// before each round the files that changed and after it the time it took. A
+// file of interest deleted, or renamed away, is said to be so and brings no
+// round: the next is for its return. SIGINT and SIGTERM end the watching,
+// after the round under way if there is one, and it returns 0: while it runs
+// they do not end the process as they do in a normal run
+// (base/interruzione.h), and their handlers are put back when it returns.
 int osserva(const opzioni_osservazione& opzioni, const std::function<void()>& giro,
-            std::ostream& uscita);
+            std::ostream& messaggi);
 
 }  // namespace scenario
