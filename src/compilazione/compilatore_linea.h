@@ -4,6 +4,7 @@
 
 #include "compilazione/lettore_campi.h"
 #include "compilazione/memorizza_dati.h"
+#include "compilazione/origini_celle.h"
 #include "modello/modello.h"
 
 namespace scenario {
@@ -17,7 +18,10 @@ namespace scenario {
 // is to run: at the end of the file, or after an item beyond the grid (error
 // 15); false after any other error, which ends the compile. Run-time failures
 // are thrown as errore_esecuzione.
+//
+// `origini` starts anew with the grid; the boards placed join it, and the
+// places of their rows are counted before the call returns, whichever way.
 bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& opzioni = {},
-                   const std::function<void()>& letta = {});
+                   const std::function<void()>& letta = {}, origini_celle* origini = nullptr);
 
 }  // namespace scenario
