@@ -8,8 +8,8 @@
 // A row's place is kept as its reader and offset while the reader lives, and
 // counted into a line and a column only when the reading of its file ends
 // (fissa_luoghi): counting in file order costs one pass over the file, where
-// counting at every item would count again from the start after each warning
-// of an earlier field.
+// counting at every item would count again from the top of the file after
+// each warning about a later field of its row.
 
 #include <cstdint>
 #include <initializer_list>
