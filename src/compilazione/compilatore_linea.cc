@@ -27,8 +27,8 @@ enum class esito_elementi { prosegui, fine_file, oltre_la_griglia, fermata };
 class compilazione_linea {
  public:
   compilazione_linea(modello& m, lettore_campi& file, const opzioni_compilazione& opzioni,
-                     const std::function<void()>& letta)
-      : m_(m), file_(file), opzioni_(opzioni), letta_(letta) {}
+                     const std::function<void()>& letta, origini_celle* origini)
+      : m_(m), file_(file), opzioni_(opzioni), letta_(letta), origini_(origini) {}
 
   // Returns false after an error that ends the compile.
   bool cerca_generale() {
@@ -229,7 +229,7 @@ class compilazione_linea {
       int16_t strisced = file_.leggi_i16();
       if (fuori_griglia(posizione, primo, true)) return esito_elementi::oltre_la_griglia;
       if (!memo_indicatori_v_max(m_, posizione, vas, vbs, vcs, strisces, vad, vbd, vcd, strisced,
-                                 riga)) {
+                                 riga, origini_)) {
         return ferma_elementi();
       }
     }
@@ -237,7 +237,7 @@ class compilazione_linea {
       int32_t p = leggi_i32(file_, primo);
       std::string testo = file_.leggi_testo();
       if (fuori_griglia(p, primo, true)) return esito_elementi::oltre_la_griglia;
-      if (!memo_cartello_indicatore(m_, w, p, testo, riga)) return ferma_elementi();
+      if (!memo_cartello_indicatore(m_, w, p, testo, riga, origini_)) return ferma_elementi();
     }
     return esito_elementi::prosegui;
   }
@@ -246,6 +246,7 @@ class compilazione_linea {
   lettore_campi& file_;
   const opzioni_compilazione& opzioni_;
   const std::function<void()>& letta_;
+  origini_celle* origini_;
   bool chiusa_ = false;
   campo_letto voce_;  // the keyword field of the row being examined
   std::array<std::array<campo_letto, 2>, 3> campi_progressive_{};
@@ -284,16 +285,20 @@ luoghi_progressive luoghi_dopo_ordine(const modello& m, const std::array<element
 
 }  // namespace
 
-bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& opzioni,
-                   const std::function<void()>& letta, luoghi_progressive* progressive) {
+namespace {
+
+bool compila_righe_linea(modello& m, lettore_campi& file, const opzioni_compilazione& opzioni,
+                         const std::function<void()>& letta, luoghi_progressive* progressive,
+                         origini_celle* origini) {
   // Nothing sized by an earlier compile survives: a file without a length
   // row leaves the grid and the plan unsized, and their first use fails.
   svuota_griglia(m);
+  if (origini != nullptr) origini->azzera();
   m.primo_testo_cartello = primo_elemento_testo + 1;
 
   file.avvisa_in(registro_di(m));
   file.avvisa_se_utf8();
-  compilazione_linea c(m, file, opzioni, letta);
+  compilazione_linea c(m, file, opzioni, letta, origini);
   if (!c.cerca_generale()) return false;
   if (!c.sezione_generale()) return false;
   // Every step after this one sizes nothing: without a length there is no
@@ -341,6 +346,22 @@ bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& 
   coda_pendenze(m, w);
   if (m.scrivi_planimetria != 0) coda_planimetria(m, w.metro);
   return true;
+}
+
+}  // namespace
+
+bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& opzioni,
+                   const std::function<void()>& letta, luoghi_progressive* progressive,
+                   origini_celle* origini) {
+  bool prosegue = false;
+  try {
+    prosegue = compila_righe_linea(m, file, opzioni, letta, progressive, origini);
+  } catch (...) {
+    if (origini != nullptr) origini->fissa_luoghi();
+    throw;
+  }
+  if (origini != nullptr) origini->fissa_luoghi();
+  return prosegue;
 }
 
 }  // namespace scenario

@@ -4,6 +4,7 @@
 
 #include "compilazione/lettore_campi.h"
 #include "compilazione/memorizza_dati.h"
+#include "compilazione/origini_celle.h"
 #include "compilazione/progressive.h"
 #include "modello/modello.h"
 
@@ -19,8 +20,11 @@ namespace scenario {
 // 15); false after any other error, which ends the compile. Run-time failures
 // are thrown as errore_esecuzione. `progressive`, when given, receives the
 // places that the train half's check of the progressives names.
+//
+// `origini` starts anew with the grid; the boards placed join it, and the
+// places of their rows are counted before the call returns, whichever way.
 bool compila_linea(modello& m, lettore_campi& file, const opzioni_compilazione& opzioni = {},
                    const std::function<void()>& letta = {},
-                   luoghi_progressive* progressive = nullptr);
+                   luoghi_progressive* progressive = nullptr, origini_celle* origini = nullptr);
 
 }  // namespace scenario

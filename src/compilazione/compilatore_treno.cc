@@ -20,10 +20,12 @@ namespace {
 
 class compilatore_treno {
  public:
-  compilatore_treno(modello& m, lettore_campi& file, const luoghi_progressive& progressive)
+  compilatore_treno(modello& m, lettore_campi& file, const luoghi_progressive& progressive,
+                    origini_celle* origini)
       : m_(m),
         file_(file),
         progressive_(progressive),
+        origini_(origini),
         limite_stazioni_(std::min(m.primo_testo_cartello - 1, primo_elemento_testo + 1)) {}
 
   // Reads the file to its end, or to the row that stops the reading.
@@ -211,8 +213,8 @@ class compilatore_treno {
     v[0] = leggi_i32(file_, campo);
     for (int i = 1; i < 11; ++i) v[i] = file_.leggi_i32();
     if (oltre_la_griglia(m_, v[0], 100)) return ferma_lettura(m_, v[0], campo);
-    if (!memo_segnale(m_, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10],
-                      campo)) {
+    if (!memo_segnale(m_, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], campo,
+                      origini_)) {
       return esito_riga::interrotto;
     }
     return errore_precedente(v[0], campo);
@@ -224,7 +226,8 @@ class compilatore_treno {
     v[0] = leggi_i32(file_, campo);
     for (int i = 1; i < 6; ++i) v[i] = file_.leggi_i32();
     if (oltre_la_griglia(m_, v[0], 100)) return ferma_lettura(m_, v[0], campo);
-    if (!memo_rallentamento(m_, v[0], v[1], v[2], v[3], v[4], v[5], luoghi_riga{&file_})) {
+    if (!memo_rallentamento(m_, v[0], v[1], v[2], v[3], v[4], v[5], luoghi_riga{&file_},
+                            origini_)) {
       return esito_riga::interrotto;
     }
     return errore_precedente(v[0], campo);
@@ -234,16 +237,17 @@ class compilatore_treno {
     campo_letto campo;
     int32_t p = leggi_i32(file_, campo);
     int32_t codice = file_.leggi_i32();
-    return memo_abbattimento(m_, p, codice, campo);
+    return memo_abbattimento(m_, p, codice, campo, origini_);
   }
 
   esito_riga stazione() {
-    return memo_stazione(m_, file_, limite_stazioni_, voce_, stazione_precedente_);
+    return memo_stazione(m_, file_, limite_stazioni_, voce_, stazione_precedente_, origini_);
   }
 
   modello& m_;
   lettore_campi& file_;
   const luoghi_progressive& progressive_;
+  origini_celle* origini_;
   int32_t limite_stazioni_;
   int32_t cella_velocita_ = 0;
   int32_t velocita_attuale_ = 0;
@@ -261,18 +265,23 @@ class compilatore_treno {
 }  // namespace
 
 void compila_treno(modello& m, lettore_campi& file, const std::function<void()>& letta,
-                   const luoghi_progressive& progressive) {
+                   const luoghi_progressive& progressive, origini_celle* origini) {
   if (!m.griglia_dimensionata()) throw errore_esecuzione("the cell grid is not sized");
   m.n_stazioni = 0;
   m.rallentamenti.clear();
   file.avvisa_in(registro_di(m));
   file.avvisa_se_utf8();
-  compilatore_treno compilatore(m, file, progressive);
-  esito_riga e = compilatore.leggi();
-  compilatore.chiudi_avvisi();
-  if (letta) letta();
-  if (e == esito_riga::interrotto) return;
-  compilatore.passi_finali();
+  compilatore_treno compilatore(m, file, progressive, origini);
+  try {
+    esito_riga e = compilatore.leggi();
+    compilatore.chiudi_avvisi();
+    if (letta) letta();
+    if (e != esito_riga::interrotto) compilatore.passi_finali();
+  } catch (...) {
+    if (origini != nullptr) origini->fissa_luoghi();
+    throw;
+  }
+  if (origini != nullptr) origini->fissa_luoghi();
 }
 
 }  // namespace scenario

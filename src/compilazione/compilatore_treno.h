@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "compilazione/lettore_campi.h"
+#include "compilazione/origini_celle.h"
 #include "compilazione/progressive.h"
 #include "modello/modello.h"
 
@@ -21,7 +22,10 @@ namespace scenario {
 // error 29 and the row's position, as signals and slow-downs are.
 // The check of the kilometric progressives, which the line half sorted, names
 // the places in `progressive` (as compila_linea gives them).
+//
+// The items placed join `origini`, whose places of this file's rows are
+// counted before the call returns, whichever way.
 void compila_treno(modello& m, lettore_campi& file, const std::function<void()>& letta = {},
-                   const luoghi_progressive& progressive = {});
+                   const luoghi_progressive& progressive = {}, origini_celle* origini = nullptr);
 
 }  // namespace scenario

@@ -127,11 +127,12 @@ bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo,
 
 bool memo_indicatori_v_max(modello& m, int32_t posizione, int32_t vas, int32_t vbs, int32_t vcs,
                            int16_t strisces, int32_t vad, int32_t vbd, int32_t vcd,
-                           int16_t strisced, const luoghi_riga& riga) {
-  cella& c = cella_della_griglia(m, cella_cartello(posizione));
+                           int16_t strisced, const luoghi_riga& riga, origini_celle* origini) {
+  const int32_t k = cella_cartello(posizione);
+  cella& c = cella_della_griglia(m, k);
   if (!cella_libera(c)) {
-    registra_errore(m, numero_errore::indicatore_su_cella_occupata, posizione,
-                    riga.campo(0).luogo());
+    registra_celle_occupate(m, origini, numero_errore::indicatore_su_cella_occupata, posizione,
+                            riga.campo(0), {k});
     return false;
   }
   // The speed of one side times 20 is a 32-bit product: one that overflows
@@ -157,14 +158,18 @@ bool memo_indicatori_v_max(modello& m, int32_t posizione, int32_t vas, int32_t v
   c.val2 = val2;
   c.val3 = val3;
   c.val4 = static_cast<int16_t>(int32_t{strisces} * 10 + strisced);
+  if (origini != nullptr)
+    origini->registra(k, occupante::indicatore_v_max, posizione, riga.campo(0));
   return true;
 }
 
 bool memo_cartello_indicatore(modello& m, lavoro_linea& w, int32_t p, const std::string& t,
-                              const luoghi_riga& riga) {
-  cella& c = cella_della_griglia(m, cella_cartello(p));
+                              const luoghi_riga& riga, origini_celle* origini) {
+  const int32_t k = cella_cartello(p);
+  cella& c = cella_della_griglia(m, k);
   if (!cella_libera(c)) {
-    registra_errore(m, numero_errore::cartello_su_cella_occupata, p, riga.campo(0).luogo());
+    registra_celle_occupate(m, origini, numero_errore::cartello_su_cella_occupata, p, riga.campo(0),
+                            {k});
     return false;
   }
   // Records 1 to 80 hold the sign texts from the top and the stations from
@@ -177,6 +182,7 @@ bool memo_cartello_indicatore(modello& m, lavoro_linea& w, int32_t p, const std:
   c.val1 = static_cast<int16_t>(w.indice_testo);
   m.elementi[static_cast<size_t>(w.indice_testo)].testo = t;
   --w.indice_testo;
+  if (origini != nullptr) origini->registra(k, occupante::cartello, p, riga.campo(0));
   return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include "compilazione/lavoro_linea.h"
 #include "compilazione/lettore_campi.h"
+#include "compilazione/origini_celle.h"
 #include "modello/modello.h"
 
 namespace scenario {
@@ -37,17 +38,20 @@ bool memo_montagna(modello& m, int32_t inizio, int32_t fine, int32_t& tipo,
 
 // A speed indicator board (kind 6) with a group of speeds and stripes for
 // each side. Returns false after recording error 21 (position `posizione`,
-// at the row's position field) when its cell is taken; a speed whose value
-// does not fit 16 bits is a run-time failure at the row's keyword.
+// at the row's position field, with a note on the item in the cell) when its
+// cell is taken; a speed whose value does not fit 16 bits is a run-time
+// failure at the row's keyword. A board placed joins `origini`.
 bool memo_indicatori_v_max(modello& m, int32_t posizione, int32_t vas, int32_t vbs, int32_t vcs,
                            int16_t strisces, int32_t vad, int32_t vbd, int32_t vcd,
-                           int16_t strisced, const luoghi_riga& riga = {});
+                           int16_t strisced, const luoghi_riga& riga = {},
+                           origini_celle* origini = nullptr);
 
 // A sign board (kind 14) whose text goes into the next text record, counting
 // down from 80. Returns false after recording error 6 (cell taken, at the
-// position field) or 27 (no text record left, at the keyword), with `p` as
-// the position of the error.
+// position field, with a note on the item in the cell) or 27 (no text record
+// left, at the keyword), with `p` as the position of the error. A board
+// placed joins `origini`.
 bool memo_cartello_indicatore(modello& m, lavoro_linea& w, int32_t p, const std::string& t,
-                              const luoghi_riga& riga = {});
+                              const luoghi_riga& riga = {}, origini_celle* origini = nullptr);
 
 }  // namespace scenario

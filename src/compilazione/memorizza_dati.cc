@@ -45,14 +45,20 @@ auto con_luogo(const lettore_campi& file, F passo) {
 // rows are read.
 void compila_meta(modello& m, lettore_campi linea, const std::function<lettore_campi()>& treno,
                   const opzioni_compilazione& opzioni, const std::function<void()>& linea_letta,
-                  const std::function<void()>& treno_letto) {
+                  const std::function<void()>& treno_letto, origini_celle* origini) {
+  // Without a caller's origins the compile keeps its own, for the notes of
+  // its errors.
+  origini_celle proprie;
+  if (origini == nullptr) origini = &proprie;
   luoghi_progressive progressive;
-  if (!con_luogo(linea,
-                 [&] { return compila_linea(m, linea, opzioni, linea_letta, &progressive); })) {
+  if (!con_luogo(linea, [&] {
+        return compila_linea(m, linea, opzioni, linea_letta, &progressive, origini);
+      })) {
     return;
   }
   lettore_campi file_treno = treno();
-  con_luogo(file_treno, [&] { compila_treno(m, file_treno, treno_letto, progressive); });
+  con_luogo(file_treno,
+            [&] { compila_treno(m, file_treno, treno_letto, progressive, origini); });
 }
 
 // The first byte that no text file holds: a C0 control other than a tab and
@@ -119,19 +125,21 @@ void cancella_descrizione(const std::filesystem::path& percorso,
 }
 
 void compila_descrizioni(modello& m, const descrizione& linea, const descrizione& treno,
-                         const opzioni_compilazione& opzioni) {
+                         const opzioni_compilazione& opzioni, origini_celle* origini) {
   intesta(m);
   if (opzioni.rifiuta_non_descrizioni && !sono_descrizioni(m, linea, treno)) return;
   try {
-    compila_meta(m, lettore_campi(linea.testo, linea.nome),
-                 [&] { return lettore_campi(treno.testo, treno.nome); }, opzioni, {}, {});
+    compila_meta(
+        m, lettore_campi(linea.testo, linea.nome),
+        [&] { return lettore_campi(treno.testo, treno.nome); }, opzioni, {}, {}, origini);
   } catch (const errore_esecuzione& e) {
     registra_fallimento(m, e);
   }
 }
 
 void memorizza_dati(modello& m, const std::filesystem::path& file_linea,
-                    const std::filesystem::path& file_treno, const opzioni_compilazione& opzioni) {
+                    const std::filesystem::path& file_treno, const opzioni_compilazione& opzioni,
+                    origini_celle* origini) {
   intesta(m);
   // Nothing sized by an earlier compile survives a file that is missing or
   // cannot be read, as none survives the line half.
@@ -151,7 +159,7 @@ void memorizza_dati(modello& m, const std::filesystem::path& file_linea,
     compila_meta(
         m, lettore_campi::da_file(file_linea), [&] { return lettore_campi::da_file(file_treno); },
         opzioni, [&] { cancella_descrizione(file_linea, opzioni); },
-        [&] { cancella_descrizione(file_treno, opzioni); });
+        [&] { cancella_descrizione(file_treno, opzioni); }, origini);
   } catch (const errore_esecuzione& e) {
     cancella_se_esiste(file_linea, opzioni);
     cancella_se_esiste(file_treno, opzioni);

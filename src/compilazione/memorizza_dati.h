@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "compilazione/origini_celle.h"
 #include "modello/modello.h"
 
 namespace scenario {
@@ -39,8 +40,12 @@ void cancella_descrizione(const std::filesystem::path& percorso,
 // train description into `m`, recording every problem through
 // registra_errore. Any run-time failure of the compile becomes error 25 here,
 // and only here, with its reason and the place of the field being read.
+// An error about a taken cell has a note on the item in it. `origini`, when
+// given, comes out holding which row put each item on the grid, for the
+// finishing pass.
 void compila_descrizioni(modello& m, const descrizione& linea, const descrizione& treno,
-                         const opzioni_compilazione& opzioni = {});
+                         const opzioni_compilazione& opzioni = {},
+                         origini_celle* origini = nullptr);
 
 // The same from the files at `file_linea` and `file_treno`: a missing line
 // description is error 101. Each file is deleted (as `opzioni` ask) once its
@@ -48,6 +53,6 @@ void compila_descrizioni(modello& m, const descrizione& linea, const descrizione
 // the train half run. On a run-time failure both are deleted.
 void memorizza_dati(modello& m, const std::filesystem::path& file_linea,
                     const std::filesystem::path& file_treno,
-                    const opzioni_compilazione& opzioni = {});
+                    const opzioni_compilazione& opzioni = {}, origini_celle* origini = nullptr);
 
 }  // namespace scenario

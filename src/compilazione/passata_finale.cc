@@ -1,6 +1,7 @@
 #include "compilazione/passata_finale.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 
 #include "modello/numeri_errore.h"
@@ -21,8 +22,10 @@ constexpr int32_t celle_dopo_la_fine = 12;
 // end the run instead of writing outside it.
 class passata {
  public:
-  explicit passata(modello& m)
-      : m_(m), n_(std::min<int32_t>(m.n_celle, static_cast<int32_t>(m.celle.size()) - 1)) {}
+  passata(modello& m, origini_celle* origini)
+      : m_(m),
+        origini_(origini),
+        n_(std::min<int32_t>(m.n_celle, static_cast<int32_t>(m.celle.size()) - 1)) {}
 
   void esegui() {
     for (int32_t i = 1; i <= n_ - 2; ++i) {
@@ -43,6 +46,9 @@ class passata {
   void metti_punto(int32_t c) {
     m_.celle.at(c).tipo = tipo_cella::punto_codice;
     scrivi_codice(c, codice_punto);
+    if (origini_ != nullptr) {
+      origini_->registra(c, occupante::punto_della_passata, int64_t{c} * metri_per_cella, {});
+    }
   }
 
   void abbassa_codice(int32_t c) {
@@ -63,13 +69,23 @@ class passata {
     for (const origine_rallentamento& r : m_.rallentamenti) {
       if ((avviso ? r.cella_avviso : r.cella_inizio) == cella_rallentamento) return r.luogo;
     }
+    if (origini_ != nullptr) return origini_->luogo_di(cella_rallentamento);
     return {};
   }
 
-  // The error of a slow-down's code point, at the row of the slow-down.
-  void registra(int32_t numero, int32_t indice, int32_t cella_rallentamento, bool avviso = false) {
-    registra_errore(m_, numero, indice * metri_per_cella,
-                    luogo_rallentamento(cella_rallentamento, avviso));
+  // The error of a slow-down's code point, at the row of the slow-down, with
+  // a note on the item in each of `celle`: the signal the point was for and
+  // the cells that it found taken.
+  void registra(int32_t numero, int32_t indice, int32_t cella_rallentamento, bool avviso,
+                std::initializer_list<int32_t> celle) {
+    diagnostica d = nuova_diagnostica(numero, gravita::errore, indice * metri_per_cella,
+                                      luogo_rallentamento(cella_rallentamento, avviso), {});
+    if (origini_ != nullptr) {
+      for (int32_t c : celle) {
+        if (c >= 0 && c <= n_) origini_->annota(d, m_, c);
+      }
+    }
+    registra_errore(m_, std::move(d));
   }
 
   // Rule A: every signal up to 20 cells before a warning point gets a code
@@ -88,7 +104,7 @@ class passata {
       } else if (tipo(d - 2) == tipo_cella::punto_codice) {
         abbassa_codice(d - 2);
       } else {
-        registra(numero_errore::segnale_prima_di_avviso_senza_posto, d, i, true);
+        registra(numero_errore::segnale_prima_di_avviso_senza_posto, d, i, true, {d, d - 1, d - 2});
       }
     }
   }
@@ -119,7 +135,8 @@ class passata {
         return;
       }
     }
-    registra(numero_errore::gruppo_codici_senza_posto, i, i);
+    registra(numero_errore::gruppo_codici_senza_posto, i, i, false,
+             {i - distanza, i - distanza - 1, i - distanza - 2});
   }
 
   // The first end mark after the start; a start that overwrote its own end
@@ -150,7 +167,7 @@ class passata {
         } else {
           // The counter stays at 8 and never meets 8 again: no further point
           // inside this slow-down.
-          registra(numero_errore::codice_senza_posto, k, i);
+          registra(numero_errore::codice_senza_posto, k, i, false, {k - 1, k, k + 1});
         }
       }
       if (tipo(k) == tipo_cella::fine_rallentamento) return k;
@@ -169,22 +186,23 @@ class passata {
       } else if (libera(davanti - 1)) {
         metti_punto(davanti - 1);
       } else {
-        registra(numero_errore::codice_senza_posto, e, i);
+        registra(numero_errore::codice_senza_posto, e, i, false, {s, davanti, davanti - 1});
       }
       return;
     }
   }
 
   modello& m_;
+  origini_celle* origini_;
   const int32_t n_;
   luogo_sorgente luogo_servito_;
 };
 
 }  // namespace
 
-void passata_finale(modello& m) {
+void passata_finale(modello& m, origini_celle* origini) {
   if (!m.griglia_dimensionata()) return;
-  passata(m).esegui();
+  passata(m, origini).esegui();
 }
 
 }  // namespace scenario

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compilazione/origini_celle.h"
 #include "modello/modello.h"
 
 namespace scenario {
@@ -17,6 +18,10 @@ constexpr T minimo(T x, T y) {
 // after a slow-down's end. A point that finds no free cell records error 11,
 // 12 or 13 with its position and the pass goes on. A model without a grid is
 // left untouched.
-void passata_finale(modello& m);
+//
+// With the compile's `origini` the errors have notes: the signal that the
+// point was for, and the item in each cell tried, at the rows that put them
+// there; the points placed join `origini`. Without them the errors have none.
+void passata_finale(modello& m, origini_celle* origini = nullptr);
 
 }  // namespace scenario

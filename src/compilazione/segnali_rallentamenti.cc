@@ -25,13 +25,13 @@ cella& in(modello& m, int64_t k) { return m.celle[static_cast<size_t>(k)]; }
 // Records the refusal of a cell that is outside the grid or taken, with the
 // row's position `p`.
 bool rifiutata(modello& m, int64_t k, int32_t numero_se_occupata, int32_t p,
-               const campo_letto& campo) {
+               const campo_letto& campo, const origini_celle* origini) {
   if (!cella_nella_griglia(m, k)) {
     registra_errore(m, numero_errore::cella_fuori_griglia, p, campo.luogo());
     return true;
   }
   if (!cella_libera(in(m, k))) {
-    registra_errore(m, numero_se_occupata, p, campo.luogo());
+    registra_celle_occupate(m, origini, numero_se_occupata, p, campo, {k});
     return true;
   }
   return false;
@@ -73,15 +73,23 @@ class marche_sostituite {
   std::map<int32_t, std::vector<int64_t>> celle_;
 };
 
+void origine(origini_celle* origini, int64_t k, occupante chi, int64_t posizione,
+             const campo_letto& campo, int32_t numero = 0) {
+  if (origini != nullptr) origini->registra(k, chi, posizione, campo, numero);
+}
+
 }  // namespace
 
 bool memo_segnale(modello& m, int32_t posizione, int32_t sx, int32_t s1, int32_t s2, int32_t s3,
                   int32_t rapp, int32_t dx, int32_t d1, int32_t d2, int32_t d3, int32_t tempo,
-                  const campo_letto& campo) {
+                  const campo_letto& campo, origini_celle* origini) {
   int64_t k = cella_di(posizione / 50.0 + 1);
-  if (rifiutata(m, k, numero_errore::segnale_su_cella_occupata, posizione, campo)) return false;
+  if (rifiutata(m, k, numero_errore::segnale_su_cella_occupata, posizione, campo, origini)) {
+    return false;
+  }
   cella& c = in(m, k);
   c.tipo = tipo_cella::segnale;
+  origine(origini, k, occupante::segnale, posizione, campo);
   c.val4 = basso16(int64_t{rapp} * 10 + int64_t{sx} * 3 + dx);
   c.val1 = basso16(int64_t{s1} * 10 + d1);
   c.val2 = basso16(int64_t{s2} * 10 + d2);
@@ -110,18 +118,22 @@ bool memo_segnale(modello& m, int32_t posizione, int32_t sx, int32_t s1, int32_t
 }
 
 bool memo_rallentamento(modello& m, int32_t x, int32_t v, int32_t l, int32_t f_tt, int32_t f_ta,
-                        int32_t d_v, const luoghi_riga& riga) {
+                        int32_t d_v, const luoghi_riga& riga, origini_celle* origini) {
   const campo_letto campo = riga.campo(0);
   bool con_avviso = x > 1500;
   int64_t w = 0;
   if (con_avviso) {
     w = cella_di((x - 1200.0) / 50 + 1);
-    if (rifiutata(m, w, numero_errore::avviso_su_cella_occupata, x, campo)) return false;
+    if (rifiutata(m, w, numero_errore::avviso_su_cella_occupata, x, campo, origini)) return false;
   }
   int64_t s = cella_di(x / 50.0 + 1);
-  if (rifiutata(m, s, numero_errore::inizio_rallentamento_occupato, x, campo)) return false;
+  if (rifiutata(m, s, numero_errore::inizio_rallentamento_occupato, x, campo, origini)) {
+    return false;
+  }
   int64_t e = cella_di((static_cast<double>(x) + l) / 50 + 1);
-  if (rifiutata(m, e, numero_errore::fine_rallentamento_occupata, x, riga.voce())) return false;
+  if (rifiutata(m, e, numero_errore::fine_rallentamento_occupata, x, riga.voce(), origini)) {
+    return false;
+  }
   if (!con_avviso && f_ta != 0) {
     registra_avviso(m, numero_avviso::tabelle_senza_avviso, riga.campo(4).luogo(),
                     "it starts at " + std::to_string(x) + " m");
@@ -146,6 +158,9 @@ bool memo_rallentamento(modello& m, int32_t x, int32_t v, int32_t l, int32_t f_t
   in(m, e).val1 = basso16(v);
   in(m, s).val3 = basso16(f_tt);
   in(m, e).val3 = basso16(f_tt);
+  origine(origini, e, occupante::fine_rallentamento, int64_t{x} + l, campo);
+  origine(origini, s, occupante::inizio_rallentamento, x, campo);
+  if (con_avviso) origine(origini, w, occupante::avviso_rallentamento, x - 1200, campo);
   m.rallentamenti.push_back(
       {static_cast<int32_t>(s), con_avviso ? static_cast<int32_t>(w) : -1, riga.voce().luogo()});
 
@@ -155,7 +170,9 @@ bool memo_rallentamento(modello& m, int32_t x, int32_t v, int32_t l, int32_t f_t
   if (f_ta == 0) return true;
   for (int i = 0; i < 4; ++i) {
     if (!cella_libera(in(m, prima_tabella - i))) {
-      registra_errore(m, numero_errore::tabelle_distanziometriche_occupate, x, campo.luogo());
+      registra_celle_occupate(
+          m, origini, numero_errore::tabelle_distanziometriche_occupate, x, campo,
+          {prima_tabella, prima_tabella - 1, prima_tabella - 2, prima_tabella - 3});
       return false;
     }
   }
@@ -164,6 +181,8 @@ bool memo_rallentamento(modello& m, int32_t x, int32_t v, int32_t l, int32_t f_t
     tabella.tipo = tipo_cella::tabella_distanziometrica;
     tabella.val1 = static_cast<int16_t>(i + 1);
     if (d_v != 0) tabella.val2 = static_cast<int16_t>(i + 1);
+    origine(origini, prima_tabella - i, occupante::tabella_distanziometrica,
+            int64_t{x} - 1200 - 50 * (i + 1), campo, i + 1);
   }
   return true;
 }

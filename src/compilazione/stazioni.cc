@@ -45,7 +45,7 @@ esito_riga ferma_lettura(modello& m, int32_t p, const campo_letto& campo) {
 }
 
 esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const campo_letto& voce,
-                         campo_letto& precedente) {
+                         campo_letto& precedente, origini_celle* origini) {
   int32_t r = m.n_stazioni + 1;
   // Only reachable when the sign texts leave no record at all for stations.
   if (r >= limite) return interrompi(m, numero_errore::troppe_stazioni, std::nullopt, voce);
@@ -122,6 +122,9 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
     }
     m.celle[static_cast<size_t>(fermata)].tipo = tipo_cella::fermata;
     m.celle[static_cast<size_t>(fermata)].val1 = static_cast<int16_t>(r);
+    if (origini != nullptr) {
+      origini->registra(fermata, occupante::fermata, int64_t{e.fine} - 50, campo_posizione);
+    }
   }
 
   if (r > 1 && int64_t{e.inizio} - distanza_minima_stazioni < m.elementi[r - 1].fine) {
@@ -147,21 +150,26 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
   return esito_riga::continua;
 }
 
-esito_riga memo_abbattimento(modello& m, int32_t p, int32_t codice, const campo_letto& campo) {
+esito_riga memo_abbattimento(modello& m, int32_t p, int32_t codice, const campo_letto& campo,
+                             origini_celle* origini) {
   if (oltre_la_griglia(m, p, 100)) return ferma_lettura(m, p, campo);
   int32_t k = arrotonda_a<int32_t>(p / 50.0);
   if (!cella_nella_griglia(m, k)) {
     return interrompi(m, numero_errore::cella_fuori_griglia, p, campo);
   }
   cella& c = m.celle[static_cast<size_t>(k)];
-  if (!cella_libera(c))
-    return interrompi(m, numero_errore::abbattimento_su_cella_occupata, p, campo);
+  if (!cella_libera(c)) {
+    registra_celle_occupate(m, origini, numero_errore::abbattimento_su_cella_occupata, p, campo,
+                            {k});
+    return esito_riga::interrotto;
+  }
   if (codice > 0) {
     c.tipo = tipo_cella::punto_codice;
     c.val1 = static_cast<int16_t>(static_cast<uint16_t>(codice & 0xFFFF));
   } else {
     c.tipo = tipo_cella::punto_senza_codice;
   }
+  if (origini != nullptr) origini->registra(k, occupante::abbattimento, p, campo);
   return esito_riga::continua;
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "compilazione/lettore_campi.h"
+#include "compilazione/origini_celle.h"
 #include "modello/modello.h"
 
 namespace scenario {
@@ -29,13 +30,15 @@ esito_riga ferma_lettura(modello& m, int32_t p, const campo_letto& campo);
 // 25. Refuses with 8, 9, 10, 22, 24 or 29, or ends the reading with 15;
 // counts the station in m.n_stazioni once it is placed, and its position
 // field in `precedente`, which holds the previous station's. Values too wide
-// for their fields are run-time failures.
+// for their fields are run-time failures. The stop mark joins `origini`.
 esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const campo_letto& voce,
-                         campo_letto& precedente);
+                         campo_letto& precedente, origini_celle* origini = nullptr);
 
 // A code point at `p` (kind 12 with `codice` when it is positive, else kind
 // 13), its position read at `campo`. Refuses with 29 before cell 0 and with 7
-// on a taken cell (a tunnel marker is free), or ends the reading with 15.
-esito_riga memo_abbattimento(modello& m, int32_t p, int32_t codice, const campo_letto& campo);
+// on a taken cell (a tunnel marker is free; a note names what holds it), or
+// ends the reading with 15. The point placed joins `origini`.
+esito_riga memo_abbattimento(modello& m, int32_t p, int32_t codice, const campo_letto& campo,
+                             origini_celle* origini = nullptr);
 
 }  // namespace scenario

@@ -19,8 +19,9 @@ void prepara_compilazione(modello& m, int32_t j) {
 
 esito_percorso memorizza_percorso(modello& m, const percorsi_scenario& percorsi, int32_t& j) {
   prepara_compilazione(m, j);
-  memorizza_dati(m, percorsi.descrizione_linea, percorsi.descrizione_treno);
-  return completa_percorso(m, percorsi);
+  origini_celle origini;
+  memorizza_dati(m, percorsi.descrizione_linea, percorsi.descrizione_treno, {}, &origini);
+  return completa_percorso(m, percorsi, &origini);
 }
 
 esito_percorso compila_percorso(modello& m, const descrizione& linea, const descrizione& treno,
@@ -29,17 +30,20 @@ esito_percorso compila_percorso(modello& m, const descrizione& linea, const desc
   opzioni_compilazione opzioni;
   opzioni.cancella_descrizioni = false;
   opzioni.rifiuta_non_descrizioni = true;
-  compila_descrizioni(m, linea, treno, opzioni);
-  return rifinisci_percorso(m, linea.nome);
+  origini_celle origini;
+  compila_descrizioni(m, linea, treno, opzioni, &origini);
+  return rifinisci_percorso(m, linea.nome, &origini);
 }
 
-esito_percorso completa_percorso(modello& m, const percorsi_scenario& percorsi) {
-  const esito_percorso esito = rifinisci_percorso(m, percorsi.descrizione_linea.string());
+esito_percorso completa_percorso(modello& m, const percorsi_scenario& percorsi,
+                                 origini_celle* origini) {
+  const esito_percorso esito = rifinisci_percorso(m, percorsi.descrizione_linea.string(), origini);
   if (esito.da_scrivere) scrivi_percorso(m, percorsi);
   return esito;
 }
 
-esito_percorso rifinisci_percorso(modello& m, const std::string& file_linea) {
+esito_percorso rifinisci_percorso(modello& m, const std::string& file_linea,
+                                  origini_celle* origini) {
   // Without a route length there is nothing to finish, and a cell grid file
   // of no cells would load as a route without track.
   if (!m.griglia_dimensionata()) {
@@ -48,7 +52,7 @@ esito_percorso rifinisci_percorso(modello& m, const std::string& file_linea) {
     }
     return {};
   }
-  passata_finale(m);
+  passata_finale(m, origini);
   const int32_t occupati = codici_controllo(m);
   if (occupati != numero_errore::nessuno) return {.errore_fatale = occupati};
   return {.da_scrivere = true};

@@ -36,13 +36,16 @@ esito_percorso compila_percorso(modello& m, const descrizione& linea, const desc
 // set. A compile that left no grid gets nothing written: n_errore keeps the
 // compile's error, or 104 when the compile recorded none. A check code that
 // finds its place filled gets nothing written either: 1250 or 1251 comes back
-// as the fatal error.
-esito_percorso completa_percorso(modello& m, const percorsi_scenario& percorsi);
+// as the fatal error. With the compile's `origini`, the errors of the
+// finishing pass have notes on the items in their way.
+esito_percorso completa_percorso(modello& m, const percorsi_scenario& percorsi,
+                                 origini_celle* origini = nullptr);
 
 // completa_percorso without the writing: finishes the grid and fills the
 // check codes. Nothing is to be written when there is no grid (the error then
 // points at `file_linea`, the line description) or on a fatal error.
-esito_percorso rifinisci_percorso(modello& m, const std::string& file_linea);
+esito_percorso rifinisci_percorso(modello& m, const std::string& file_linea,
+                                  origini_celle* origini = nullptr);
 
 // Writes the compiled files of a finished model, the track plan only when
 // m.scrivi_planimetria is set.

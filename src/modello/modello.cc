@@ -11,10 +11,15 @@ void inizializza_elementi(modello& m) {
 
 void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione,
                      luogo_sorgente luogo, std::string motivo) {
-  m.n_errore = numero;
-  if (posizione) m.pos_errore = *posizione;
-  registro_di(m).registra(
-      nuova_diagnostica(numero, gravita::errore, posizione, std::move(luogo), std::move(motivo)));
+  registra_errore(m, nuova_diagnostica(numero, gravita::errore, posizione, std::move(luogo),
+                                       std::move(motivo)));
+}
+
+void registra_errore(modello& m, diagnostica d) {
+  d.livello = gravita::errore;
+  m.n_errore = d.numero;
+  if (d.posizione) m.pos_errore = *d.posizione;
+  registro_di(m).registra(std::move(d));
 }
 
 void registra_errore_fatale(modello& m, int32_t numero, luogo_sorgente luogo, std::string motivo) {

@@ -156,6 +156,10 @@ inline registro_diagnostiche registro_di(modello& m) {
 void registra_errore(modello& m, int32_t numero, std::optional<int32_t> posizione = std::nullopt,
                      luogo_sorgente luogo = {}, std::string motivo = {});
 
+// The same for an entry built by the step, with its notes: `d.numero` is the
+// error number, and `d.posizione`, when it has one, becomes pos_errore.
+void registra_errore(modello& m, diagnostica d);
+
 // Records error 1250 or 1251, which ends the run rather than being recorded:
 // it joins m.diagnostiche, past the limit too, since it is what the author
 // must see; n_errore and pos_errore keep the compile's.

@@ -30,11 +30,12 @@ constexpr voce_errore voci[] = {
      "4 or 9 in the keyword."},
     {numero_errore::cartello_su_cella_occupata, "sign board on an occupied cell", true,
      "A 'cartello_indicatore' falls in a 50 m cell (its position / 50 + 1) that already holds a "
-     "board. The compile stops. Move one of the two boards into another 50 m cell."},
+     "board; a note names that board and points at its row. The compile stops. Move one of the "
+     "two boards into another 50 m cell."},
     {numero_errore::abbattimento_su_cella_occupata, "code point on an occupied cell", true,
      "An 'abbattimento' row falls in a 50 m cell (its position / 50) that already holds a "
-     "signal, a slow-down point or another code point. The compile stops. Move the code point "
-     "to a free cell."},
+     "signal, a slow-down point or another code point; a note names that item and points at "
+     "the row that placed it. The compile stops. Move the code point to a free cell."},
     {numero_errore::stazione_non_multipla, "station position not a multiple of 50", true,
      "The first value of a 'stazione' row is not a multiple of 50. The compile stops. Give the "
      "station's position as a multiple of 50 m."},
@@ -49,19 +50,22 @@ constexpr voce_errore voci[] = {
      "no cell for a code point before a signal ahead of a slow-down warning point", true,
      "The finishing pass puts a code point in one of the two cells before every signal that "
      "stands up to 20 cells (1000 m) before a slow-down's warning point; both cells are taken "
-     "by other items. The error names the slow-down's row; the position is the signal's. Move "
-     "the signal or the items just before it by 50 m."},
+     "by other items. The error names the slow-down's row; the position is the signal's, and "
+     "notes point at the signal's row and at the rows of the two items before it. Move the "
+     "signal or the items just before it by 50 m."},
     {numero_errore::gruppo_codici_senza_posto,
      "no cell for a code point group ahead of a slow-down start", true,
      "The finishing pass puts three code points ahead of every slow-down start, each in one of "
      "three cells (5 to 7, 11 to 13, 18 to 20 cells before it); all three cells of one group are "
-     "taken. The error names the slow-down's row. Move the items that crowd the stretch before "
-     "the slow-down."},
+     "taken. The error names the slow-down's row, and a note for each of the three cells "
+     "points at the row of the item in it. Move the items that crowd the stretch before the "
+     "slow-down."},
     {numero_errore::codice_senza_posto, "no cell for a code point inside or after a slow-down",
      true,
      "The finishing pass puts a code point every 8 cells inside a slow-down below 110 km/h, and "
      "one before the first signal within 12 cells after its end; the cell and its neighbours "
-     "are taken. The error names the slow-down's row. Move the items that crowd that cell."},
+     "are taken. The error names the slow-down's row; notes point at the rows of the items in "
+     "those cells and, after the end, of the signal. Move the items that crowd that cell."},
     {numero_errore::oltre_la_griglia, "an entry lies beyond the cell grid", true,
      "A row's position plus 100 m (plus 800 m for a station) lies past the end of the cell "
      "grid, which covers the route length plus 7000 m; a board before the first cell counts "
@@ -69,24 +73,30 @@ constexpr voce_errore voci[] = {
      "slow-down stops the compile. Correct the position, or lengthen the route."},
     {numero_errore::segnale_su_cella_occupata, "signal on an occupied cell", true,
      "A 'segnale' falls in a 50 m cell (its position / 50 + 1) that already holds an item. The "
-     "compile stops. Move the signal, or the item before it, to another cell."},
+     "compile stops. A note names that item, its cell and position, and points at the row that "
+     "placed it. Move the signal, or the item before it, to another cell."},
     {numero_errore::avviso_su_cella_occupata, "slow-down warning point on an occupied cell", true,
      "A slow-down beyond 1500 m has a warning point 1200 m before its start; that cell already "
-     "holds an item. The compile stops. Move the slow-down or the item in the way."},
+     "holds an item; a note names it and points at the row that placed it, since the position "
+     "shown is the slow-down's. The compile stops. Move the slow-down or the item in the way."},
     {numero_errore::inizio_rallentamento_occupato, "slow-down start on an occupied cell", true,
      "The cell of a slow-down's start (its position / 50 + 1) already holds an item. The compile "
-     "stops. Move the slow-down or the item in the way."},
+     "stops; a note names the item and points at the row that placed it. Move the slow-down or "
+     "the item in the way."},
     {numero_errore::fine_rallentamento_occupata, "slow-down end on an occupied cell", true,
      "The cell of a slow-down's end (start plus length, / 50 + 1) already holds an item. The "
-     "compile stops. Change the slow-down's length or move the item in the way."},
+     "compile stops; a note names the item and points at the row that placed it. Change the "
+     "slow-down's length or move the item in the way."},
     {numero_errore::tabelle_distanziometriche_occupate,
      "slow-down distance board on an occupied cell", true,
      "A slow-down that asks for distance boards (its fifth value not 0) needs the four cells "
-     "before its warning point free; one is taken. Its start, end and warning point stay "
-     "placed, and the compile stops. Move the item in the way, or write 0 for no boards."},
+     "before its warning point free; one is taken, and a note for each taken cell points at "
+     "the row that placed its item. Its start, end and warning point stay placed, and the "
+     "compile stops. Move the item in the way, or write 0 for no boards."},
     {numero_errore::indicatore_su_cella_occupata, "speed indicator board on an occupied cell", true,
      "An 'indicatori_vmax' board falls in a 50 m cell (its position / 50 + 1) that already "
-     "holds a board. The compile stops. Move one of the boards into another cell."},
+     "holds a board; a note names that board and points at its row. The compile stops. Move "
+     "one of the boards into another cell."},
     {numero_errore::stazioni_troppo_vicine,
      "station less than 350 m after the end of the previous one", true,
      "A station's zone (from its position, type and length) begins less than 350 m after the "
