@@ -78,13 +78,44 @@ TEST(MarcheStazioneSostituite, TheCompileWarnsAtEachSignalNamingItsStation) {
   EXPECT_EQ(m->celle[79].avviso, 72);
   EXPECT_EQ(m->celle[54].tipo, tipo_cella::fermata);
 
-  // Written first, the signals lose those marks to the stations, and nothing
-  // is replaced.
+  // Written first, the signals lose those marks to the stations: each station
+  // warns at its own row, with a note at the signal's.
   auto prima = prova::compila_scenario(linea, segnali_prima());
   ASSERT_EQ(prima->n_errore, 0);
-  EXPECT_TRUE(prima->diagnostiche.empty());
   EXPECT_EQ(prima->celle[8].avviso, 81);
   EXPECT_EQ(prima->celle[52].avviso, 82);
+  std::vector<std::string> visti;
+  for (const diagnostica& d : prima->diagnostiche) {
+    std::string visto = std::to_string(d.numero) + " " + std::to_string(d.luogo.riga) + ":" +
+                        std::to_string(d.luogo.colonna) + " " + d.motivo;
+    for (const nota_diagnostica& n : d.note) visto += " | " + std::to_string(n.luogo.riga);
+    visti.push_back(visto);
+  }
+  EXPECT_EQ(visti, (std::vector<std::string>{"226 9:11 in cells 6 and 8 | 5",
+                                             "226 10:11 in cells 50 and 52 | 6",
+                                             "226 11:11 in cells 79 and 81 | 7"}));
+}
+
+// A station's stop mark written over an item placed before it: the item is
+// lost, and the station's row says which, with a note at the item's row.
+TEST(MarcheStazioneSostituite, AStopMarkOverAnItemWarnsAndNamesIt) {
+  auto m = prova::compila_scenario(linea,
+                                   "[generale]\nvelocita, 0, 100\n"
+                                   "segnale, 2650, 1, 5, 6, 1, 0, 0, 0, 0, 0, 0\n"
+                                   "stazione, 2600, 12, 300, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, "
+                                   "34, 0, Beta\n[fine]\n");
+  ASSERT_EQ(m->n_errore, 0);
+  const auto fermata = std::find_if(m->diagnostiche.begin(), m->diagnostiche.end(),
+                                    [](const diagnostica& d) {
+                                      return d.numero == numero_avviso::fermata_sopra_elemento;
+                                    });
+  ASSERT_NE(fermata, m->diagnostiche.end());
+  EXPECT_EQ(fermata->luogo.riga, 4);
+  EXPECT_EQ(fermata->motivo, "in cell 54");
+  ASSERT_EQ(fermata->note.size(), 1u);
+  EXPECT_EQ(fermata->note[0].luogo.riga, 3);
+  EXPECT_NE(fermata->note[0].testo.find("signal"), std::string::npos) << fermata->note[0].testo;
+  EXPECT_EQ(m->celle[54].tipo, tipo_cella::fermata);
 }
 
 // A mark of the station's own value replaces nothing (sx 2 and dx 2 write 81

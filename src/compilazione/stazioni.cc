@@ -1,9 +1,13 @@
 #include "compilazione/stazioni.h"
 
+#include <algorithm>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "modello/numeri_errore.h"
+#include "compilazione/marche_griglia.h"
 #include "compilazione/segnali_rallentamenti.h"
 #include "modello/arrotonda.h"
 #include "modello/errore_esecuzione.h"
@@ -31,6 +35,35 @@ esito_riga interrompi(modello& m, int32_t numero, std::optional<int32_t> p,
                       const campo_letto& campo) {
   registra_errore(m, numero, p, campo.luogo());
   return esito_riga::interrotto;
+}
+
+// Warning 226 for the cells, visited from the stop mark backwards, whose
+// signal's marks (each cell with the mark it held) the station's replace;
+// a note for each signal whose marks they can be.
+void avvisa_marche_sostituite(modello& m, const std::vector<std::pair<int64_t, uint8_t>>& celle,
+                              const campo_letto& campo, const origini_celle* origini) {
+  std::string motivo = celle.size() == 1 ? "in cell " : "in cells ";
+  for (size_t i = celle.size(); i-- > 0;) {
+    motivo += std::to_string(celle[i].first);
+    if (i > 1) motivo += ", ";
+    if (i == 1) motivo += " and ";
+  }
+  diagnostica d = nuova_diagnostica(numero_avviso::marche_segnale_sostituite, gravita::avviso,
+                                    std::nullopt, campo.luogo(), std::move(motivo));
+  if (origini != nullptr) {
+    std::vector<int64_t> segnali;
+    for (const auto& [k, avviso] : celle) {
+      for (int n = 1; n <= 4; ++n) {
+        const int64_t s = k + 2 * n;
+        if (!cella_nella_griglia(m, s)) continue;
+        const cella& c = m.celle[static_cast<size_t>(s)];
+        if (c.tipo != tipo_cella::segnale || !marca_di_segnale(c.val4, n, avviso)) continue;
+        if (std::find(segnali.begin(), segnali.end(), s) == segnali.end()) segnali.push_back(s);
+      }
+    }
+    for (int64_t s : segnali) origini->annota(d, m, s);
+  }
+  registro_di(m).registra(std::move(d));
 }
 
 }  // namespace
@@ -114,11 +147,25 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
       return interrompi(m, numero_errore::cella_fuori_griglia, e.posizione, voce);
     }
     if (e.tipo != 5 && e.tipo != 6) {
+      std::vector<std::pair<int64_t, uint8_t>> sostituite;
       for (int n = 1; n <= 4; ++n) {
         double marca = t - n;
-        if (marca > 1)
-          m.celle[static_cast<size_t>(arrotonda(marca))].avviso = static_cast<uint8_t>(80 + n);
+        if (marca <= 1) continue;
+        cella& c = m.celle[static_cast<size_t>(arrotonda(marca))];
+        // Only stations and signals write marks: any other value is a signal's.
+        if (c.avviso != 0 && (c.avviso < marca_stazione(1) || c.avviso > marca_stazione(4))) {
+          sostituite.emplace_back(arrotonda(marca), c.avviso);
+        }
+        c.avviso = marca_stazione(n);
       }
+      if (!sostituite.empty()) avvisa_marche_sostituite(m, sostituite, campo_posizione, origini);
+    }
+    if (!cella_libera(m.celle[static_cast<size_t>(fermata)])) {
+      diagnostica d = nuova_diagnostica(numero_avviso::fermata_sopra_elemento, gravita::avviso,
+                                        std::nullopt, campo_posizione.luogo(),
+                                        "in cell " + std::to_string(fermata));
+      if (origini != nullptr) origini->annota(d, m, fermata);
+      registro_di(m).registra(std::move(d));
     }
     m.celle[static_cast<size_t>(fermata)].tipo = tipo_cella::fermata;
     m.celle[static_cast<size_t>(fermata)].val1 = static_cast<int16_t>(r);

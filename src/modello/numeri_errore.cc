@@ -298,6 +298,19 @@ constexpr voce_errore avvisi[] = {
      "row writes one cell and then holds from where the fill stands, a curve is drawn from "
      "where the plan stands, a tunnel is compared with the wrong neighbour). The warning names "
      "the previous row. Write the rows of each kind in order of position."},
+    {numero_avviso::fermata_sopra_elemento, "a station's stop mark replaces an item on the grid",
+     false,
+     "A station puts its stop mark in the cell before the end of its zone, over whatever that "
+     "cell holds: a signal, a slow-down's point, a board or a code point written before it in "
+     "the file is lost. A note names the item and its row. Move the station, or the item, so "
+     "that the stop mark falls on a free cell."},
+    {numero_avviso::marche_segnale_sostituite,
+     "a station's approach marks replace a signal's marks", false,
+     "A station puts its approach marks 81 to 84 in the four cells before its stop mark, over "
+     "the marks that a signal written before it in the file left there: the signal loses them. "
+     "A note names the signal's row. Move the signal so that its marks miss those four cells; "
+     "written after the station, the signal keeps its own marks and the station loses its "
+     "(warning 219)."},
 };
 
 }  // namespace

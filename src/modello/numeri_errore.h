@@ -77,6 +77,8 @@ constexpr int32_t testo_utf8 = 221;
 constexpr int32_t unita_di_misura = 222;
 constexpr int32_t numero_decimale = 223;
 constexpr int32_t fuori_ordine = 224;
+constexpr int32_t fermata_sopra_elemento = 225;
+constexpr int32_t marche_segnale_sostituite = 226;
 }  // namespace numero_avviso
 
 struct voce_errore {
