@@ -80,7 +80,9 @@ class lettore_campi {
   // fields left on a row's line) are recorded in `registro`; without one
   // they are not recorded.
   void avvisa_in(const registro_diagnostiche& registro) { registro_ = registro; }
-  void avvisa(int32_t codice, size_t offset, std::string motivo) const;
+  // `suggerimento`: the word probably meant, for a word the grammar lacks.
+  void avvisa(int32_t codice, size_t offset, std::string motivo,
+              std::string suggerimento = {}) const;
   // The text from `offset` to the end of its line, without its end blanks,
   // shortened for a message.
   std::string testo_da(size_t offset) const;

@@ -71,6 +71,7 @@ constexpr int32_t progressive_azzerate = 215;
 constexpr int32_t valore_troncato = 216;
 constexpr int32_t tabelle_senza_avviso = 217;
 constexpr int32_t fine_nella_cella_di_inizio = 218;
+constexpr int32_t intestazione_sconosciuta = 230;
 }  // namespace numero_avviso
 
 struct voce_errore {
