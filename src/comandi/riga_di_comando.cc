@@ -11,6 +11,7 @@
 #include "comandi/comando_disegna.h"
 #include "comandi/comando_ispeziona.h"
 #include "comandi/comando_spiega.h"
+#include "comandi/stampa_diagnostiche.h"
 #include "generazione/errore.h"
 #include "generazione/finestra.h"
 #include "generazione/generazione.h"
@@ -24,6 +25,7 @@ const char* const versione = "generatore " VERSIONE_GENERATORE;
 // What is wrong, then the usage of the subcommand that was being read, or of
 // the program when none was.
 int errore_uso(const CLI::App& app, const std::string& cosa, contesto_comando& c) {
+  if (c.uso_errato_in_json) c.uscita << diagnostiche_json({}, {}, {{"", cosa, ""}}) << std::flush;
   c.errori << "generatore: " << testo_visibile(cosa) << "\n\n" << app.help();
   return stato_uscita::uso_errato;
 }
