@@ -10,7 +10,7 @@
 
 namespace scenario {
 
-std::string file_vicino(const std::filesystem::path& percorso) try {
+std::string file_vicino(const std::filesystem::path& percorso, size_t massime_voci) try {
   namespace fs = std::filesystem;
   std::error_code e;
   if (fs::symlink_status(percorso, e).type() != fs::file_type::not_found) return {};
@@ -19,7 +19,7 @@ std::string file_vicino(const std::filesystem::path& percorso) try {
   const fs::path cartella = percorso.parent_path();
   std::vector<std::string> nomi;
   fs::directory_iterator voce(cartella.empty() ? fs::path(".") : cartella, e);
-  for (size_t letti = 0; !e && voce != fs::directory_iterator() && letti < massime_voci_esaminate;
+  for (size_t letti = 0; !e && voce != fs::directory_iterator() && letti < massime_voci;
        voce.increment(e), ++letti) {
     std::error_code tipo;
     if (voce->symlink_status(tipo).type() == fs::file_type::directory || tipo) continue;

@@ -16,8 +16,9 @@ constexpr size_t massime_voci_esaminate = 10000;
 // directory whose name is the nearest to its name within a typo's edits (see
 // piu_vicina; case ignored, the first in byte order on a tie), written with
 // the directory as `percorso` writes it; otherwise empty. Directories are
-// passed over; no link is followed, and at most `massime_voci_esaminate`
-// entries are read.
-std::string file_vicino(const std::filesystem::path& percorso);
+// passed over; no link is followed, and at most `massime_voci` entries are
+// read.
+std::string file_vicino(const std::filesystem::path& percorso,
+                        size_t massime_voci = massime_voci_esaminate);
 
 }  // namespace scenario
