@@ -31,12 +31,15 @@ TEST(FileNonDescrizioni, EachIsAnErrorAtItsPlaceAndNothingIsCompiled) {
     int32_t numero;
     std::string file;
     int32_t riga, colonna;
+    // After the error: where the fields of a train without [generale] were
+    // passed over from (warning 205).
+    size_t avvisi = 0;
   } casi[] = {
       {"all NUL", std::string(64, '\0'), treno, numero_errore::byte_non_di_testo, "l.txt", 1, 1},
       {"a control byte in the train", linea, "[generale]\nvelocita, 0,\x01 100\n",
        numero_errore::byte_non_di_testo, "t.txt", 2, 13},
       {"a train without [generale]", linea, "velocita, 0, 100\n",
-       numero_errore::generale_treno_mancante, "t.txt", 1, 1},
+       numero_errore::generale_treno_mancante, "t.txt", 1, 1, 1},
       {"an empty train", linea, "", numero_errore::generale_treno_mancante, "t.txt", 0, 0},
       {"the line description as the train", linea, linea, numero_errore::linea_come_treno, "t.txt",
        2, 1},
@@ -44,7 +47,10 @@ TEST(FileNonDescrizioni, EachIsAnErrorAtItsPlaceAndNothingIsCompiled) {
   for (const auto& c : casi) {
     modello m = compila(c.linea, c.treno);
     EXPECT_EQ(m.n_errore, c.numero) << c.caso;
-    ASSERT_EQ(m.diagnostiche.size(), 1u) << c.caso;
+    ASSERT_EQ(m.diagnostiche.size(), 1u + c.avvisi) << c.caso;
+    for (size_t i = 1; i < m.diagnostiche.size(); ++i) {
+      EXPECT_EQ(m.diagnostiche[i].livello, gravita::avviso) << c.caso;
+    }
     EXPECT_EQ(m.diagnostiche[0].luogo.file, c.file) << c.caso;
     EXPECT_EQ(m.diagnostiche[0].luogo.riga, c.riga) << c.caso;
     EXPECT_EQ(m.diagnostiche[0].luogo.colonna, c.colonna) << c.caso;

@@ -96,7 +96,8 @@ const std::vector<caso>& casi() {
        'l',
        "[generale]",
        "[generali]",
-       {{'l', numero_avviso::prima_di_generale, 1, 1, ""},
+       {{'l', numero_avviso::intestazione_sconosciuta, 1, 1, "did you mean '[generale]'?"},
+        {'l', numero_avviso::prima_di_generale, 1, 1, ""},
         {'l', numero_errore::generale_mancante, 1, 1, "'[generali]' is not '[generale]'"}}},
       {"NoGeneral",
        'l',
@@ -262,10 +263,15 @@ TEST_P(LuoghiDiagnostiche, EachDiagnosticAtTheFieldAtFault) {
     const std::string luogo = nome(a.file) + ":" + std::to_string(a.riga) + ":" +
                               std::to_string(a.colonna) + ": " +
                               (a.numero < 200 ? "error: " : "warning: ");
-    size_t inizio = testo.errori.find(luogo);
-    ASSERT_NE(inizio, std::string::npos) << luogo << "\n" << testo.errori;
-    std::string riga = testo.errori.substr(inizio, testo.errori.find('\n', inizio) - inizio);
-    EXPECT_TRUE(riga.ends_with("[" + std::to_string(a.numero) + "]")) << riga;
+    // Several entries may share a place: the one of this number.
+    std::string riga;
+    for (size_t inizio = testo.errori.find(luogo); inizio != std::string::npos;
+         inizio = testo.errori.find(luogo, inizio + 1)) {
+      riga = testo.errori.substr(inizio, testo.errori.find('\n', inizio) - inizio);
+      if (riga.ends_with("[" + std::to_string(a.numero) + "]")) break;
+    }
+    ASSERT_TRUE(riga.ends_with("[" + std::to_string(a.numero) + "]"))
+        << luogo << "\n" << testo.errori;
     EXPECT_NE(riga.find(a.parole), std::string::npos) << riga;
   }
 

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <limits>
 #include <memory>
+#include <new>
 #include <ostream>
 #include <set>
 #include <string>
@@ -12,6 +13,7 @@
 #include "base/blocco_cartella.h"
 #include "base/cartella_uscita.h"
 #include "base/errore_file.h"
+#include "base/file_vicino.h"
 #include "modello/numeri_errore.h"
 #include "base/scrittore_file.h"
 #include "comandi/stampa_diagnostiche.h"
@@ -35,6 +37,7 @@ struct opzioni_compila {
   bool senza_planimetria = false;
   std::string formato = "testo";
   bool scrivi_con_errori = false;
+  bool avvisi_come_errori = false;
   bool osserva = false;
   // As given: the library would read "-1" as the largest count.
   size_t max_diagnostiche = 100;
@@ -83,22 +86,39 @@ void controlla_nomi(const std::string& linea, const std::string& treno) {
   }
 }
 
-int compila(const opzioni_compila& o, const std::string& linea, const std::string& treno,
-            contesto_comando& c) {
-  const descrizione descrizione_linea{o.file_linea, leggi_descrizione(o.file_linea)};
-  const descrizione descrizione_treno{o.file_treno, leggi_descrizione(o.file_treno)};
+// The description at `file`; one that does not exist is refused with the
+// file of its directory that was probably meant.
+std::string leggi_descrizione_nominata(const std::string& file) {
+  try {
+    return leggi_descrizione(file);
+  } catch (errore_file& e) {
+    e.suggerisci(file_vicino(file));
+    throw;
+  }
+}
+
+size_t conta_avvisi(const modello& m) {
+  return m.tralasciate.avvisi +
+         static_cast<size_t>(
+             std::count_if(m.diagnostiche.begin(), m.diagnostiche.end(),
+                           [](const diagnostica& d) { return d.livello == gravita::avviso; }));
+}
+
+// Compiles into `m`, reports in text and writes. In JSON it reports nothing:
+// compila writes the one document once it knows how the command ended.
+int compila_in(const opzioni_compila& o, const std::string& linea, const std::string& treno,
+               contesto_comando& c, modello& m) {
+  const descrizione descrizione_linea{o.file_linea, leggi_descrizione_nominata(o.file_linea)};
+  const descrizione descrizione_treno{o.file_treno, leggi_descrizione_nominata(o.file_treno)};
   const testi_sorgente testi{{descrizione_linea.nome, descrizione_linea.testo},
                              {descrizione_treno.nome, descrizione_treno.testo}};
-  const auto riporta = [&](const modello& m) {
-    if (o.formato == "json") {
-      c.uscita << diagnostiche_json(m.diagnostiche, m.tralasciate) << std::flush;
-    } else {
-      stampa_diagnostiche(c.errori, m.diagnostiche, testi, m.tralasciate);
-      c.errori.flush();
-    }
+  const bool testo = o.formato != "json";
+  const auto riporta = [&] {
+    if (!testo) return;
+    stampa_diagnostiche(c.errori, m.diagnostiche, testi, m.tralasciate);
+    c.errori.flush();
   };
 
-  modello m;
   m.linea = linea;
   m.treno = treno;
   m.limite_diagnostiche = o.max_diagnostiche;
@@ -108,12 +128,18 @@ int compila(const opzioni_compila& o, const std::string& linea, const std::strin
     // No window for a command: the message goes to standard error before the
     // diagnostics, and standard output stays for the JSON form.
     c.errori << messaggio_errore(std::to_string(esito.errore_fatale)) << std::endl;
-    riporta(m);
+    riporta();
     return stato_uscita::errore_mostrato;
   }
-  riporta(m);
+  riporta();
 
-  const bool con_errori = compilazione_fallita(m);
+  // The warnings are still counted as warnings: the status alone says that
+  // they failed the compile.
+  const bool avvisi_fatali = o.avvisi_come_errori && conta_avvisi(m) > 0;
+  if (avvisi_fatali && testo) {
+    c.errori << "warnings treated as errors (--avvisi-come-errori)" << std::endl;
+  }
+  const bool con_errori = compilazione_fallita(m) || avvisi_fatali;
   if (esito.da_scrivere && (!con_errori || o.scrivi_con_errori)) {
     crea_cartella_uscita(o.cartella);
     blocco_cartella blocco(o.cartella, c.errori);
@@ -122,6 +148,33 @@ int compila(const opzioni_compila& o, const std::string& linea, const std::strin
     scrivi_percorso(m, percorsi_in(o.cartella, linea, treno));
   }
   return con_errori ? stato_uscita::errore_registrato : stato_uscita::successo;
+}
+
+// In JSON, standard output holds one document whatever ends the command: what
+// stopped it early is an entry of its own, after the diagnostics met so far.
+// The failure goes on to be reported on standard error and to set the status
+// as in text.
+int compila(const opzioni_compila& o, const std::string& linea, const std::string& treno,
+            contesto_comando& c) {
+  modello m;
+  if (o.formato != "json") return compila_in(o, linea, treno, c, m);
+  const auto documento = [&](std::vector<fallimento_comando> fallimenti) {
+    c.uscita << diagnostiche_json(m.diagnostiche, m.tralasciate, fallimenti) << std::flush;
+  };
+  try {
+    const int stato = compila_in(o, linea, treno, c, m);
+    documento({});
+    return stato;
+  } catch (const errore_file& e) {
+    documento({{e.percorso().string(), "file operation failed: " + e.motivo(), e.suggerimento()}});
+    throw;
+  } catch (const std::bad_alloc&) {
+    documento({{"", "unexpected failure: out of memory", ""}});
+    throw;
+  } catch (const std::exception& e) {
+    documento({{"", std::string("unexpected failure: ") + e.what(), ""}});
+    throw;
+  }
 }
 
 // A round on every save of either description, until Ctrl-C: each round
@@ -173,7 +226,11 @@ void aggiungi_comando_compila(CLI::App& app, contesto_comando& c) {
   scelta_tra(
       comando->add_option("--formato", o->formato,
                           "Diagnostics as text on standard error, or as JSON on standard output"),
-      {"testo", "json"});
+      {"testo", "json"})
+      // Known as soon as it is read, so that a usage error after it is told
+      // in JSON too.
+      ->each([&c](const std::string& formato) { c.uso_errato_in_json = formato == "json"; })
+      ->trigger_on_parse();
   comando
       ->add_option("--max-diagnostiche", o->max_diagnostiche,
                    "List at most N errors and warnings, and count the others (default: 100; "
@@ -182,6 +239,9 @@ void aggiungi_comando_compila(CLI::App& app, contesto_comando& c) {
       ->transform(intero_decimale(0, std::numeric_limits<int32_t>::max()));
   comando->add_flag("--scrivi-con-errori", o->scrivi_con_errori,
                     "Write the compiled files even when the compile recorded an error");
+  comando->add_flag("--avvisi-come-errori", o->avvisi_come_errori,
+                    "Treat warnings as errors: end with status 3 and write no compiled file "
+                    "(unless --scrivi-con-errori)");
   comando->add_flag("--osserva", o->osserva,
                     "Compile again whenever either description is saved, until Ctrl-C");
   comando->callback([o, &c] {

@@ -21,6 +21,9 @@ struct contesto_comando {
   std::function<int()> azione;
   // The window of the run without arguments; the console stand-in when null.
   finestra* finestra_programma = nullptr;
+  // Set by a command whose --formato json was read: a usage error is then
+  // also written as a JSON document on standard output.
+  bool uso_errato_in_json = false;
 };
 
 }  // namespace scenario

@@ -11,6 +11,7 @@
 #include "comandi/comando_disegna.h"
 #include "comandi/comando_ispeziona.h"
 #include "comandi/comando_spiega.h"
+#include "comandi/stampa_diagnostiche.h"
 #include "generazione/errore.h"
 #include "generazione/finestra.h"
 #include "generazione/generazione.h"
@@ -25,6 +26,7 @@ const char* const versione = "generatore " VERSIONE_GENERATORE;
 // that was being read, or of the program when none was. The whole help would
 // bury the one line that matters.
 int errore_uso(const CLI::App& app, const std::string& cosa, contesto_comando& c) {
+  if (c.uso_errato_in_json) c.uscita << diagnostiche_json({}, {}, {{"", cosa, ""}}) << std::flush;
   std::string aiuto = app.get_name();
   for (const CLI::App* comando : app.get_subcommands()) aiuto += " " + comando->get_name();
   c.errori << "generatore: " << testo_visibile(cosa) << "\nRun '" << aiuto

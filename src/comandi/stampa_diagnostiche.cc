@@ -135,12 +135,22 @@ std::string riepilogo_diagnostiche(size_t errori, size_t avvisi) {
 }
 
 std::string diagnostiche_json(const std::vector<diagnostica>& d,
-                              const diagnostiche_tralasciate& tralasciate) {
+                              const diagnostiche_tralasciate& tralasciate,
+                              const std::vector<fallimento_comando>& fallimenti) {
   using json = nlohmann::ordered_json;
   // The document as the library would indent it, written an entry at a time:
   // the whole list as one value would take many times the memory of its text.
   std::string uscita = "{\n  \"diagnostics\": [";
   bool primo = true;
+  const auto aggiungi = [&](const json& voce) {
+    uscita += primo ? "\n    " : ",\n    ";
+    primo = false;
+    // No string of the dump holds a line end: each one is a line of the entry.
+    for (char c : escapa_controlli(voce.dump(2))) {
+      uscita += c;
+      if (c == '\n') uscita += "    ";
+    }
+  };
   for (const diagnostica& x : d) {
     const bool con_riga = !x.luogo.vuoto() && x.luogo.riga > 0;
     json voce;
@@ -162,16 +172,26 @@ std::string diagnostiche_json(const std::vector<diagnostica>& d,
            {"severity", "note"},
            {"message", testo_utf8(n.testo)}});
     }
-    uscita += primo ? "\n    " : ",\n    ";
-    primo = false;
-    // No string of the dump holds a line end: each one is a line of the entry.
-    for (char c : escapa_controlli(voce.dump(2))) {
-      uscita += c;
-      if (c == '\n') uscita += "    ";
-    }
+    aggiungi(voce);
   }
-  uscita += d.empty() ? "]" : "\n  ]";
-  uscita += ",\n  \"errors\": " + std::to_string(conta(d, gravita::errore) + tralasciate.errori);
+  for (const fallimento_comando& f : fallimenti) {
+    std::string messaggio = f.messaggio;
+    if (!f.suggerimento.empty()) messaggio += "; did you mean '" + f.suggerimento + "'?";
+    json voce;
+    voce["file"] = f.file.empty() ? json(nullptr) : json(testo_utf8(f.file));
+    voce["line"] = nullptr;
+    voce["column"] = nullptr;
+    voce["severity"] = nome_gravita(gravita::errore);
+    voce["number"] = nullptr;
+    voce["message"] = testo_utf8(messaggio);
+    voce["position_m"] = nullptr;
+    voce["suggestion"] = f.suggerimento.empty() ? json(nullptr) : json(testo_utf8(f.suggerimento));
+    voce["notes"] = json::array();
+    aggiungi(voce);
+  }
+  uscita += primo ? "]" : "\n  ]";
+  uscita += ",\n  \"errors\": " +
+            std::to_string(conta(d, gravita::errore) + tralasciate.errori + fallimenti.size());
   uscita += ",\n  \"warnings\": " + std::to_string(conta(d, gravita::avviso) + tralasciate.avvisi);
   uscita += ",\n  \"omitted\": " + std::to_string(tralasciate.totale()) + "\n}\n";
   return uscita;

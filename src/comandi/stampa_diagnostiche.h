@@ -69,13 +69,26 @@ void stampa_diagnostiche(std::ostream& o, const std::vector<diagnostica>& d,
 // "N errors, M warnings", each in the singular for 1.
 std::string riepilogo_diagnostiche(size_t errori, size_t avvisi);
 
+// What ended a command early, for the JSON form: a file that could not be
+// read or written, a command line not understood.
+struct fallimento_comando {
+  std::string file;  // empty: none
+  std::string messaggio;
+  // The file probably meant, for one that does not exist.
+  std::string suggerimento;
+};
+
 // {"diagnostics": [...], "errors": N, "warnings": M, "omitted": K} and a line
 // end; the counts take in the K entries left out of the list. Each entry has
 // the keys file, line, column, severity, number, message and position_m;
 // file, line, column and position_m are null where the entry has none. The
 // message is that of messaggio_diagnostica: the position has its own key.
-// Control characters, DEL and the C1 ones too, are escaped.
+// Control characters, DEL and the C1 ones too, are escaped. Each of
+// `fallimenti` follows the diagnostics as an entry of the same keys, an error
+// with no line, column or number, and is counted with the errors: an editor
+// shows what stopped the command as it shows the rest.
 std::string diagnostiche_json(const std::vector<diagnostica>& d,
-                              const diagnostiche_tralasciate& tralasciate = {});
+                              const diagnostiche_tralasciate& tralasciate = {},
+                              const std::vector<fallimento_comando>& fallimenti = {});
 
 }  // namespace scenario

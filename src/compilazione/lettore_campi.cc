@@ -200,10 +200,13 @@ void lettore_campi::conta_campo() {
   ++indice_campo_;
 }
 
-void lettore_campi::avvisa(int32_t codice, size_t offset, std::string motivo) const {
+void lettore_campi::avvisa(int32_t codice, size_t offset, std::string motivo,
+                           std::string suggerimento) const {
   if (!registro_) return;
-  registro_->registra(
-      nuova_diagnostica(codice, gravita::avviso, std::nullopt, luogo(offset), std::move(motivo)));
+  diagnostica d =
+      nuova_diagnostica(codice, gravita::avviso, std::nullopt, luogo(offset), std::move(motivo));
+  d.suggerimento = std::move(suggerimento);
+  registro_->registra(std::move(d));
 }
 
 std::string lettore_campi::testo_da(size_t offset) const {

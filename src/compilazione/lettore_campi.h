@@ -88,7 +88,9 @@ class lettore_campi {
   // whose every such character is a UTF-8 sequence: a file saved as UTF-8,
   // whose letters would reach the compiled files as two or three each.
   void avvisa_se_utf8() const;
-  void avvisa(int32_t codice, size_t offset, std::string motivo) const;
+  // `suggerimento`: the word probably meant, for a word the grammar lacks.
+  void avvisa(int32_t codice, size_t offset, std::string motivo,
+              std::string suggerimento = {}) const;
   // The text from `offset` to the end of its line, without its end blanks,
   // shortened for a message.
   std::string testo_da(size_t offset) const;

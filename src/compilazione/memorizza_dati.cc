@@ -90,6 +90,11 @@ bool sono_descrizioni(modello& m, const descrizione& linea, const descrizione& t
     auto [luogo, motivo] = dove_manca_generale(file_treno);
     registra_errore(m, numero_errore::generale_treno_mancante, std::nullopt, std::move(luogo),
                     std::move(motivo));
+    // Looked for again with its warnings, which say where the ignored fields
+    // begin and which header was probably meant as [generale].
+    lettore_campi di_nuovo(treno.testo, treno.nome);
+    di_nuovo.avvisa_in(registro_di(m));
+    cerca_generale(di_nuovo);
     return false;
   }
   // The one row that every line description has, and no train description.

@@ -40,7 +40,11 @@ std::optional<std::string> prossima_voce(lettore_campi& file, int trattini,
 // place knows (the line description's general section or the sections after
 // it, any place of a train description), warns that the row is ignored, with
 // a hint where the words belong to a kind of another place or were written
-// with capitals where case counts. Empty fields and headers are no rows.
+// with capitals where case counts, and otherwise the keyword that it is a
+// likely typo of (see piu_vicina): of this place, or else of another with a
+// word of where it belongs. Empty fields are no rows; a header that begins
+// its line and is none of its format's is warned of too, with the nearest
+// header of the format.
 void avvisa_se_sconosciuta(lettore_campi& file, const std::string& campo,
                            grammatica::formato formato, bool sezione_generale);
 

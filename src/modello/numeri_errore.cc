@@ -192,7 +192,11 @@ constexpr voce_errore avvisi[] = {
      "reads: the row is skipped, and its values come back as fields that match nothing. "
      "Misspelt keywords, capitals in the line description's general keywords (case counts "
      "there), general rows after the general section and rows of the other description all "
-     "land here; the reason says which. Correct the keyword or move the row."},
+     "land here; the reason says which. A keyword within two edits of one that this place "
+     "reads (fewer than half its letters: a letter added, dropped, changed, or two neighbours "
+     "swapped, case ignored) is suggested ('stazoine': did you mean 'stazione'?); failing "
+     "that, one of another place, and the reason says where that belongs. Correct the keyword "
+     "or move the row."},
     {numero_avviso::campi_in_piu, "fields after the last value of a row are read as keywords",
      false,
      "A row holds more values than its kind reads. The description is read as a stream of "
@@ -311,6 +315,16 @@ constexpr voce_errore avvisi[] = {
      "A note names the signal's row. Move the signal so that its marks miss those four cells; "
      "written after the station, the signal keeps its own marks and the station loses its "
      "(warning 219)."},
+    {numero_avviso::intestazione_sconosciuta, "a section header that the format does not have",
+     false,
+     "A bracketed field that begins its line is read as a section header, and this one is none "
+     "of its description's: [generale], [curve], [pendenze], [montagne], [cartelli], "
+     "[indicazioni] and [fine] for a line description; [generale], [aderenze], [vel_limite], "
+     "[stazioni], [rallentamenti], [segnali], [codici] and [fine] for a train description "
+     "(case does not count). After [generale] the rows are read whatever the sections are "
+     "called, but a misspelt [generale] loses every row before the real one (warning 205). "
+     "Where the header is a likely typo, the nearest header of the format is suggested. "
+     "Correct the header."},
 };
 
 }  // namespace

@@ -79,6 +79,7 @@ constexpr int32_t numero_decimale = 223;
 constexpr int32_t fuori_ordine = 224;
 constexpr int32_t fermata_sopra_elemento = 225;
 constexpr int32_t marche_segnale_sostituite = 226;
+constexpr int32_t intestazione_sconosciuta = 230;
 }  // namespace numero_avviso
 
 struct voce_errore {
