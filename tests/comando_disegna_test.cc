@@ -113,6 +113,15 @@ TEST_F(DisegnaComando, ThePlanGivenOnTheCommandLine) {
   EXPECT_EQ(nomi_in(cartella / "f"), std::vector<std::string>{"corsa.pdf"});
 }
 
+// The names of the pictures reach the terminal with their control
+// characters shown, never sent: here an ESC in the directory of -o.
+TEST_F(DisegnaComando, ThePicturesNamesAreShownNotSent) {
+  esito_processo e = disegna({"scenario/Prova_1.sim", "--formato", "svg", "-o", "f\x1b[2J"});
+  EXPECT_EQ(e.stato, stato_uscita::successo) << e.errori;
+  EXPECT_EQ(e.uscita, "f\u241b[2J/Prova_1_pianta.svg\nf\u241b[2J/Prova_1_profilo.svg\n");
+  EXPECT_TRUE(std::filesystem::exists(cartella / "f\x1b[2J/Prova_1_pianta.svg"));
+}
+
 // Input that fails, for its name or its content: the status says which, and
 // the directory of -o is not made.
 TEST_F(DisegnaComando, AFailedInputCreatesNoDirectory) {

@@ -49,14 +49,14 @@ int esegui_disegno(const file_da_disegnare& file, const std::filesystem::path& c
     blocco_cartella blocco(destinazione, errori);
     rimuovi_temporanei_rimasti(destinazione, nomi_disegni(*m, file.nome, opzioni.formato));
     for (const auto& p : disegna(*m, destinazione, file.nome, opzioni)) {
-      uscita << p.string() << '\n';
+      uscita << testo_visibile(p.string()) << '\n';
     }
     if (opzioni.formato != formato_disegno::pdf) {
       rimuovi_pagine_in_piu(*m, destinazione, file.nome, opzioni.formato);
     }
     uscita.flush();
   } catch (const file_compilato_non_valido& e) {
-    errori << e.what() << std::endl;
+    errori << testo_visibile(e.what()) << std::endl;
     return stato_uscita::errore_registrato;
   } catch (const errore_file& e) {
     riporta_errore_file(errori, e);
