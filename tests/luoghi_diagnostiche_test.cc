@@ -46,7 +46,7 @@ struct caso {
   std::vector<atteso> attesi;  // every diagnostic of the compile, in order
 };
 
-void PrintTo(const caso& c, std::ostream* o) { *o << c.nome; }
+[[maybe_unused]] void PrintTo(const caso& c, std::ostream* o) { *o << c.nome; }
 
 // `quante` rows of `riga`, each ended by CR LF.
 std::string ripetuta(const std::string& riga, int quante) {
@@ -55,7 +55,7 @@ std::string ripetuta(const std::string& riga, int quante) {
   return testo;
 }
 
-const std::vector<caso>& casi() {
+[[maybe_unused]] const std::vector<caso>& casi() {
   static const std::vector<caso> tutti = {
       // A row one value short takes the next row's keyword in its place: told
       // at its own line, just after its last value, and the next line's
