@@ -131,7 +131,7 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
     e.dato_c = 0;
   }
 
-  if (e.tipo < 25) {
+  if (con_fermata(e)) {
     double t = e.fine / 50.0 - 1;
     if (t <= 1) {
       // The zone's end of types 5 and 6 does not depend on the length.
@@ -146,20 +146,18 @@ esito_riga memo_stazione(modello& m, lettore_campi& file, int32_t limite, const 
     if (!cella_nella_griglia(m, fermata)) {
       return interrompi(m, numero_errore::cella_fuori_griglia, e.posizione, voce);
     }
-    if (e.tipo != 5 && e.tipo != 6) {
-      std::vector<std::pair<int64_t, uint8_t>> sostituite;
-      for (int n = 1; n <= 4; ++n) {
-        double marca = t - n;
-        if (marca <= 1) continue;
-        cella& c = m.celle[static_cast<size_t>(arrotonda(marca))];
-        // Only stations and signals write marks: any other value is a signal's.
-        if (c.avviso != 0 && (c.avviso < marca_stazione(1) || c.avviso > marca_stazione(4))) {
-          sostituite.emplace_back(arrotonda(marca), c.avviso);
-        }
-        c.avviso = marca_stazione(n);
+    std::vector<std::pair<int64_t, uint8_t>> sostituite;
+    for (int n = 1; n <= 4; ++n) {
+      const std::optional<int64_t> marca = cella_marca_stazione(e, n);
+      if (!marca) continue;
+      cella& c = m.celle[static_cast<size_t>(*marca)];
+      // Only stations and signals write marks: any other value is a signal's.
+      if (c.avviso != 0 && (c.avviso < marca_stazione(1) || c.avviso > marca_stazione(4))) {
+        sostituite.emplace_back(*marca, c.avviso);
       }
-      if (!sostituite.empty()) avvisa_marche_sostituite(m, sostituite, campo_posizione, origini);
+      c.avviso = marca_stazione(n);
     }
+    if (!sostituite.empty()) avvisa_marche_sostituite(m, sostituite, campo_posizione, origini);
     if (!cella_libera(m.celle[static_cast<size_t>(fermata)])) {
       diagnostica d = nuova_diagnostica(numero_avviso::fermata_sopra_elemento, gravita::avviso,
                                         std::nullopt, campo_posizione.luogo(),
