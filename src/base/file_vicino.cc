@@ -29,7 +29,9 @@ std::string file_vicino(const std::filesystem::path& percorso, size_t massime_vo
   const std::vector<std::string_view> candidati(nomi.begin(), nomi.end());
   const std::optional<size_t> i = piu_vicina(scritto, candidati);
   if (!i) return {};
-  return (cartella / nomi[*i]).string();
+  // The directory as written: joined again, Windows would turn its slashes.
+  const std::string intero = percorso.string();
+  return intero.substr(0, intero.size() - scritto.size()) + nomi[*i];
 } catch (const std::exception&) {
   // A name that this system cannot convert, or no memory: a suggestion is
   // worth no failure of its own.
