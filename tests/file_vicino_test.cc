@@ -26,7 +26,11 @@ TEST(FileVicino, NamesTheNearFileOfTheDirectory) {
     std::string scritto, atteso;
   } casi[] = {
       {"X-linea.txt", "X_linea.txt"},
+#ifdef _WIN32
+      {"x_linea.txt", ""},  // the same name to a file system blind to case
+#else
       {"x_linea.txt", "X_linea.txt"},  // another case of the same name
+#endif
       {"X_linae.txt", "X_linea.txt"},
       {"X_27364.txt", "X_27364-.txt"},
       {"a_linea.txt", "X_linea.txt"},  // a tie: the first in byte order
