@@ -8,6 +8,7 @@
 #include "base/stato_uscita.h"
 #include "cartella_temporanea.h"
 #include "comandi/comando_ispeziona.h"
+#include "esegui_ispezione.h"
 #include "ispezione/curve_ritrovate.h"
 #include "scenario_di_prova.h"
 
@@ -16,16 +17,8 @@ namespace {
 
 using prova::cartella_temporanea;
 
-struct esito {
-  int stato;
-  std::string uscita, errori;
-};
-
-esito esegui(const opzioni_ispezione& o) {
-  std::ostringstream uscita, errori;
-  int stato = ispeziona(o, uscita, errori);
-  return {stato, uscita.str(), errori.str()};
-}
+using esito = prova::esito_ispezione;
+using prova::esegui_ispezione;
 
 class IspezionaMinuscolo : public ::testing::Test {
  protected:
@@ -43,7 +36,7 @@ TEST_F(IspezionaMinuscolo, GridAsTextWithinAMetreRange) {
   opzioni_ispezione o;
   o.file = {p.celle.string()};
   o.intervallo = {1800, 1960};
-  esito e = esegui(o);
+  esito e = esegui_ispezione(o);
   EXPECT_EQ(e.stato, 0) << e.errori;
   EXPECT_EQ(
       e.uscita,
@@ -65,7 +58,7 @@ TEST_F(IspezionaMinuscolo, GridAsTextWithinAMetreRange) {
 TEST_F(IspezionaMinuscolo, ElementTableAsText) {
   opzioni_ispezione o;
   o.file = {p.elementi.string()};
-  esito e = esegui(o);
+  esito e = esegui_ispezione(o);
   EXPECT_EQ(e.stato, 0) << e.errori;
   const std::string atteso_inizio = "file:                       " + p.elementi.string() +
                                     "\n"
@@ -91,7 +84,7 @@ TEST_F(IspezionaMinuscolo, ControlCharactersOfNamesAreShownInText) {
   percorsi_scenario q = prova::scrivi_compilati(*m, altra);
   opzioni_ispezione o;
   o.file = {q.elementi.string()};
-  esito e = esegui(o);
+  esito e = esegui_ispezione(o);
   EXPECT_EQ(e.stato, 0) << e.errori;
   EXPECT_EQ(e.uscita.find_first_of("\x1b\x07"), std::string::npos) << e.uscita;
   EXPECT_NE(e.uscita.find("Be\u241B]0;x\u2407ta"), std::string::npos) << e.uscita;
@@ -102,7 +95,7 @@ TEST_F(IspezionaMinuscolo, PlanAsCsv) {
   opzioni_ispezione o;
   o.file = {p.planimetria.string()};
   o.formato = formato_rapporto::csv;
-  esito e = esegui(o);
+  esito e = esegui_ispezione(o);
   EXPECT_EQ(e.stato, 0) << e.errori;
   const std::string inizio = "metro,x,y\n0,0,0\n1,0,1\n2,0,2\n3,0,3\n";
   const std::string fine = "\n9999,,\n10000,,\n";
@@ -121,7 +114,7 @@ TEST_F(IspezionaMinuscolo, AllThreeAsJsonParsedBack) {
   o.file = {p.elementi.string(), p.celle.string(), p.planimetria.string()};
   o.formato = formato_rapporto::json;
   o.verifica = true;
-  esito e = esegui(o);
+  esito e = esegui_ispezione(o);
   EXPECT_EQ(e.stato, 0) << e.errori << e.uscita;
   nlohmann::json j = nlohmann::json::parse(e.uscita);
   ASSERT_EQ(j.size(), 4u);
@@ -174,7 +167,7 @@ TEST_F(IspezionaMinuscolo, RefusedFilesAndMisnamedOnes) {
   for (const auto& c : casi) {
     opzioni_ispezione o;
     o.file = c.file;
-    esito e = esegui(o);
+    esito e = esegui_ispezione(o);
     EXPECT_EQ(e.stato, c.stato) << c.file[0];
     EXPECT_EQ(e.errori, c.errori) << c.file[0];
   }
@@ -188,7 +181,7 @@ TEST_F(IspezionaMinuscolo, VerificaEndsWith3OnADifference) {
   opzioni_ispezione o;
   o.file = {p.elementi.string(), p.celle.string()};
   o.verifica = true;
-  esito e = esegui(o);
+  esito e = esegui_ispezione(o);
   EXPECT_EQ(e.stato, stato_uscita::errore_registrato) << e.errori;
   EXPECT_NE(e.uscita.find("esito:      differenze\ndifferenze: 1\n"), std::string::npos)
       << e.uscita;

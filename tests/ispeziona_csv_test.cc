@@ -11,6 +11,7 @@
 #include "base/stato_uscita.h"
 #include "cartella_temporanea.h"
 #include "comandi/comando_ispeziona.h"
+#include "esegui_ispezione.h"
 #include "scenario_di_prova.h"
 #ifndef _WIN32
 #include "esegui_generatore.h"
@@ -74,23 +75,15 @@ std::optional<tabella_csv> leggi_csv(const std::string& t, std::string& errore) 
   return righe;
 }
 
-struct esito {
-  int stato;
-  std::string uscita, errori;
-};
-
-esito esegui(const opzioni_ispezione& o) {
-  std::ostringstream uscita, errori;
-  int stato = ispeziona(o, uscita, errori);
-  return {stato, uscita.str(), errori.str()};
-}
+using esito = prova::esito_ispezione;
+using prova::esegui_ispezione;
 
 tabella_csv csv_di(const std::string& file, intervallo_metri intervallo = {}) {
   opzioni_ispezione o;
   o.file = {file};
   o.formato = formato_rapporto::csv;
   o.intervallo = intervallo;
-  esito e = esegui(o);
+  esito e = esegui_ispezione(o);
   EXPECT_EQ(e.stato, stato_uscita::successo) << e.errori;
   EXPECT_EQ(e.errori, "");
   std::string errore;
@@ -103,7 +96,7 @@ nlohmann::ordered_json json_di(const std::string& file) {
   opzioni_ispezione o;
   o.file = {file};
   o.formato = formato_rapporto::json;
-  return nlohmann::ordered_json::parse(esegui(o).uscita).at(0);
+  return nlohmann::ordered_json::parse(esegui_ispezione(o).uscita).at(0);
 }
 
 std::vector<std::string> chiavi(const nlohmann::ordered_json& oggetto) {
@@ -243,7 +236,7 @@ TEST(IspezionaCsv, NamesAreQuotedAndShownAsOneField) {
     opzioni_ispezione o;
     o.file = {p.elementi.string()};
     o.formato = formato_rapporto::csv;
-    esito e = esegui(o);
+    esito e = esegui_ispezione(o);
     EXPECT_NE(e.uscita.find("\n1,stazione," + c.nel_file + ",8,"), std::string::npos)
         << c.letto << "\n"
         << e.uscita;
@@ -275,7 +268,7 @@ TEST(IspezionaCsv, TwoFilesOrACheckAreAUsageError) {
     o.file = c.file;
     o.formato = formato_rapporto::csv;
     o.verifica = c.verifica;
-    esito e = esegui(o);
+    esito e = esegui_ispezione(o);
     EXPECT_EQ(e.stato, stato_uscita::uso_errato);
     EXPECT_EQ(e.errori, c.errori);
     EXPECT_EQ(e.uscita, "");

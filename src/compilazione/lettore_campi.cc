@@ -21,13 +21,10 @@ bool spazio(char c) { return c == ' ' || c == '\t'; }
 
 bool cifra(char c) { return c >= '0' && c <= '9'; }
 
-char minuscola(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
 // The units an author may write after a number, in the text that fields
 // read as (UTF-8, lower case).
 bool unita(std::string_view parola) {
-  std::string basso(parola);
-  for (char& c : basso) c = minuscola(c);
+  const std::string basso = minuscolo(parola);
   for (std::string_view u :
        {"m", "mt", "metri", "km", "km/h", "kmh", "%", "\xE2\x80\xB0", "per mille"}) {
     if (basso == u) return true;

@@ -51,4 +51,14 @@ bool marca_di_segnale(int16_t val4, int n, uint8_t avviso) {
   return false;
 }
 
+std::string nelle_celle(const std::vector<int64_t>& dall_ultima) {
+  std::string testo = dall_ultima.size() == 1 ? "in cell " : "in cells ";
+  for (size_t i = dall_ultima.size(); i-- > 0;) {
+    testo += std::to_string(dall_ultima[i]);
+    if (i > 1) testo += ", ";
+    if (i == 1) testo += " and ";
+  }
+  return testo;
+}
+
 }  // namespace scenario

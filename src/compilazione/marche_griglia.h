@@ -12,6 +12,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "modello/modello.h"
 
@@ -36,5 +38,9 @@ uint8_t marca_segnale(int64_t codici, int n);
 // Whether a signal that left `val4` in its cell can have written `avviso` as
 // its mark n, for some value of rapp.
 bool marca_di_segnale(int16_t val4, int n, uint8_t avviso);
+
+// "in cell 5" or "in cells 5, 7 and 9", of cells listed from the last back,
+// as a warning about replaced marks names them.
+std::string nelle_celle(const std::vector<int64_t>& dall_ultima);
 
 }  // namespace scenario

@@ -58,13 +58,8 @@ class marche_sostituite {
       std::string motivo = "station " + std::to_string(r);
       const std::string& nome = m.elementi[static_cast<size_t>(r)].testo;
       if (!nome.empty()) motivo += " (" + nome + ")";
-      motivo += celle.size() == 1 ? ", in cell " : ", in cells ";
       // The marks were visited from the signal backwards.
-      for (size_t i = celle.size(); i-- > 0;) {
-        motivo += std::to_string(celle[i]);
-        if (i > 1) motivo += ", ";
-        if (i == 1) motivo += " and ";
-      }
+      motivo += ", " + nelle_celle(celle);
       registra_avviso(m, numero_avviso::marche_stazione_sostituite, campo.luogo(), motivo);
     }
   }

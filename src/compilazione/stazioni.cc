@@ -42,14 +42,10 @@ esito_riga interrompi(modello& m, int32_t numero, std::optional<int32_t> p,
 // a note for each signal whose marks they can be.
 void avvisa_marche_sostituite(modello& m, const std::vector<std::pair<int64_t, uint8_t>>& celle,
                               const campo_letto& campo, const origini_celle* origini) {
-  std::string motivo = celle.size() == 1 ? "in cell " : "in cells ";
-  for (size_t i = celle.size(); i-- > 0;) {
-    motivo += std::to_string(celle[i].first);
-    if (i > 1) motivo += ", ";
-    if (i == 1) motivo += " and ";
-  }
+  std::vector<int64_t> indici;
+  for (const auto& [k, avviso] : celle) indici.push_back(k);
   diagnostica d = nuova_diagnostica(numero_avviso::marche_segnale_sostituite, gravita::avviso,
-                                    std::nullopt, campo.luogo(), std::move(motivo));
+                                    std::nullopt, campo.luogo(), nelle_celle(indici));
   if (origini != nullptr) {
     std::vector<int64_t> segnali;
     for (const auto& [k, avviso] : celle) {
