@@ -73,8 +73,9 @@ TEST_F(DisegnaMinuscolo, PngHasTheAskedSizeAndTheLineWhereThePlanPutsIt) {
   std::vector<std::filesystem::path> file = disegna_in(formato_disegno::png, 800);
   cairo_surface_t* s = cairo_image_surface_create_from_png(file[0].c_str());
   ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+  const impaginazione_pianta imp = impagina_pianta(*m);
   EXPECT_EQ(cairo_image_surface_get_width(s), 800);
-  EXPECT_EQ(cairo_image_surface_get_height(s), 566);
+  EXPECT_EQ(cairo_image_surface_get_height(s), std::lround(imp.altezza * 800 / imp.larghezza));
   cairo_surface_flush(s);
   const unsigned char* dati = cairo_image_surface_get_data(s);
   int passo = cairo_image_surface_get_stride(s);
@@ -84,8 +85,8 @@ TEST_F(DisegnaMinuscolo, PngHasTheAskedSizeAndTheLineWhereThePlanPutsIt) {
     return std::array<int, 3>{static_cast<int>(v >> 16 & 0xff), static_cast<int>(v >> 8 & 0xff),
                               static_cast<int>(v & 0xff)};
   };
-  trasformazione_pianta t = trasformazione_di(*m);
-  double scala = 800 / larghezza_pagina;
+  const trasformazione_pianta& t = imp.t;
+  double scala = 800 / imp.larghezza;
   // Metres on the line away from stations, signals and the tunnel.
   for (size_t metro : {150u, 900u, 2100u, 3500u, 8000u}) {
     double x = t.pagina_x(m->planimetria[0].numero(metro)) * scala;

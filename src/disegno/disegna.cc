@@ -1,30 +1,37 @@
 #include "disegno/disegna.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "base/errore_file.h"
 #include "base/scrittore_file.h"
 #include "base/sistema_file.h"
-#include "disegno/marca_svg.h"
 #include "disegno/oggetti_linea.h"
 #include "disegno/pianta.h"
 #include "disegno/profilo.h"
-#include "disegno/superfici.h"
+#include "disegno/tela_svg.h"
+#ifdef DISEGNO_CON_CAIRO
+#include "disegno/tela_cairo.h"
+#endif
 
 namespace scenario {
 
 namespace {
-
-std::string disegna_file(const std::vector<disegno_pagina>& pagine, const opzioni_disegno& o) {
-  std::string byte = disegna_pagine(pagine, o.formato, o.larghezza_png);
-  return o.formato == formato_disegno::svg ? marca_generi(byte) : byte;
-}
 
 std::string estensione_di(formato_disegno formato) {
   return formato == formato_disegno::svg ? ".svg" : ".png";
 }
 
 }  // namespace
+
+bool formato_disponibile(formato_disegno formato) {
+#ifdef DISEGNO_CON_CAIRO
+  (void)formato;
+  return true;
+#else
+  return formato == formato_disegno::svg;
+#endif
+}
 
 std::vector<std::string> nomi_disegni(const modello& m, const std::string& base,
                                       formato_disegno formato) {
@@ -49,26 +56,41 @@ std::vector<std::string> nomi_disegni(const modello& m, const std::string& base,
 std::vector<std::filesystem::path> disegna(const modello& m, const std::filesystem::path& cartella,
                                            const std::string& base,
                                            const opzioni_disegno& opzioni) {
-  oggetti_linea o = oggetti_di(m);
-  std::vector<disegno_pagina> pagine;
-  pagine.push_back([&](cairo_t* cr) { disegna_pianta(cr, m, o); });
-  int n = pagine_profilo(m);
-  int32_t per_pagina = metri_pagina_profilo(m);
+  if (!formato_disponibile(opzioni.formato)) {
+    throw std::logic_error("this build does not draw the format asked for");
+  }
+  const oggetti_linea o = oggetti_di(m);
+  std::vector<pagina_disegno> pagine{pagina_pianta(m, o)};
+  const int n = pagine_profilo(m);
+  const int32_t per_pagina = metri_pagina_profilo(m);
   for (int k = 0; k < n; ++k) {
     int32_t da = k * per_pagina;
     int32_t a = std::min(da + per_pagina, std::max(o.lunghezza, 1));
-    pagine.push_back([&, da, a, k](cairo_t* cr) { disegna_profilo(cr, m, o, da, a, k, n); });
+    pagine.push_back(pagina_profilo(m, o, da, a, k, n));
   }
   const std::vector<std::string> nomi = nomi_disegni(m, base, opzioni.formato);
   std::vector<std::filesystem::path> scritti;
+#ifdef DISEGNO_CON_CAIRO
   if (opzioni.formato == formato_disegno::pdf) {
+    const std::string percorso = m.elementi[elemento_testata_percorso].testo;
+    const std::string treno = m.elementi[elemento_testata_treno].testo;
     scritti.push_back(cartella / nomi[0]);
-    sostituisci_file(scritti.back(), disegna_file(pagine, opzioni));
+    sostituisci_file(scritti.back(),
+                     pdf_delle_pagine(pagine, {percorso + " — treno " + treno,
+                                               "Planimetria e profilo della linea " + percorso +
+                                                   " per il treno " + treno}));
     return scritti;
   }
+#endif
   for (size_t k = 0; k < pagine.size(); ++k) {
     scritti.push_back(cartella / nomi[k]);
-    sostituisci_file(scritti.back(), disegna_file({pagine[k]}, opzioni));
+#ifdef DISEGNO_CON_CAIRO
+    if (opzioni.formato == formato_disegno::png) {
+      sostituisci_file(scritti.back(), png_della_pagina(pagine[k], opzioni.larghezza_png));
+      continue;
+    }
+#endif
+    sostituisci_file(scritti.back(), svg_della_pagina(pagine[k]));
   }
   return scritti;
 }

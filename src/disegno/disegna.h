@@ -1,10 +1,10 @@
 #pragma once
 
-// Pictures of a compiled scenario, drawn once with cairo and written as SVG,
-// PNG or PDF: the plan of the line seen from above (pianta.h), and its
-// profile along the line (profilo.h), on A3 landscape pages. In SVG every
-// item drawn carries its kind as a class and an id (marca_svg.h). The kinds:
-// stazione, segnale, rallentamento, punto_codice, galleria.
+// Pictures of a compiled scenario, laid out once and written as SVG by the
+// program's own writer, or as PNG or PDF by cairo where the build has it:
+// the plan of the line seen from above (pianta.h), and its profile along the
+// line (profilo.h), on A3 pages. In SVG every item drawn is a group with its
+// kind as its class and an id, every label a <text> (tela_svg.h).
 
 #include <filesystem>
 #include <string>
@@ -14,6 +14,10 @@
 #include "modello/modello.h"
 
 namespace scenario {
+
+// Whether this build draws `formato`: SVG always, PNG and PDF where it has
+// cairo (not the Windows build).
+bool formato_disponibile(formato_disegno formato);
 
 // The names of the pictures of `m` named after `base`: base + ".pdf" with
 // every page; or, for SVG and PNG, a file a page, base + "_pianta" and base +
@@ -25,7 +29,7 @@ std::vector<std::string> nomi_disegni(const modello& m, const std::string& base,
 
 // Draws the plan and the profile of `m` into `cartella`, in the files that
 // nomi_disegni names. Returns the paths written. A file that cannot be written
-// is an errore_file.
+// is an errore_file; a format that the build does not draw, a logic_error.
 std::vector<std::filesystem::path> disegna(const modello& m, const std::filesystem::path& cartella,
                                            const std::string& base, const opzioni_disegno& opzioni);
 

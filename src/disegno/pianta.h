@@ -2,9 +2,8 @@
 
 // The plan of the line seen from above, on one page.
 
-#include <cairo.h>
-
 #include "disegno/oggetti_linea.h"
+#include "disegno/tela.h"
 #include "modello/modello.h"
 
 namespace scenario {
@@ -19,8 +18,14 @@ struct trasformazione_pianta {
   double pagina_y(double y) const { return y0 - y * scala; }
 };
 
-trasformazione_pianta trasformazione_di(const modello& m);
+// The plan's page: its size, and where it puts the line.
+struct impaginazione_pianta {
+  double larghezza = 0, altezza = 0;
+  trasformazione_pianta t;
+};
 
-void disegna_pianta(cairo_t* cr, const modello& m, const oggetti_linea& o);
+impaginazione_pianta impagina_pianta(const modello& m);
+
+pagina_disegno pagina_pianta(const modello& m, const oggetti_linea& o);
 
 }  // namespace scenario

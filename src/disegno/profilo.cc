@@ -36,13 +36,26 @@ double progressiva_di(const modello& m, double p) {
   return scelta->fine + (p - scelta->inizio);
 }
 
-void disegna_profilo(cairo_t* cr, const modello& m, const oggetti_linea& o, int32_t da, int32_t a,
-                     int pagina, int pagine) {
-  titolo(cr, m,
-         "profilo" +
-             (pagine > 1 ? " " + std::to_string(pagina + 1) + "/" + std::to_string(pagine)
-                         : std::string()) +
-             ", km " + km(progressiva_di(m, da)) + " – " + km(progressiva_di(m, a)));
+namespace {
+
+scritta testo_in(punto a, std::string t, double corpo, colore c = inchiostro,
+                 ancoraggio allinea = ancoraggio::inizio, bool grassetto = false,
+                 int rotazione = 0) {
+  scritta s;
+  s.a = a;
+  s.testo = std::move(t);
+  s.corpo = corpo;
+  s.c = c;
+  s.allinea = allinea;
+  s.grassetto = grassetto;
+  s.rotazione = rotazione;
+  return s;
+}
+
+void disegna_profilo(tela& tl, const modello& m, const oggetti_linea& o, int32_t da, int32_t a,
+                     const std::string& titolo) {
+  scrivi_titolo(tl, titolo);
+  const double larghezza_pagina = lato_lungo_a3, altezza_pagina = lato_corto_a3;
   const double sinistra = margine + 50, destra = larghezza_pagina - margine;
   const double alto = margine + altezza_titolo + 110;  // room for the station names
   const double basso = altezza_pagina - margine - 40;
@@ -88,24 +101,21 @@ void disegna_profilo(cairo_t* cr, const modello& m, const oggetti_linea& o, int3
   for (const auto& r : o.rallentamenti) {
     if (r.fine < da || r.inizio >= a) continue;
     double x1 = px(std::max(r.inizio, da)), x2 = px(std::min(r.fine, a));
-    usa(cr, genere::rallentamento.c, opacita_rallentamento);
-    cairo_rectangle(cr, x1, quota_da, std::max(x2 - x1, 1.5), vel_a - quota_da);
-    cairo_fill(cr);
-    testo(cr, (x1 + x2) / 2, vel_da + 12, std::to_string(r.velocita), 9, inchiostro, 0, true, 0.5);
+    tl.apri(genere::rallentamento);
+    tl.rettangolo(x1, quota_da, std::max(x2 - x1, 1.5), vel_a - quota_da,
+                  pieno(genere::rallentamento.c, opacita_rallentamento));
+    tl.scrivi(testo_in({(x1 + x2) / 2, vel_da + 12}, std::to_string(r.velocita), 9, inchiostro,
+                       ancoraggio::centro, true));
+    tl.chiudi();
   }
   // Frames, grid lines and scales of the panels.
-  cairo_set_line_width(cr, 0.6);
   for (auto [y1, y2] : {std::pair{quota_da, quota_a}, {pend_da, pend_a}, {vel_da, vel_a}}) {
-    usa(cr, grigio);
-    cairo_rectangle(cr, sinistra, y1, destra - sinistra, y2 - y1);
-    cairo_stroke(cr);
+    tl.rettangolo(sinistra, y1, destra - sinistra, y2 - y1, filo(grigio, 0.6));
   }
   auto scala_y = [&](double y, const std::string& t) {
-    usa(cr, griglia_chiara);
-    cairo_move_to(cr, sinistra, y);
-    cairo_line_to(cr, destra, y);
-    cairo_stroke(cr);
-    testo(cr, sinistra - 4, y + 3, t, 8, grigio, 0, false, 1);
+    const punto riga[] = {{sinistra, y}, {destra, y}};
+    tl.spezzata(riga, filo(griglia_chiara, 0.6));
+    tl.scrivi(testo_in({sinistra - 4, y + 3}, t, 8, grigio, ancoraggio::fine));
   };
   double passo_q = numero_tondo((q_max - q_min) / 4);
   for (double q = std::ceil(q_min / passo_q) * passo_q; q <= q_max; q += passo_q) {
@@ -113,14 +123,13 @@ void disegna_profilo(cairo_t* cr, const modello& m, const oggetti_linea& o, int3
   }
   for (int p : {-p_max, -p_max / 2, 0, p_max / 2, p_max}) scala_y(py(p), std::to_string(p) + " ‰");
   for (int v = 0; v <= v_max; v += v_max / 4) scala_y(vy(v), std::to_string(v) + " km/h");
-  testo(cr, sinistra + 4, quota_da + 12, "quota (m)", 9, grigio);
-  testo(cr, sinistra + 4, pend_da + 12, "pendenza (‰)", 9, grigio);
-  testo(cr, sinistra + 4, vel_da + 12, "velocità massima (km/h)", 9, grigio);
+  tl.scrivi(testo_in({sinistra + 4, quota_da + 12}, "quota (m)", 9, grigio));
+  tl.scrivi(testo_in({sinistra + 4, pend_da + 12}, "pendenza (‰)", 9, grigio));
+  tl.scrivi(testo_in({sinistra + 4, vel_da + 12}, "velocità massima (km/h)", 9, grigio));
 
   // Kilometre axis by the progressives: a tick at every whole kilometre,
   // labelled every few as the page's length allows.
   double passo_km = (a - da) > 200000 ? 10000 : (a - da) > 40000 ? 5000 : 1000;
-  usa(cr, inchiostro);
   for (int32_t metro = da; metro < a; metro += 50) {
     double prima = progressiva_di(m, metro - 50), ora = progressiva_di(m, metro);
     if (std::floor(ora / 1000) == std::floor(prima / 1000) && metro != da) continue;
@@ -128,48 +137,45 @@ void disegna_profilo(cairo_t* cr, const modello& m, const oggetti_linea& o, int3
     double x = px(metro - (ora - km_tondo));
     if (x < sinistra) continue;
     bool etichetta = std::fmod(std::fabs(km_tondo), passo_km) == 0;
-    usa(cr, inchiostro);
-    cairo_move_to(cr, x, basso);
-    cairo_line_to(cr, x, basso + (etichetta ? 6 : 3));
-    cairo_stroke(cr);
-    if (etichetta) testo(cr, x, basso + 16, km(km_tondo, 0), 8, inchiostro, 0, false, 0.5);
+    const punto tacca[] = {{x, basso}, {x, basso + (etichetta ? 6 : 3)}};
+    tl.spezzata(tacca, filo(inchiostro, 0.6));
+    if (etichetta) {
+      tl.scrivi(testo_in({x, basso + 16}, km(km_tondo, 0), 8, inchiostro, ancoraggio::centro));
+    }
   }
-  testo(cr, destra, basso + 30, "km (progressive chilometriche)", 9, grigio, 0, false, 1);
+  tl.scrivi(testo_in({destra, basso + 30}, "km (progressive chilometriche)", 9, grigio,
+                     ancoraggio::fine));
 
   // Tunnels as bars above the elevation.
   for (auto [g_da, g_a] : o.gallerie) {
     if (g_a < da || g_da >= a) continue;
     double x1 = px(std::max(g_da, da)), x2 = px(std::min(g_a, a));
-    usa(cr, genere::galleria.c);
-    cairo_rectangle(cr, x1, quota_da + 2, std::max(x2 - x1, 1.5), 5);
-    cairo_fill(cr);
+    tl.apri(genere::galleria);
+    tl.rettangolo(x1, quota_da + 2, std::max(x2 - x1, 1.5), 5, pieno(genere::galleria.c));
+    tl.chiudi();
   }
   // Elevation, gradient and speed lines.
-  cairo_set_line_width(cr, 1.5);
-  usa(cr, inchiostro);
+  std::vector<punto> linea;
   for (size_t i = c_da; i <= c_a && i <= celle; ++i) {
     double x = px(std::clamp<double>(static_cast<double>(i) * metri_per_cella, da, a));
-    if (i == c_da) {
-      cairo_move_to(cr, x, qy(quota[i]));
-    } else {
-      cairo_line_to(cr, x, qy(quota[i]));
-    }
+    linea.push_back({x, qy(quota[i])});
   }
-  cairo_stroke(cr);
+  tl.spezzata(linea, filo(inchiostro, 1.5));
+  // A step a cell; a run of equal cells is one step.
   auto scalini = [&](colore c, auto valore, auto y) {
-    usa(cr, c);
+    std::vector<punto> gradini;
     for (size_t i = c_da; i < c_a; ++i) {
       double x1 = px(std::max<double>(static_cast<double>(i) * metri_per_cella, da));
       double x2 = px(std::min<double>(static_cast<double>(i + 1) * metri_per_cella, a));
       double v = y(valore(m.celle[i]));
-      if (i == c_da) {
-        cairo_move_to(cr, x1, v);
-      } else {
-        cairo_line_to(cr, x1, v);
+      if (!gradini.empty() && gradini.back().y == v) {
+        gradini.back().x = x2;
+        continue;
       }
-      cairo_line_to(cr, x2, v);
+      gradini.push_back({x1, v});
+      gradini.push_back({x2, v});
     }
-    cairo_stroke(cr);
+    tl.spezzata(gradini, filo(c, 1.5));
   };
   scalini(
       blu_pendenza, [](const cella& c) { return static_cast<int>(c.pendenza) - 100; }, py);
@@ -179,19 +185,17 @@ void disegna_profilo(cairo_t* cr, const modello& m, const oggetti_linea& o, int3
   // Signals and code points on the elevation panel's foot.
   for (int32_t s : o.segnali) {
     if (s < da || s >= a) continue;
-    usa(cr, genere::segnale.c);
     double x = px(s);
-    cairo_move_to(cr, x, quota_a - 1);
-    cairo_line_to(cr, x - 3.5, quota_a - 9);
-    cairo_line_to(cr, x + 3.5, quota_a - 9);
-    cairo_close_path(cr);
-    cairo_fill(cr);
+    const punto triangolo[] = {{x, quota_a - 1}, {x - 3.5, quota_a - 9}, {x + 3.5, quota_a - 9}};
+    tl.apri(genere::segnale);
+    tl.poligono(triangolo, pieno(genere::segnale.c));
+    tl.chiudi();
   }
   for (int32_t p : o.punti_codice) {
     if (p < da || p >= a) continue;
-    usa(cr, genere::punto_codice.c);
-    cairo_rectangle(cr, px(p) - 1, quota_a - 16, 2, 5);
-    cairo_fill(cr);
+    tl.apri(genere::punto_codice);
+    tl.rettangolo(px(p) - 1, quota_a - 16, 2, 5, pieno(genere::punto_codice.c));
+    tl.chiudi();
   }
   // Stations: a line across the panels, the name above, slanted. Names
   // closer than a line of their text are spread along the row in order of
@@ -206,45 +210,55 @@ void disegna_profilo(cairo_t* cr, const modello& m, const oggetti_linea& o, int3
   for (const auto* s : in_pagina) ordinate.push_back(px(s->posizione));
   // Slanted by 45 degrees, two names a line apart across stand that far
   // apart times the square root of 2 along the row.
-  const double passo_nomi = misura_testo(cr, 9).altezza() * std::numbers::sqrt2 * 1.05;
+  const double passo_nomi = (sopra_testo(9) + sotto_testo(9)) * std::numbers::sqrt2 * 1.05;
   std::vector<double> posti = distribuisci_in_fila(ordinate, passo_nomi, sinistra - 20, destra);
   for (size_t k = 0; k < in_pagina.size(); ++k) {
     const auto& s = *in_pagina[k];
     double x = ordinate[k], xn = posti[k];
-    usa(cr, griglia_chiara);
-    cairo_set_line_width(cr, 0.6);
-    cairo_move_to(cr, x, quota_da);
-    cairo_line_to(cr, x, vel_a);
-    cairo_stroke(cr);
-    usa(cr, genere::stazione.c);
-    cairo_move_to(cr, x, quota_da - 1);
-    cairo_line_to(cr, x - 4, quota_da - 8);
-    cairo_line_to(cr, x + 4, quota_da - 8);
-    cairo_close_path(cr);
-    cairo_fill(cr);
+    const punto traversa[] = {{x, quota_da}, {x, vel_a}};
+    tl.spezzata(traversa, filo(griglia_chiara, 0.6));
+    tl.apri(genere::stazione);
+    const punto triangolo[] = {{x, quota_da - 1}, {x - 4, quota_da - 8}, {x + 4, quota_da - 8}};
+    tl.poligono(triangolo, pieno(genere::stazione.c));
     if (std::fabs(xn - x) > 0.5) {
-      usa(cr, grigio);
-      cairo_set_line_width(cr, 0.6);
-      cairo_move_to(cr, x, quota_da - 9);
-      cairo_line_to(cr, xn + 2, quota_da - 14);
-      cairo_stroke(cr);
+      const punto richiamo[] = {{x, quota_da - 9}, {xn + 2, quota_da - 14}};
+      tl.spezzata(richiamo, filo(grigio, 0.6));
     }
-    testo(cr, xn + 2, quota_da - 16, s.nome, 9, inchiostro, -std::numbers::pi / 4);
+    tl.scrivi(testo_in({xn + 2, quota_da - 16}, s.nome, 9, inchiostro, ancoraggio::inizio, false,
+                       -45));
+    tl.chiudi();
   }
   // Legend.
-  double lx = sinistra, ly = altezza_pagina - margine + 8;
-  const std::pair<colore, const char*> voci[] = {{genere::stazione.c, "stazione"},
-                                                 {genere::segnale.c, "segnale"},
-                                                 {genere::punto_codice.c, "punto codice"},
-                                                 {genere::galleria.c, "galleria"},
-                                                 {genere::rallentamento.c, "rallentamento (km/h)"}};
-  for (const auto& [c, nome] : voci) {
-    usa_in_legenda(cr, c, &c == &voci[4].first ? opacita_rallentamento * 2 : 1);
-    cairo_rectangle(cr, lx, ly - 8, 10, 8);
-    cairo_fill(cr);
-    testo(cr, lx + 14, ly, nome, 9);
-    lx += 130;
-  }
+  auto riquadro = [](colore c, double opacita = 1) {
+    return [c, opacita](tela& tl, double x, double y) {
+      tl.rettangolo(x, y, 10, 8, pieno(c, opacita));
+    };
+  };
+  scrivi_legenda(tl, sinistra, altezza_pagina - margine + 8, 130,
+                 {{"stazione", riquadro(genere::stazione.c)},
+                  {"segnale", riquadro(genere::segnale.c)},
+                  {"punto codice", riquadro(genere::punto_codice.c)},
+                  {"galleria", riquadro(genere::galleria.c)},
+                  {"rallentamento (km/h)",
+                   riquadro(genere::rallentamento.c, opacita_rallentamento * 2)}});
+}
+
+}  // namespace
+
+pagina_disegno pagina_profilo(const modello& m, const oggetti_linea& o, int32_t da, int32_t a,
+                              int pagina, int pagine) {
+  pagina_disegno p;
+  p.larghezza = lato_lungo_a3;
+  p.altezza = lato_corto_a3;
+  p.titolo = titolo_pagina(
+      m, "profilo" +
+             (pagine > 1 ? " " + std::to_string(pagina + 1) + "/" + std::to_string(pagine)
+                         : std::string()) +
+             ", km " + km(progressiva_di(m, da)) + " – " + km(progressiva_di(m, a)));
+  p.disegna = [&m, &o, da, a, titolo = p.titolo](tela& tl) {
+    disegna_profilo(tl, m, o, da, a, titolo);
+  };
+  return p;
 }
 
 }  // namespace scenario

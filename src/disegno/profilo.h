@@ -4,11 +4,10 @@
 // on the line. A profile longer than one page holds is split into pages of
 // at most 100 km.
 
-#include <cairo.h>
-
 #include <cstdint>
 
 #include "disegno/oggetti_linea.h"
+#include "disegno/tela.h"
 #include "modello/modello.h"
 
 namespace scenario {
@@ -27,7 +26,7 @@ int pagine_profilo(const modello& m);
 double progressiva_di(const modello& m, double p);
 
 // Page `pagina` of `pagine` of the profile: metres [da, a).
-void disegna_profilo(cairo_t* cr, const modello& m, const oggetti_linea& o, int32_t da, int32_t a,
-                     int pagina, int pagine);
+pagina_disegno pagina_profilo(const modello& m, const oggetti_linea& o, int32_t da, int32_t a,
+                              int pagina, int pagine);
 
 }  // namespace scenario
