@@ -1,8 +1,7 @@
 #pragma once
 
 // The kinds of item that the pictures draw, each with a marker colour of its
-// own that nothing else is drawn with: the SVG marking finds a kind by its
-// colour (see marca_svg.h).
+// own; in SVG each item is a group with its kind as its class (tela.h).
 
 namespace scenario {
 
@@ -21,7 +20,10 @@ constexpr genere_disegnato segnale{"segnale", {0.0, 0.4, 0.8}};
 constexpr genere_disegnato rallentamento{"rallentamento", {1.0, 0.6, 0.0}};
 constexpr genere_disegnato punto_codice{"punto_codice", {0.4, 0.0, 0.6}};
 constexpr genere_disegnato galleria{"galleria", {0.3, 0.3, 0.3}};
-constexpr genere_disegnato tutti[] = {stazione, segnale, rallentamento, punto_codice, galleria};
+constexpr genere_disegnato indicatore_velocita{"indicatore_velocita", {0.85, 0.45, 0.0}};
+constexpr genere_disegnato cartello{"cartello", {0.0, 0.55, 0.55}};
+constexpr genere_disegnato tutti[] = {stazione, segnale,   rallentamento, punto_codice,
+                                      galleria, indicatore_velocita, cartello};
 }  // namespace genere
 
 }  // namespace scenario

@@ -22,6 +22,13 @@ oggetti_linea oggetti_di(const modello& m) {
     if (c.tipo == tipo_cella::punto_codice || c.tipo == tipo_cella::punto_senza_codice) {
       o.punti_codice.push_back(metro);
     }
+    if (c.tipo == tipo_cella::indicatore_v_max) o.indicatori_velocita.push_back(metro - metri_per_cella);
+    if (c.tipo == tipo_cella::cartello) {
+      const bool nella_tabella = c.val1 >= 1 && c.val1 < numero_elementi;
+      o.cartelli.push_back(
+          {metro - metri_per_cella,
+           nella_tabella ? m.elementi[static_cast<size_t>(c.val1)].testo : std::string()});
+    }
     if (c.tipo == tipo_cella::inizio_rallentamento) {
       aperto = {metro - metri_per_cella, metro - metri_per_cella, c.val1};
     }

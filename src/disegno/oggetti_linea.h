@@ -23,11 +23,19 @@ struct oggetti_linea {
   std::vector<int32_t> punti_codice;
   std::vector<rallentamento_linea> rallentamenti;
   std::vector<std::pair<int32_t, int32_t>> gallerie;  // [da, a)
+  // Speed indicator boards; sign boards with their text (empty when the
+  // board's record is not one of the table's).
+  std::vector<int32_t> indicatori_velocita;
+  struct cartello_linea {
+    int32_t posizione;
+    std::string testo;
+  };
+  std::vector<cartello_linea> cartelli;
   int32_t lunghezza = 0;
 };
 
-// A signal, a slow-down's start and end stand one cell before the cell that
-// holds them; code points in theirs.
+// A signal, a slow-down's start and end, a board stand one cell before the
+// cell that holds them; code points in theirs.
 oggetti_linea oggetti_di(const modello& m);
 
 }  // namespace scenario
