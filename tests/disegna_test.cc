@@ -12,6 +12,8 @@
 #include "disegno/pagina.h"
 #include "disegno/pianta.h"
 #include "scenario_di_prova.h"
+#include "scritte_svg.h"
+#include "disegno/oggetti_linea.h"
 
 namespace scenario {
 namespace {
@@ -101,6 +103,27 @@ TEST_F(DisegnaMinuscolo, PngHasTheAskedSizeAndTheLineWhereThePlanPutsIt) {
   cairo_surface_destroy(s);
 }
 
+// The text string that follows `chiave` in a PDF's document information, as
+// UTF-8: a literal (...) or a UTF-16 <FEFF...> in hex, as cairo writes it.
+std::string voce_pdf(const std::string& pdf, const std::string& chiave) {
+  size_t k = pdf.find(chiave + " ");
+  if (k == std::string::npos) return "(missing)";
+  k += chiave.size() + 1;
+  if (pdf[k] == '(') return pdf.substr(k + 1, pdf.find(')', k) - k - 1);
+  std::string esadecimale = pdf.substr(k + 1, pdf.find('>', k) - k - 1), utf8;
+  for (size_t i = 4; i + 4 <= esadecimale.size(); i += 4) {
+    char32_t c = static_cast<char32_t>(std::stoul(esadecimale.substr(i, 4), nullptr, 16));
+    if (c < 0x80) {
+      utf8 += static_cast<char>(c);
+    } else {
+      utf8 += static_cast<char>(0xE0 | (c >> 12));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return utf8;
+}
+
 TEST_F(DisegnaMinuscolo, PdfHoldsThePlanAndOneProfilePage) {
   std::vector<std::filesystem::path> file = disegna_in(formato_disegno::pdf);
   ASSERT_EQ(file.size(), 1u);
@@ -111,6 +134,32 @@ TEST_F(DisegnaMinuscolo, PdfHoldsThePlanAndOneProfilePage) {
   EXPECT_EQ(
       std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), pagina), std::sregex_iterator()),
       2);
+  // A reader's window and a library's index show the route and the train.
+  EXPECT_EQ(voce_pdf(pdf, "/Title"), "Prova — treno 1");
+  EXPECT_EQ(voce_pdf(pdf, "/Subject"), "Planimetria e profilo della linea Prova per il treno 1");
+}
+
+TEST(DisegnaPredefinito, ThePlanIsSmallAndEveryNameIsTextToSearch) {
+  auto m = prova::scenario_predefinito();
+  cartella_temporanea cartella;
+  opzioni_disegno o;
+  o.formato = formato_disegno::svg;
+  const std::vector<std::filesystem::path> file = disegna(*m, cartella.percorso(), "P", o);
+  const std::string pianta = leggi_file(file[0]);
+  // A line of a hundred kilometres is some thousand points at the page's
+  // scale, not one point a metre.
+  EXPECT_LT(pianta.size(), 100000u);
+  std::vector<std::string> testi;
+  for (const auto& percorso : file) {
+    for (const scritta& s : prova::leggi_pagina_svg(leggi_file(percorso)).scritte) {
+      testi.push_back(s.testo);
+    }
+  }
+  for (const auto& s : oggetti_di(*m).stazioni) {
+    EXPECT_GE(std::count(testi.begin(), testi.end(), s.nome), 2) << s.nome;
+  }
+  EXPECT_NE(std::find(testi.begin(), testi.end(), "Lorvento-Basalto — treno 27364 — planimetria"),
+            testi.end());
 }
 
 }  // namespace

@@ -53,13 +53,7 @@ std::vector<std::string> nomi_disegni(const modello& m, const std::string& base,
   return nomi;
 }
 
-std::vector<std::filesystem::path> disegna(const modello& m, const std::filesystem::path& cartella,
-                                           const std::string& base,
-                                           const opzioni_disegno& opzioni) {
-  if (!formato_disponibile(opzioni.formato)) {
-    throw std::logic_error("this build does not draw the format asked for");
-  }
-  const oggetti_linea o = oggetti_di(m);
+std::vector<pagina_disegno> pagine_disegno(const modello& m, const oggetti_linea& o) {
   std::vector<pagina_disegno> pagine{pagina_pianta(m, o)};
   const int n = pagine_profilo(m);
   const int32_t per_pagina = metri_pagina_profilo(m);
@@ -68,6 +62,17 @@ std::vector<std::filesystem::path> disegna(const modello& m, const std::filesyst
     int32_t a = std::min(da + per_pagina, std::max(o.lunghezza, 1));
     pagine.push_back(pagina_profilo(m, o, da, a, k, n));
   }
+  return pagine;
+}
+
+std::vector<std::filesystem::path> disegna(const modello& m, const std::filesystem::path& cartella,
+                                           const std::string& base,
+                                           const opzioni_disegno& opzioni) {
+  if (!formato_disponibile(opzioni.formato)) {
+    throw std::logic_error("this build does not draw the format asked for");
+  }
+  const oggetti_linea o = oggetti_di(m);
+  const std::vector<pagina_disegno> pagine = pagine_disegno(m, o);
   const std::vector<std::string> nomi = nomi_disegni(m, base, opzioni.formato);
   std::vector<std::filesystem::path> scritti;
 #ifdef DISEGNO_CON_CAIRO

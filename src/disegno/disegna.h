@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "disegno/oggetti_linea.h"
 #include "disegno/opzioni_disegno.h"
+#include "disegno/tela.h"
 #include "modello/modello.h"
 
 namespace scenario {
@@ -26,6 +28,10 @@ bool formato_disponibile(formato_disegno formato);
 // ("_profilo_01" to "_profilo_11").
 std::vector<std::string> nomi_disegni(const modello& m, const std::string& base,
                                       formato_disegno formato);
+
+// The pages of the pictures of `m`: the plan, then the profile's pages. They
+// refer to `m` and `o`, which must outlive them.
+std::vector<pagina_disegno> pagine_disegno(const modello& m, const oggetti_linea& o);
 
 // Draws the plan and the profile of `m` into `cartella`, in the files that
 // nomi_disegni names. Returns the paths written. A file that cannot be written

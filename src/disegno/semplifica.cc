@@ -52,6 +52,18 @@ void semplifica_tratto(std::span<const punto> linea, double tolleranza, std::vec
 
 std::vector<punto> semplifica(std::span<const punto> linea, double tolleranza) {
   if (linea.size() <= 2) return {linea.begin(), linea.end()};
+  // A quarter of the tolerance goes to dropping the points that stand that
+  // close to the last one kept (a metre is a hundredth of a point on a long
+  // line's page), the rest to the method itself.
+  const double vicino = tolleranza / 4, vicino2 = vicino * vicino;
+  std::vector<punto> radi{linea.front()};
+  for (size_t k = 1; k + 1 < linea.size(); ++k) {
+    const double dx = linea[k].x - radi.back().x, dy = linea[k].y - radi.back().y;
+    if (dx * dx + dy * dy > vicino2) radi.push_back(linea[k]);
+  }
+  radi.push_back(linea.back());
+  linea = radi;
+  tolleranza -= vicino;
   // Stretches of a bounded number of points, each simplified alone: a line
   // made to defeat the method costs the square of a stretch, not of the
   // whole line, for one more point kept per stretch.

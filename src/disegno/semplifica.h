@@ -9,10 +9,11 @@
 
 namespace scenario {
 
-// The points of `linea` that keep it within `tolleranza` of where it was
-// (Douglas-Peucker): the first and the last always, and between two kept
-// points the farthest one whenever it lies farther than `tolleranza` from
-// the segment that joins them. The line is taken in stretches of a bounded
+// The points of `linea` that keep it within `tolleranza` of where it was:
+// the first and the last always; of a run of points closer together than a
+// quarter of the tolerance, the first; and then (Douglas-Peucker) between two
+// kept points the farthest one whenever it lies farther than the other three
+// quarters from the segment that joins them. The line is taken in stretches of a bounded
 // number of points, so that no line costs more than a multiple of its
 // length. Distances are compared squared, without roots, so that every
 // build keeps the same points.
