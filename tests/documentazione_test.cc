@@ -47,9 +47,9 @@ std::set<std::string> ancore(const std::string& pagina) {
   return trovate;
 }
 
-// Every link of the README and of the pages of docs/ that leads into the
-// project names a file that is there, and a heading of that file where it
-// names one.
+// Every link of the README and of the pages of docs/, its folders too, that
+// leads into the project names a file that is there, and a heading of that
+// file where it names one.
 void controlla_collegamenti(const std::filesystem::path& percorso) {
   const std::string pagina = prova::leggi_file(percorso);
   ASSERT_FALSE(pagina.empty()) << percorso;
@@ -73,7 +73,7 @@ TEST(Documentazione, EveryLinkOfTheReadmeNamesAFileThatIsThere) {
 }
 
 TEST(Documentazione, EveryLinkOfTheDocsNamesAFileThatIsThere) {
-  for (const auto& voce : std::filesystem::directory_iterator(progetto / "docs")) {
+  for (const auto& voce : std::filesystem::recursive_directory_iterator(progetto / "docs")) {
     if (voce.path().extension() == ".md") controlla_collegamenti(voce.path());
   }
 }
