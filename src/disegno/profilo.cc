@@ -162,7 +162,10 @@ void disegna_profilo(tela& tl, const modello& m, const oggetti_linea& o, int32_t
     quota[i + 1] = quota[i] + pendenza * metri_per_cella / 1000.0;
   }
   size_t c_da = static_cast<size_t>(std::max(0, da / metri_per_cella));
-  size_t c_a = std::min(celle, static_cast<size_t>(a / metri_per_cella) + 1);
+  // The cells that meet [da, a): the one that starts at `a` belongs to the
+  // next page, and drawn here it would be a step of no width at the end.
+  size_t c_a = std::min(celle, static_cast<size_t>(std::max<int64_t>(
+                                   (int64_t{a} + metri_per_cella - 1) / metri_per_cella, 0)));
   double q_min = 1e300, q_max = -1e300;
   int p_max = 1, v_max = 10;
   for (size_t i = c_da; i <= c_a && i <= celle; ++i) {
