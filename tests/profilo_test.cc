@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <span>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "disegno/etichette.h"
+#include "disegno/pagina.h"
 #include "disegno/profilo.h"
 #include "disegno/tela_svg.h"
 #include "scenari_disegnati.h"
@@ -257,23 +259,44 @@ TEST_F(ProfiloFatto, TheCellWhereThePageEndsIsLeftToTheNextPage) {
             (std::vector<std::string>{"0 km/h", "25 km/h", "50 km/h", "75 km/h", "100 km/h"}));
 }
 
-TEST(Profilo, KilometreLabelsStandApartWhereTheProgressivesJump) {
-  auto m = prova::scenario_predefinito();
-  const oggetti_linea o = oggetti_di(*m);
-  tela_registrata t;
-  pagina_profilo(*m, o, 0, std::max(o.lunghezza, 1), 0, 1).disegna(t);
-  const std::vector<rettangolo> cornici = t.cornici();
-  ASSERT_EQ(cornici.size(), 3u);
-  std::vector<rettangolo> etichette;
-  for (const forma& f : t.forme) {
-    if (f.testo && f.testo->allinea == ancoraggio::centro && f.riquadro.y0 > cornici[2].y1) {
-      etichette.push_back(f.riquadro);
+TEST(Profilo, KilometreTicksAndLabelsStandAtTheirChainageAndLabelsApart) {
+  // The built-in line's third progressive starts at 35400 m, 650 m into its
+  // km 25: at 100250 the whole km 100 would lie before the jump; at 100000
+  // its label would crowd that of km 25.
+  for (double valore : {100250.0, 100000.0}) {
+    auto m = prova::scenario_predefinito();
+    m->elementi[elemento_progressiva_tre].fine = static_cast<int32_t>(valore);
+    const oggetti_linea o = oggetti_di(*m);
+    const int32_t a = std::max(o.lunghezza, 1);
+    tela_registrata t;
+    pagina_profilo(*m, o, 0, a, 0, 1).disegna(t);
+    const std::vector<rettangolo> cornici = t.cornici();
+    ASSERT_EQ(cornici.size(), 3u);
+    const rettangolo& c = cornici[2];
+    std::vector<const forma*> etichette;
+    for (const forma& f : t.forme) {
+      if (f.testo && f.testo->allinea == ancoraggio::centro && f.riquadro.y0 > c.y1) {
+        etichette.push_back(&f);
+      }
+      // A tick hangs from the frame at a whole kilometre.
+      if (f.linea && f.genere.empty() && f.riquadro.y0 == c.y1 && f.riquadro.y1 > c.y1) {
+        const double metro = (f.riquadro.x0 - c.x0) / (c.x1 - c.x0) * a;
+        EXPECT_LT(std::fmod(progressiva_di(*m, metro + 0.5) + 1e9, 1000), 1)
+            << valore << ": tick at " << metro << " m";
+      }
     }
-  }
-  ASSERT_FALSE(etichette.empty());
-  // Closer than a label's width, "25 100" reads as one number.
-  for (size_t k = 1; k < etichette.size(); ++k) {
-    EXPECT_GE(etichette[k].x0 - etichette[k - 1].x1, etichette[k].x1 - etichette[k].x0) << k;
+    ASSERT_FALSE(etichette.empty());
+    for (size_t k = 0; k < etichette.size(); ++k) {
+      const scritta& e = *etichette[k]->testo;
+      const double metro = (e.a.x - c.x0) / (c.x1 - c.x0) * a;
+      EXPECT_EQ(km(std::floor(progressiva_di(*m, metro + 1) / 1000) * 1000, 0), e.testo)
+          << valore << ": at " << metro << " m";
+      if (k == 0) continue;
+      // Closer than a label's width, "25 100" reads as one number.
+      const rettangolo& prima = etichette[k - 1]->riquadro;
+      const rettangolo& questa = etichette[k]->riquadro;
+      EXPECT_GE(questa.x0 - prima.x1, questa.x1 - questa.x0) << valore << ": " << e.testo;
+    }
   }
 }
 

@@ -236,10 +236,13 @@ void disegna_profilo(tela& tl, const modello& m, const oggetti_linea& o, int32_t
   // progressives jump: "25 100" reads as one number.
   double passo_km = (a - da) > 200000 ? 10000 : (a - da) > 40000 ? 5000 : 1000;
   double fine_etichetta = -1e300;
-  for (int32_t metro = da; metro < a; metro += 50) {
+  for (int64_t metro = da; metro < a; metro += 50) {
     double prima = progressiva_di(m, metro - 50), ora = progressiva_di(m, metro);
     if (std::floor(ora / 1000) == std::floor(prima / 1000) && metro != da) continue;
     double km_tondo = std::floor(ora / 1000) * 1000;
+    // Where the progressives jump, a whole kilometre short of the new value
+    // would stand before the jump, where the line still counts by the old.
+    if (ora - prima != 50 && ora != km_tondo) continue;
     double x = px(metro - (ora - km_tondo));
     if (x < sinistra) continue;
     bool lunga = std::fmod(std::fabs(km_tondo), passo_km) == 0;
