@@ -116,8 +116,9 @@ nomi_in_fila disponi_nomi(const std::vector<double>& x, const std::vector<const 
     }
     f.inizi = distribuisci_in_fila(x, passo, minimo, massimi);
     bool entrano = true;
-    for (size_t k = 0; k < f.inizi.size(); ++k)
+    for (size_t k = 0; k < f.inizi.size(); ++k) {
       entrano = entrano && f.inizi[k] <= massimi[k] + 1e-6;
+    }
     if (entrano || corpo - 0.5 < corpo_nomi_minimo) return f;
   }
 }
@@ -135,7 +136,6 @@ void tabella_su_palo(tela& tl, double x, double piede) {
 
 void disegna_profilo(tela& tl, const modello& m, const oggetti_linea& o, int32_t da, int32_t a,
                      const std::string& titolo) {
-  if (a <= da) a = da + 1;
   scrivi_titolo(tl, titolo);
   const double larghezza_pagina = lato_lungo_a3, altezza_pagina = lato_corto_a3;
   const double sinistra = margine + 50, destra = larghezza_pagina - margine;
@@ -152,7 +152,8 @@ void disegna_profilo(tela& tl, const modello& m, const oggetti_linea& o, int32_t
   } pannelli[] = {{quota_da, quota_a, "quota (m)"},
                   {pend_da, pend_a, "pendenza (‰)"},
                   {vel_da, vel_a, "velocità massima (km/h)"}};
-  auto px = [&](double metro) { return sinistra + (metro - da) / (a - da) * (destra - sinistra); };
+  const double metri = std::max(static_cast<double>(a) - da, 1.0);
+  auto px = [&](double metro) { return sinistra + (metro - da) / metri * (destra - sinistra); };
 
   // Elevation from the gradients, cell by cell; gradient and speed per cell.
   size_t celle = m.celle.size();
@@ -234,7 +235,7 @@ void disegna_profilo(tela& tl, const modello& m, const oggetti_linea& o, int32_t
   // labelled every few as the page's length allows, but for a label that
   // would stand closer to the one before than its own width, as where the
   // progressives jump: "25 100" reads as one number.
-  double passo_km = (a - da) > 200000 ? 10000 : (a - da) > 40000 ? 5000 : 1000;
+  double passo_km = metri > 200000 ? 10000 : metri > 40000 ? 5000 : 1000;
   double fine_etichetta = -1e300;
   for (int64_t metro = da; metro < a; metro += 50) {
     double prima = progressiva_di(m, metro - 50), ora = progressiva_di(m, metro);
@@ -392,6 +393,7 @@ void disegna_profilo(tela& tl, const modello& m, const oggetti_linea& o, int32_t
   std::vector<const std::string*> nomi;
   for (const auto* s : in_pagina) nomi.push_back(&s->nome);
   const double piede_nomi = quota_da - 16;
+  // A name's baseline starts 2 points right of its place in the row.
   const nomi_in_fila fila = disponi_nomi(ordinate, nomi, sinistra - 20, destra - 2, piede_nomi,
                                          margine + sotto_testo(corpo_titolo) + 3);
   for (size_t k = 0; k < in_pagina.size(); ++k) {
