@@ -301,6 +301,8 @@ TEST(Profilo, KilometreTicksAndLabelsStandAtTheirChainageAndLabelsApart) {
 }
 
 TEST(Profilo, PagesPastTheEndOfTheGridAreDrawn) {
+  // A table whose route is longer than its grid, as a damaged file may be:
+  // the pages with no cell of their own once looped on their elevation scale.
   modello m;
   m.elementi[elemento_linea].fine = 250000;
   oggetti_linea o;
