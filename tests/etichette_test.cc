@@ -73,5 +73,23 @@ TEST(DistribuisciInFila, SpreadsOnlyWhatIsTooCloseAndStaysInTheRow) {
   }
 }
 
+TEST(DistribuisciInFila, EachPositionStaysWithinABoundOfItsOwn) {
+  const struct {
+    std::vector<double> x, massimi;
+    std::vector<double> atteso;
+  } casi[] = {
+      {{0, 30, 60}, {100, 100, 45}, {0, 30, 45}},    // only the one past its bound moves
+      {{90, 95, 98}, {100, 100, 70}, {50, 60, 70}},  // a tight last bound pushes all before it
+      {{10, 10}, {0, 110}, {0, 10}},                 // the next one moves only as spacing needs
+      {{50, 50, 50}, {15, 15, 15}, {0, 10, 20}},     // a row too short starts at its start
+      {{}, {}, {}},
+  };
+  for (const auto& c : casi) {
+    std::vector<double> p = distribuisci_in_fila(c.x, 10, 0, c.massimi);
+    ASSERT_EQ(p.size(), c.atteso.size());
+    for (size_t k = 0; k < p.size(); ++k) EXPECT_NEAR(p[k], c.atteso[k], 1e-9) << k;
+  }
+}
+
 }  // namespace
 }  // namespace scenario

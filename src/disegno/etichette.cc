@@ -79,31 +79,47 @@ std::vector<etichetta_posata> posa_etichette(const std::vector<etichetta_da_posa
 
 std::vector<double> distribuisci_in_fila(const std::vector<double>& x, double passo, double minimo,
                                          double massimo) {
-  // With q[i] = p[i] - i * passo the spacing becomes q non-decreasing: the
-  // nearest such q is the pool of adjacent blocks that run backwards, each
-  // block at the mean of its members.
+  return distribuisci_in_fila(x, passo, minimo, std::vector<double>(x.size(), massimo));
+}
+
+std::vector<double> distribuisci_in_fila(const std::vector<double>& x, double passo, double minimo,
+                                         const std::vector<double>& massimi) {
+  // With q[i] = p[i] - i * passo the spacing becomes q non-decreasing, and
+  // since q[i] <= q[j] for j > i, q[i] is bounded by the least of
+  // massimi[j] - j * passo over j >= i: a ceiling that never falls along
+  // the row. The nearest such q is the pool of adjacent blocks that run
+  // backwards, each block at the mean of its members held between minimo
+  // and the ceiling of its first member, the lowest of its members'.
+  const size_t n = x.size();
+  std::vector<double> tetto(n);
+  for (size_t i = n; i-- > 0;) {
+    const double proprio = massimi[i] - static_cast<double>(i) * passo;
+    tetto[i] = i + 1 < n ? std::min(proprio, tetto[i + 1]) : proprio;
+  }
   struct blocco {
     double somma;
     size_t quanti;
-    double media() const { return somma / static_cast<double>(quanti); }
+    double tetto;
+    // A row too short for its names starts at minimo.
+    double valore(double minimo) const {
+      return std::max(std::min(somma / static_cast<double>(quanti), tetto), minimo);
+    }
   };
   std::vector<blocco> blocchi;
-  for (size_t i = 0; i < x.size(); ++i) {
-    blocchi.push_back({x[i] - static_cast<double>(i) * passo, 1});
-    while (blocchi.size() > 1 && blocchi[blocchi.size() - 2].media() > blocchi.back().media()) {
+  for (size_t i = 0; i < n; ++i) {
+    blocchi.push_back({x[i] - static_cast<double>(i) * passo, 1, tetto[i]});
+    while (blocchi.size() > 1 &&
+           blocchi[blocchi.size() - 2].valore(minimo) > blocchi.back().valore(minimo)) {
       blocco ultimo = blocchi.back();
       blocchi.pop_back();
       blocchi.back().somma += ultimo.somma;
       blocchi.back().quanti += ultimo.quanti;
     }
   }
-  const double ultimo_inizio =
-      x.empty() ? massimo : massimo - static_cast<double>(x.size() - 1) * passo;
   std::vector<double> p;
-  p.reserve(x.size());
+  p.reserve(n);
   for (const blocco& b : blocchi) {
-    // Clamping keeps q in order; a row too short for its names starts at minimo.
-    double q = std::max(std::min(b.media(), ultimo_inizio), minimo);
+    const double q = b.valore(minimo);
     for (size_t k = 0; k < b.quanti; ++k) p.push_back(q + static_cast<double>(p.size()) * passo);
   }
   return p;

@@ -52,4 +52,10 @@ std::vector<etichetta_posata> posa_etichette(const std::vector<etichetta_da_posa
 std::vector<double> distribuisci_in_fila(const std::vector<double>& x, double passo, double minimo,
                                          double massimo);
 
+// The same with a bound of its own for each position: p[i] <= massimi[i],
+// as for names of different lengths that must all end before one edge. A
+// row too short for them starts at minimo.
+std::vector<double> distribuisci_in_fila(const std::vector<double>& x, double passo, double minimo,
+                                         const std::vector<double>& massimi);
+
 }  // namespace scenario
