@@ -1,7 +1,9 @@
 #include "comandi/comando_disegna.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -12,6 +14,7 @@
 #include "base/stato_uscita.h"
 #include "cartella_temporanea.h"
 #include "comandi/file_da_disegnare.h"
+#include "comandi/riga_di_comando.h"
 #include "disegno/opzioni_disegno.h"
 #include "esegui_generatore.h"
 #include "scenario_di_prova.h"
@@ -20,24 +23,73 @@ namespace scenario {
 namespace {
 
 using prova::cartella_temporanea;
-using prova::esito_processo;
 using prova::leggi_file;
 using prova::scrivi_file;
 
-TEST(ComandoDisegna, TheCommandFindsThePlanAndTheGridBesideTheTable) {
-  cartella_temporanea cartella;
-  auto m = prova::scenario_minuscolo();
-  percorsi_scenario p = prova::scrivi_compilati(*m, cartella);
+#ifdef _WIN32
+struct esito_processo {
+  int stato;
+  std::string uscita;
+  std::string errori;
+};
+
+// The command line run in this process from the directory `lavoro`, which
+// is the current one for the while: windows/prove-wine runs the executable.
+esito_processo esegui_con_argomenti(const std::vector<std::string>& argomenti,
+                                    const std::filesystem::path& lavoro) {
+  struct nella_cartella {
+    std::filesystem::path prima = std::filesystem::current_path();
+    explicit nella_cartella(const std::filesystem::path& c) { std::filesystem::current_path(c); }
+    ~nella_cartella() {
+      std::error_code ignorato;
+      std::filesystem::current_path(prima, ignorato);
+    }
+  } cartella(lavoro);
+  std::vector<const char*> argv{"generatore"};
+  for (const std::string& a : argomenti) argv.push_back(a.c_str());
   std::ostringstream uscita, errori;
-  opzioni_disegno o;
-  o.formato = formato_disegno::pdf;
-  EXPECT_EQ(esegui_disegno(*file_accanto(p.elementi), {}, o, uscita, errori), 0) << errori.str();
-  EXPECT_EQ(uscita.str(), (cartella / "Prova_1.pdf").string() + "\n");
-  std::filesystem::remove(p.celle);
-  std::ostringstream uscita2, errori2;
-  EXPECT_EQ(esegui_disegno(*file_accanto(p.elementi), {}, o, uscita2, errori2), 1);
-  EXPECT_EQ(errori2.str(), "generatore: file operation failed: " + p.celle.string() +
-                               ": No such file or directory\n");
+  contesto_comando c{uscita, errori, lavoro, {}, nullptr, false};
+  const int stato = esegui_riga_di_comando(static_cast<int>(argv.size()), argv.data(), c);
+  return {stato, uscita.str(), errori.str()};
+}
+#else
+using prova::esegui_con_argomenti;
+using prova::esito_processo;
+#endif
+
+// `nome` in the directory `cartella`, as the command joins them: with '\' on
+// Windows.
+std::string in(const std::string& cartella, const std::string& nome) {
+  return (std::filesystem::path(cartella) / nome).string();
+}
+
+TEST(ComandoDisegna, TheCommandFindsThePlanAndTheGridBesideTheTable) {
+  const struct {
+    formato_disegno formato;
+    std::vector<std::string> disegni;
+  } casi[] = {
+#ifdef DISEGNO_CON_CAIRO
+      {formato_disegno::pdf, {"Prova_1.pdf"}},
+#endif
+      {formato_disegno::svg, {"Prova_1_pianta.svg", "Prova_1_profilo.svg"}},
+  };
+  for (const auto& caso : casi) {
+    cartella_temporanea cartella;
+    auto m = prova::scenario_minuscolo();
+    percorsi_scenario p = prova::scrivi_compilati(*m, cartella);
+    std::ostringstream uscita, errori;
+    opzioni_disegno o;
+    o.formato = caso.formato;
+    EXPECT_EQ(esegui_disegno(*file_accanto(p.elementi), {}, o, uscita, errori), 0) << errori.str();
+    std::string attesa;
+    for (const std::string& nome : caso.disegni) attesa += (cartella / nome).string() + "\n";
+    EXPECT_EQ(uscita.str(), attesa);
+    std::filesystem::remove(p.celle);
+    std::ostringstream uscita2, errori2;
+    EXPECT_EQ(esegui_disegno(*file_accanto(p.elementi), {}, o, uscita2, errori2), 1);
+    EXPECT_EQ(errori2.str(), "generatore: file operation failed: " + p.celle.string() +
+                                 ": No such file or directory\n");
+  }
 }
 
 // The names in a directory, sorted.
@@ -50,8 +102,9 @@ std::vector<std::string> nomi_in(const std::filesystem::path& cartella) {
   return nomi;
 }
 
-// The command through the executable, started in `cartella`, on the files
-// of the tiny scenario in its directory "scenario".
+// The command through the executable (on Windows, through the command line
+// in this process), started in `cartella`, on the files of the tiny scenario
+// in its directory "scenario".
 class DisegnaComando : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -64,7 +117,7 @@ class DisegnaComando : public ::testing::Test {
   }
   esito_processo disegna(std::vector<std::string> argomenti) {
     argomenti.insert(argomenti.begin(), "disegna");
-    return prova::esegui_con_argomenti(argomenti, cartella.percorso());
+    return esegui_con_argomenti(argomenti, cartella.percorso());
   }
   cartella_temporanea cartella;
   std::unique_ptr<modello> m;
@@ -83,7 +136,9 @@ TEST_F(DisegnaComando, TheRouteWrittenInTheTableIsNeverAPath) {
     scrivi_file(esca, "not a track plan");
     esito_processo e = disegna({"scenario/Prova_1.sim", "--formato", "svg"});
     EXPECT_EQ(e.stato, stato_uscita::successo) << linea << "\n" << e.errori;
-    EXPECT_EQ(e.uscita, "scenario/Prova_1_pianta.svg\nscenario/Prova_1_profilo.svg\n") << linea;
+    EXPECT_EQ(e.uscita, in("scenario", "Prova_1_pianta.svg") + "\n" +
+                            in("scenario", "Prova_1_profilo.svg") + "\n")
+        << linea;
     EXPECT_EQ(nomi_in(cartella / "fuori"), std::vector<std::string>{"Esca_linea.dat"}) << linea;
 
     // A good plan there and none beside the table: still not read.
@@ -91,9 +146,8 @@ TEST_F(DisegnaComando, TheRouteWrittenInTheTableIsNeverAPath) {
     std::filesystem::rename(cartella / "scenario/Prova_linea.dat", cartella / "Prova_linea.dat");
     e = disegna({"scenario/Prova_1.sim", "--formato", "svg"});
     EXPECT_EQ(e.stato, stato_uscita::errore_file) << linea;
-    EXPECT_EQ(e.errori,
-              "generatore: file operation failed: scenario/Prova_linea.dat: No such "
-              "file or directory\n")
+    EXPECT_EQ(e.errori, "generatore: file operation failed: " + in("scenario", "Prova_linea.dat") +
+                            ": No such file or directory\n")
         << linea;
     std::filesystem::rename(cartella / "Prova_linea.dat", cartella / "scenario/Prova_linea.dat");
   }
@@ -106,21 +160,38 @@ TEST_F(DisegnaComando, ThePlanGivenOnTheCommandLine) {
   std::filesystem::rename(cartella / "scenario/Prova_linea.dat", cartella / "piante/Tratta.dat");
   std::filesystem::rename(cartella / "scenario/Prova_1.sim", cartella / "scenario/corsa.sim");
   std::filesystem::rename(cartella / "scenario/Prova_1.dat", cartella / "scenario/corsa.dat");
-  esito_processo e = disegna(
-      {"scenario/corsa.sim", "--planimetria", "piante/Tratta.dat", "--formato", "pdf", "-o", "f"});
-  EXPECT_EQ(e.stato, stato_uscita::successo) << e.errori;
-  EXPECT_EQ(e.uscita, "f/corsa.pdf\n");
-  EXPECT_EQ(nomi_in(cartella / "f"), std::vector<std::string>{"corsa.pdf"});
+  const struct {
+    std::string formato;
+    std::vector<std::string> disegni;
+  } casi[] = {
+#ifdef DISEGNO_CON_CAIRO
+      {"pdf", {"corsa.pdf"}},
+#endif
+      {"svg", {"corsa_pianta.svg", "corsa_profilo.svg"}},
+  };
+  for (const auto& c : casi) {
+    const std::string figure = "f-" + c.formato;
+    esito_processo e = disegna({"scenario/corsa.sim", "--planimetria", "piante/Tratta.dat",
+                                "--formato", c.formato, "-o", figure});
+    EXPECT_EQ(e.stato, stato_uscita::successo) << c.formato << "\n" << e.errori;
+    std::string attesa;
+    for (const std::string& nome : c.disegni) attesa += in(figure, nome) + "\n";
+    EXPECT_EQ(e.uscita, attesa);
+    EXPECT_EQ(nomi_in(cartella / figure), c.disegni);
+  }
 }
 
+#ifndef _WIN32
 // The names of the pictures reach the terminal with their control
-// characters shown, never sent: here an ESC in the directory of -o.
+// characters shown, never sent: here an ESC in the directory of -o, which
+// Windows takes in no file name.
 TEST_F(DisegnaComando, ThePicturesNamesAreShownNotSent) {
   esito_processo e = disegna({"scenario/Prova_1.sim", "--formato", "svg", "-o", "f\x1b[2J"});
   EXPECT_EQ(e.stato, stato_uscita::successo) << e.errori;
   EXPECT_EQ(e.uscita, "f\u241b[2J/Prova_1_pianta.svg\nf\u241b[2J/Prova_1_profilo.svg\n");
   EXPECT_TRUE(std::filesystem::exists(cartella / "f\x1b[2J/Prova_1_pianta.svg"));
 }
+#endif
 
 // Input that fails, for its name or its content: the status says which, and
 // the directory of -o is not made.
@@ -212,7 +283,7 @@ TEST_F(DisegnaComando, ProfilePagesSortByNameAndReplaceThoseOfTheDrawingBefore) 
   const auto disegni = [&] {
     std::vector<std::string> nomi;
     for (const std::string& nome : nomi_in(cartella / "scenario")) {
-      if (nome.ends_with(".svg")) nomi.push_back("scenario/" + nome);
+      if (nome.ends_with(".svg")) nomi.push_back(in("scenario", nome));
     }
     return nomi;
   };
@@ -229,16 +300,16 @@ TEST_F(DisegnaComando, ProfilePagesSortByNameAndReplaceThoseOfTheDrawingBefore) 
   }
   esito_processo corta = disegna({"scenario/Prova_1.sim", "--formato", "svg"});
   ASSERT_EQ(corta.stato, stato_uscita::successo) << corta.errori;
-  EXPECT_EQ(righe(corta.uscita), (std::vector<std::string>{"scenario/Prova_1_pianta.svg",
-                                                           "scenario/Prova_1_profilo.svg"}));
+  EXPECT_EQ(righe(corta.uscita), (std::vector<std::string>{in("scenario", "Prova_1_pianta.svg"),
+                                                           in("scenario", "Prova_1_profilo.svg")}));
   EXPECT_EQ(disegni(), righe(corta.uscita));
 
   scrivi(*lunga);
   esito_processo e = disegna({"scenario/Prova_1.sim", "--formato", "svg"});
   ASSERT_EQ(e.stato, stato_uscita::successo) << e.errori;
-  std::vector<std::string> attesi{"scenario/Prova_1_pianta.svg"};
+  std::vector<std::string> attesi{in("scenario", "Prova_1_pianta.svg")};
   for (const char* n : {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"}) {
-    attesi.push_back("scenario/Prova_1_profilo_" + std::string(n) + ".svg");
+    attesi.push_back(in("scenario", "Prova_1_profilo_" + std::string(n) + ".svg"));
   }
   EXPECT_EQ(righe(e.uscita), attesi);
   // Sorted by name, the files are in the order of their pages; the single
@@ -251,8 +322,41 @@ TEST_F(DisegnaComando, ProfilePagesSortByNameAndReplaceThoseOfTheDrawingBefore) 
   EXPECT_EQ(disegni(), righe(corta.uscita));
 }
 
+// PNG by default where the build draws it, SVG where it does not; a format
+// that the build lacks is refused before any file is read, with the build
+// that draws it named. --larghezza is taken either way.
+TEST_F(DisegnaComando, TheDefaultFormatIsTheBuildsAndAFormatItLacksIsAUsageError) {
+#ifdef DISEGNO_CON_CAIRO
+  const std::string predefinito = "png";
+  const std::vector<std::string> mancanti;
+#else
+  const std::string predefinito = "svg";
+  const std::vector<std::string> mancanti = {"png", "pdf", "PDF"};
+#endif
+  esito_processo e = disegna({"scenario/Prova_1.sim", "--larghezza", "400"});
+  EXPECT_EQ(e.stato, stato_uscita::successo) << e.errori;
+  EXPECT_EQ(e.uscita, in("scenario", "Prova_1_pianta." + predefinito) + "\n" +
+                          in("scenario", "Prova_1_profilo." + predefinito) + "\n");
+  const std::string aiuto = disegna({"--help"}).uscita;
+  EXPECT_NE(aiuto.find("Picture format (default: " + predefinito + ")"), std::string::npos)
+      << aiuto;
+  for (const std::string& formato : mancanti) {
+    // The table does not exist: it is not even looked for.
+    e = disegna({"scenario/Manca_1.sim", "--formato", formato, "-o", "nuova"});
+    EXPECT_EQ(e.stato, stato_uscita::uso_errato) << formato;
+    EXPECT_EQ(e.errori,
+              "generatore: this build draws svg only; png and pdf are drawn by the Linux build "
+              "of the same version\nRun 'generatore disegna --help' for more information.\n")
+        << formato;
+    EXPECT_EQ(e.uscita, "") << formato;
+    EXPECT_FALSE(std::filesystem::exists(cartella / "nuova")) << formato;
+  }
+}
+
+#ifndef _WIN32
 // While another run holds the lock of the directory of the pictures, the
-// drawing waits and writes nothing.
+// drawing waits and writes nothing. On Windows the lock is tested by
+// esecuzioni_concorrenti_test.cc, within one process.
 TEST_F(DisegnaComando, TheDrawingWaitsForTheDirectorysLock) {
   std::filesystem::create_directory(cartella / "figure");
   std::ostringstream avvisi;
@@ -275,6 +379,7 @@ TEST_F(DisegnaComando, TheDrawingWaitsForTheDirectorysLock) {
   EXPECT_EQ(prova::attendi(figlio), stato_uscita::successo) << leggi_file(flussi / "err");
   EXPECT_EQ(leggi_file(flussi / "out"), "figure/Prova_1.pdf\n");
 }
+#endif
 
 }  // namespace
 }  // namespace scenario

@@ -2,7 +2,12 @@
 
 // The texts of an SVG page as a reader sees them: where each one's box lies,
 // from the same character sizes that laid it out, and which of them overlap
-// another or leave the page.
+// another or leave the page. Read with expat, which the Windows build of the
+// tests lacks: a test that uses this is kept from it (PROVE_CON_EXPAT).
+
+#ifndef PROVE_CON_EXPAT
+#error "scritte_svg.h needs expat, which this build of the tests lacks"
+#endif
 
 #include <expat.h>
 

@@ -16,12 +16,11 @@ struct opzioni_disegno;
 
 // `disegna FILE.sim [--planimetria FILE] [-o DIR] [--formato svg|png|pdf]
 // [--larghezza PX] [--osserva]`: the plan and the profile of a compiled
-// scenario as pictures, redrawn on every change with --osserva. The Windows
-// build has the command but not the drawing: it says so and ends with the
-// usage status.
+// scenario as pictures, redrawn on every change with --osserva. PNG by
+// default where the build draws it, SVG otherwise; a format that the build
+// lacks (PNG and PDF on Windows) is a usage error that names the build which
+// draws it, before any file is read.
 void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c);
-
-// The build that draws has these two; the Windows build neither.
 
 // Reads the three files, then draws into `cartella` (the table's own when
 // empty; created when missing) holding the directory's lock, and names each

@@ -5,6 +5,9 @@
 #include <memory>
 #include <ostream>
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "base/blocco_cartella.h"
 #include "base/cartella_uscita.h"
@@ -29,6 +32,35 @@ struct opzioni_comando_disegna {
   opzioni_disegno disegno;
   bool osserva = false;
 };
+
+const std::vector<std::pair<std::string, formato_disegno>> formati_disegno{
+    {"svg", formato_disegno::svg}, {"png", formato_disegno::png}, {"pdf", formato_disegno::pdf}};
+
+// The names of the formats that this build draws, or of those it lacks.
+std::vector<std::string> nomi_formati(bool disegnati) {
+  std::vector<std::string> nomi;
+  for (const auto& [nome, formato] : formati_disegno) {
+    if (formato_disponibile(formato) == disegnati) nomi.push_back(nome);
+  }
+  return nomi;
+}
+
+// "svg", "png and pdf", "svg, png and pdf".
+std::string in_elenco(const std::vector<std::string>& nomi) {
+  std::string testo;
+  for (size_t k = 0; k < nomi.size(); ++k) {
+    if (k > 0) testo += k + 1 == nomi.size() ? " and " : ", ";
+    testo += nomi[k];
+  }
+  return testo;
+}
+
+// Where the formats that this build lacks are drawn: "this build draws svg
+// only; png and pdf are drawn by the Linux build".
+std::string dove_si_disegnano(const std::vector<std::string>& mancanti) {
+  return "this build draws " + in_elenco(nomi_formati(true)) + " only; " + in_elenco(mancanti) +
+         (mancanti.size() == 1 ? " is" : " are") + " drawn by the Linux build";
+}
 
 }  // namespace
 
@@ -86,9 +118,14 @@ int osserva_disegno(const file_da_disegnare& file, const std::filesystem::path& 
 }
 
 void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c) {
+  const std::vector<std::string> mancanti = nomi_formati(false);
   CLI::App* comando = app.add_subcommand(
-      "disegna", "Draw the plan and the profile of a compiled scenario as SVG, PNG or PDF");
+      "disegna", "Draw the plan and the profile of a compiled scenario as SVG, PNG or PDF" +
+                     (mancanti.empty() ? "" : " (" + dove_si_disegnano(mancanti) + ")"));
   auto o = std::make_shared<opzioni_comando_disegna>();
+  // PNG where the build has it, a picture that any viewer opens.
+  const bool con_png = formato_disponibile(formato_disegno::png);
+  o->disegno.formato = con_png ? formato_disegno::png : formato_disegno::svg;
   comando
       ->add_option("FILE.sim", o->file_sim,
                    "The element table <route>_<train>.sim; the cell grid (same name, .dat) and "
@@ -99,16 +136,20 @@ void aggiungi_comando_disegna(CLI::App& app, contesto_comando& c) {
   comando->add_option("-o,--cartella", o->cartella,
                       "Directory for the pictures, created when missing (default: the element "
                       "table's own)");
-  scelta_tra(comando->add_option("--formato", o->disegno.formato, "Picture format (default: png)"),
-             std::vector<std::pair<std::string, formato_disegno>>{{"svg", formato_disegno::svg},
-                                                                  {"png", formato_disegno::png},
-                                                                  {"pdf", formato_disegno::pdf}});
+  scelta_tra(comando->add_option(
+                 "--formato", o->disegno.formato,
+                 con_png ? "Picture format (default: png)" : "Picture format (default: svg)"),
+             formati_disegno);
   comando->add_option("--larghezza", o->disegno.larghezza_png, "Width of a PNG page in pixels")
       ->transform(intero_decimale(200, 20000));
   comando->add_flag("--osserva", o->osserva,
                     "Draw again whenever the element table, the cell grid or the track plan "
                     "changes, until Ctrl-C");
-  comando->callback([o, &c] {
+  comando->callback([o, &c, mancanti] {
+    // Before any file is read, rather than refused once the work is done.
+    if (!formato_disponibile(o->disegno.formato)) {
+      throw CLI::ValidationError(dove_si_disegnano(mancanti) + " of the same version");
+    }
     // Only the command line names the files: the route written in the table
     // is never a path.
     std::optional<file_da_disegnare> file = file_accanto(o->file_sim, o->planimetria);
