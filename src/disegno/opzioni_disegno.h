@@ -7,7 +7,9 @@ enum class formato_disegno { svg, png, pdf };
 constexpr int larghezza_png_predefinita = 2400;
 
 struct opzioni_disegno {
-  formato_disegno formato = formato_disegno::png;
+  // The one format that every build draws; the command asks for PNG where
+  // the build has it.
+  formato_disegno formato = formato_disegno::svg;
   int larghezza_png = larghezza_png_predefinita;
 };
 
