@@ -69,9 +69,8 @@ class piano {
   }
   // The point of the last drawn metre up to `metro`, if any.
   std::optional<std::pair<double, double>> vicino(int64_t metro) const {
-    if (metri() == 0 || metro < 0) metro = 0;
     if (metri() == 0) return std::nullopt;
-    const int32_t k = precedente_[static_cast<size_t>(std::min(metro, metri() - 1))];
+    const int32_t k = precedente_[static_cast<size_t>(std::clamp<int64_t>(metro, 0, metri() - 1))];
     if (k < 0) return std::nullopt;
     return xy(k);
   }
