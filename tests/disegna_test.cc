@@ -112,7 +112,7 @@ TEST_F(DisegnaMinuscolo, PngHasTheAskedSizeAndTheLineWhereThePlanPutsIt) {
   std::vector<std::filesystem::path> file = disegna_in(formato_disegno::png, 800);
   cairo_surface_t* s = cairo_image_surface_create_from_png(file[0].c_str());
   ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
-  const impaginazione_pianta imp = impagina_pianta(*m);
+  const impaginazione_pianta imp = impagina_pianta(*m, oggetti_di(*m));
   EXPECT_EQ(cairo_image_surface_get_width(s), 800);
   EXPECT_EQ(cairo_image_surface_get_height(s), std::lround(imp.altezza * 800 / imp.larghezza));
   cairo_surface_flush(s);
@@ -120,19 +120,30 @@ TEST_F(DisegnaMinuscolo, PngHasTheAskedSizeAndTheLineWhereThePlanPutsIt) {
   int passo = cairo_image_surface_get_stride(s);
   auto pixel = [&](double x, double y) {
     int px = static_cast<int>(x), py = static_cast<int>(y);
+    if (px < 0 || py < 0 || px >= cairo_image_surface_get_width(s) ||
+        py >= cairo_image_surface_get_height(s)) {
+      ADD_FAILURE() << x << ", " << y << " is off the picture";
+      return std::array<int, 3>{-1, -1, -1};
+    }
     uint32_t v = *reinterpret_cast<const uint32_t*>(dati + py * passo + px * 4);
     return std::array<int, 3>{static_cast<int>(v >> 16 & 0xff), static_cast<int>(v >> 8 & 0xff),
                               static_cast<int>(v & 0xff)};
   };
   const trasformazione_pianta& t = imp.t;
   double scala = 800 / imp.larghezza;
-  // Metres on the line away from stations, signals and the tunnel.
-  for (size_t metro : {150u, 900u, 2100u, 3500u, 8000u}) {
+  // Metres on the line away from stations, signals and the tunnel: in ink
+  // up to the route's end at 3000 m, faded beyond it.
+  for (auto [metro, inchiostrato] :
+       {std::pair{150u, true}, {900u, true}, {2100u, true}, {3040u, false}, {3060u, false}}) {
     double x = t.pagina_x(m->planimetria[0].numero(metro)) * scala;
     double y = t.pagina_y(m->planimetria[1].numero(metro)) * scala;
     std::array<int, 3> c = pixel(x, y);
-    EXPECT_TRUE(c[0] < 90 && c[1] < 90 && c[2] < 90)
+    EXPECT_EQ(c[0] < 90 && c[1] < 90 && c[2] < 90, inchiostrato)
         << metro << ": " << c[0] << "," << c[1] << "," << c[2];
+    if (!inchiostrato) {
+      EXPECT_TRUE(c[0] > 150 && c[1] > 150 && c[2] > 150) << metro;
+      continue;
+    }
     // Twenty points to the side is paper.
     std::array<int, 3> fuori = pixel(x + 20 * scala * 3, y);
     EXPECT_EQ(fuori, (std::array<int, 3>{255, 255, 255})) << metro;

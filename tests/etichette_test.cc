@@ -2,6 +2,8 @@
 
 #include "disegno/etichette.h"
 
+#include <limits>
+
 namespace scenario {
 namespace {
 
@@ -50,6 +52,68 @@ TEST(PosaEtichette, ANameKeepsOffTheLineAndThePageEdgeWhereItCan) {
   const rettangolo& r = posate[0].riquadro;
   EXPECT_LE(r.x1, 960);
   for (const rettangolo& t : tracciato) EXPECT_EQ(area_comune(r, t), 0);
+}
+
+// Horizontal lines of the drawing, one every 6 units from y0, as the points
+// that the names keep off.
+std::vector<rettangolo> fascio(double y0, int linee) {
+  std::vector<rettangolo> tracciato;
+  for (int j = 0; j < linee; ++j) {
+    for (double x = 0; x < 1000; x += 4) {
+      tracciato.push_back({x - 1, y0 + 6 * j - 1, x + 1, y0 + 6 * j + 1});
+    }
+  }
+  return tracciato;
+}
+
+TEST(PosaEtichette, ANameLeavesABundleOfLinesForTheNearestFreeSpotHoweverFar) {
+  // Nine lines through the marker, 48 units across, as where a route passes
+  // again and again: no spot of the three nearest rings is off them.
+  const std::vector<rettangolo> tracciato = fascio(276, 9);
+  auto posate = posa_etichette({{300, 300, 60, 12}}, {marcatore(300, 300)}, tracciato, pagina);
+  const rettangolo& r = posate[0].riquadro;
+  for (const rettangolo& t : tracciato) ASSERT_EQ(area_comune(r, t), 0);
+  EXPECT_TRUE(posate[0].con_richiamo);
+  // Just above the bundle, on the fourth ring.
+  EXPECT_DOUBLE_EQ(r.y1, 300 - 4 * 8);
+}
+
+TEST(PosaEtichette, ANameThatMayBeLeftOutTakesOnlyAFreeSpotBesideItsMarker) {
+  const struct {
+    const char* caso;
+    std::vector<rettangolo> ostacoli, tracciato;
+    std::vector<etichetta_da_posare> prima;  // names placed before it
+    bool posata;
+  } casi[] = {
+      {"free", {}, {}, {}, true},
+      {"beside a line", {}, fascio(100, 1), {}, true},
+      {"beside a name", {}, {}, {{100, 100, 14, 10, 6}}, true},
+      {"in a bundle of lines", {}, fascio(76, 9), {}, false},
+      {"among markers", {{80, 80, 120, 120}}, {}, {}, false},
+  };
+  for (const auto& c : casi) {
+    std::vector<etichetta_da_posare> etichette = c.prima;
+    etichette.push_back({100, 100, 14, 10, 6, true});
+    auto posate = posa_etichette(etichette, c.ostacoli, c.tracciato, pagina);
+    const etichetta_posata& p = posate.back();
+    EXPECT_EQ(p.posata, c.posata) << c.caso;
+    EXPECT_FALSE(p.con_richiamo) << c.caso;
+    if (!p.posata) continue;
+    for (const rettangolo& t : c.tracciato) EXPECT_EQ(area_comune(p.riquadro, t), 0) << c.caso;
+    for (size_t k = 0; k + 1 < posate.size(); ++k) {
+      EXPECT_EQ(area_comune(p.riquadro, posate[k].riquadro), 0) << c.caso;
+    }
+  }
+}
+
+TEST(PosaEtichette, AMarkerNotAtANumberGetsNoNameAndHidesNone) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  auto posate = posa_etichette({{nan, 100, 60, 12}, {100, nan, 60, 12}, {100, 100, 60, 12}},
+                               {{nan, nan, nan, nan}}, {{nan, 0, 1, 1}}, pagina);
+  EXPECT_FALSE(posate[0].posata);
+  EXPECT_FALSE(posate[1].posata);
+  EXPECT_TRUE(posate[2].posata);
+  EXPECT_DOUBLE_EQ(posate[2].riquadro.x0, 108);
 }
 
 TEST(DistribuisciInFila, SpreadsOnlyWhatIsTooCloseAndStaysInTheRow) {

@@ -329,6 +329,7 @@ TEST(Profilo, NoTextOverlapsAnotherLeavesThePageOrLiesUnderAMark) {
   std::vector<caso> casi;
   casi.push_back({"built-in", prova::scenario_predefinito(), std::nullopt});
   casi.push_back({"1000 km", prova::scenario_mille_km(), std::nullopt});
+  casi.push_back({"branch line", prova::scenario_diramazione(), std::nullopt});
   casi.push_back({"tiny", prova::scenario_minuscolo(), std::nullopt});
   // As many stations as the table holds, and slow-downs a cell apart: too
   // many for one row of names or speeds at their size.

@@ -1,7 +1,10 @@
 #include "disegno/etichette.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <limits>
+#include <tuple>
 
 namespace scenario {
 
@@ -13,19 +16,24 @@ double area_comune(const rettangolo& a, const rettangolo& b) {
 
 namespace {
 
-// Rings of spots round a marker, the k-th at k times its distance.
-constexpr int anelli = 3;
+// Rings of spots round a marker, the k-th at k times its distance; a name
+// that may be left out tries the first alone.
+constexpr int anelli = 8;
 
 bool dentro(const rettangolo& fuori, const rettangolo& r) {
   return r.x0 >= fuori.x0 && r.y0 >= fuori.y0 && r.x1 <= fuori.x1 && r.y1 <= fuori.y1;
 }
 
+bool finito(const rettangolo& r) {
+  return std::isfinite(r.x0) && std::isfinite(r.y0) && std::isfinite(r.x1) && std::isfinite(r.y1);
+}
+
 // The spots around a marker, nearest first: on each ring right, left, the
 // four corners, above and below.
-std::vector<rettangolo> posti_intorno(const etichetta_da_posare& e) {
+std::vector<rettangolo> posti_intorno(const etichetta_da_posare& e, int quanti_anelli) {
   const double w = e.larghezza, h = e.altezza;
   std::vector<rettangolo> posti;
-  for (int k = 1; k <= anelli; ++k) {
+  for (int k = 1; k <= quanti_anelli; ++k) {
     const double d = e.distanza * k, obliqua = d * 0.7;
     auto da_angolo = [&](double x0, double y0) { posti.push_back({x0, y0, x0 + w, y0 + h}); };
     da_angolo(e.x + d, e.y - h / 2);
@@ -40,39 +48,156 @@ std::vector<rettangolo> posti_intorno(const etichetta_da_posare& e) {
   return posti;
 }
 
+// Rectangles sorted into square cells over the page, so that a spot meets
+// only those in the cells it covers: the plan of a long route holds
+// thousands of points of line and hundreds of markers. Whatever lies off
+// the page falls into the cells of its edge.
+class indice_rettangoli {
+ public:
+  indice_rettangoli(const rettangolo& pagina, double lato) : pagina_(pagina), lato_(lato) {
+    const auto celle = [&](double da, double a) {
+      const double n = std::ceil((a - da) / lato);
+      return std::isfinite(n) ? static_cast<int>(std::clamp(n, 1.0, 1000.0)) : 1;
+    };
+    nx_ = celle(pagina.x0, pagina.x1);
+    ny_ = celle(pagina.y0, pagina.y1);
+    celle_.resize(static_cast<size_t>(nx_) * static_cast<size_t>(ny_));
+  }
+
+  void aggiungi(const rettangolo& r) {
+    // A box with a coordinate that is not a number meets nothing.
+    if (std::isnan(r.x0) || std::isnan(r.y0) || std::isnan(r.x1) || std::isnan(r.y1)) return;
+    const uint32_t k = static_cast<uint32_t>(rettangoli_.size());
+    rettangoli_.push_back(r);
+    timbri_.push_back(0);
+    per_cella(r, [&](std::vector<uint32_t>& cella) { cella.push_back(k); });
+  }
+
+  // Calls f(k) once for each rectangle held that may meet `r`.
+  template <class F>
+  void vicini(const rettangolo& r, F f) {
+    if (std::isnan(r.x0) || std::isnan(r.y0) || std::isnan(r.x1) || std::isnan(r.y1)) return;
+    ++timbro_;
+    per_cella(r, [&](std::vector<uint32_t>& cella) {
+      for (uint32_t k : cella) {
+        if (timbri_[k] == timbro_) continue;
+        timbri_[k] = timbro_;
+        f(rettangoli_[k]);
+      }
+    });
+  }
+
+ private:
+  template <class F>
+  void per_cella(const rettangolo& r, F f) {
+    const auto colonna = [&](double v, double da, int n) {
+      return static_cast<int>(std::clamp(std::floor((v - da) / lato_), 0.0, n - 1.0));
+    };
+    const int i0 = colonna(r.x0, pagina_.x0, nx_), i1 = colonna(r.x1, pagina_.x0, nx_);
+    const int j0 = colonna(r.y0, pagina_.y0, ny_), j1 = colonna(r.y1, pagina_.y0, ny_);
+    for (int j = j0; j <= j1; ++j) {
+      for (int i = i0; i <= i1; ++i) f(celle_[static_cast<size_t>(j) * nx_ + i]);
+    }
+  }
+
+  rettangolo pagina_;
+  double lato_;
+  int nx_ = 1, ny_ = 1;
+  std::vector<std::vector<uint32_t>> celle_;
+  std::vector<rettangolo> rettangoli_;
+  std::vector<uint32_t> timbri_;
+  uint32_t timbro_ = 0;
+};
+
+// What a spot costs, compared measure by measure in this order.
+struct costo {
+  double nomi = 0;       // area hiding a name, or off the page
+  double ostacoli = 0;   // area hiding a marker
+  double tracciato = 0;  // points of line covered, names crossed by the leader line
+  size_t ordine = 0;     // how far out
+  bool operator<(const costo& c) const {
+    return std::tie(nomi, ostacoli, tracciato, ordine) <
+           std::tie(c.nomi, c.ostacoli, c.tracciato, c.ordine);
+  }
+  bool libero() const { return nomi == 0 && ostacoli == 0 && tracciato == 0; }
+};
+
+// Points along a leader line from (x, y) to the nearest point of `r`, a few
+// units apart, each as a small box.
+std::vector<rettangolo> punti_richiamo(double x, double y, const rettangolo& r) {
+  constexpr double passo = 3;
+  const double ax = std::clamp(x, r.x0, r.x1), ay = std::clamp(y, r.y0, r.y1);
+  const double dx = ax - x, dy = ay - y, lunghezza = std::sqrt(dx * dx + dy * dy);
+  std::vector<rettangolo> punti;
+  if (!(lunghezza > 0) || lunghezza > 1e4) return punti;
+  const int n = static_cast<int>(std::ceil(lunghezza / passo));
+  for (int k = 0; k < n; ++k) {
+    const double f = static_cast<double>(k) / n;
+    punti.push_back({x + dx * f - 0.5, y + dy * f - 0.5, x + dx * f + 0.5, y + dy * f + 0.5});
+  }
+  return punti;
+}
+
 }  // namespace
 
 std::vector<etichetta_posata> posa_etichette(const std::vector<etichetta_da_posare>& etichette,
                                              const std::vector<rettangolo>& ostacoli,
                                              const std::vector<rettangolo>& tracciato,
                                              const rettangolo& pagina) {
-  // What a spot costs: hiding a name weighs most, then hiding a marker, then
-  // crossing the line; among equals, the nearer spot wins.
-  constexpr double peso_nome = 1000, peso_ostacolo = 100, peso_tracciato = 6, peso_anello = 10;
+  constexpr double lato_cella = 24;
+  indice_rettangoli nomi(pagina, lato_cella), marcatori(pagina, lato_cella),
+      linea(pagina, lato_cella);
+  for (const rettangolo& o : ostacoli) marcatori.aggiungi(o);
+  for (const rettangolo& t : tracciato) linea.aggiungi(t);
   std::vector<etichetta_posata> posate;
   posate.reserve(etichette.size());
   for (const etichetta_da_posare& e : etichette) {
-    std::vector<rettangolo> posti = posti_intorno(e);
-    const size_t per_anello = posti.size() / anelli;
-    double costo_minimo = std::numeric_limits<double>::infinity();
+    const std::vector<rettangolo> posti = posti_intorno(e, e.facoltativa ? 1 : anelli);
+    const size_t per_anello = posti.size() / (e.facoltativa ? 1 : anelli);
+    costo migliore{std::numeric_limits<double>::infinity(), 0, 0, 0};
     size_t scelto = 0;
     for (size_t k = 0; k < posti.size(); ++k) {
       const rettangolo& r = posti[k];
-      double costo =
-          static_cast<double>(k / per_anello) * peso_anello + static_cast<double>(k % per_anello);
+      if (!finito(r)) continue;
+      costo c;
+      c.ordine = k;
       // Off the page counts as hiding a whole name.
-      if (!dentro(pagina, r)) costo += peso_nome * r.area();
-      for (const etichetta_posata& p : posate) costo += peso_nome * area_comune(r, p.riquadro);
-      for (const rettangolo& o : ostacoli) costo += peso_ostacolo * area_comune(r, o);
-      for (const rettangolo& t : tracciato) {
-        if (area_comune(r, t) > 0) costo += peso_tracciato;
+      if (!dentro(pagina, r)) c.nomi += r.area();
+      nomi.vicini(r, [&](const rettangolo& n) { c.nomi += area_comune(r, n); });
+      // The measures only grow as they are counted: a spot that already
+      // costs more than the best is left there.
+      if (migliore < c) continue;
+      marcatori.vicini(r, [&](const rettangolo& o) { c.ostacoli += area_comune(r, o); });
+      if (migliore < c) continue;
+      linea.vicini(r, [&](const rettangolo& t) {
+        if (area_comune(r, t) > 0) c.tracciato += 1;
+      });
+      if (k >= per_anello) {
+        for (const rettangolo& p : punti_richiamo(e.x, e.y, r)) {
+          nomi.vicini(p, [&](const rettangolo& n) {
+            if (area_comune(p, n) > 0) c.tracciato += 1;
+          });
+        }
       }
-      if (costo < costo_minimo) {
-        costo_minimo = costo;
+      if (c < migliore) {
+        migliore = c;
         scelto = k;
+        // Nothing farther out can cost less than a free spot.
+        if (migliore.libero()) break;
       }
     }
-    posate.push_back({posti[scelto], scelto >= per_anello});
+    etichetta_posata p;
+    p.riquadro = posti.empty() ? rettangolo{e.x, e.y, e.x, e.y} : posti[scelto];
+    p.con_richiamo = scelto >= per_anello;
+    // A name whose every spot lies nowhere (a marker not a number) is left out.
+    p.posata = std::isfinite(migliore.nomi) && (!e.facoltativa || migliore.libero());
+    if (p.posata) {
+      nomi.aggiungi(p.riquadro);
+      if (p.con_richiamo) {
+        for (const rettangolo& q : punti_richiamo(e.x, e.y, p.riquadro)) linea.aggiungi(q);
+      }
+    }
+    posate.push_back(p);
   }
   return posate;
 }

@@ -20,26 +20,36 @@ double area_comune(const rettangolo& a, const rettangolo& b);
 
 // A name to put near its marker: the marker's centre, the size of the text's
 // box, and how far from the centre the nearest spots lie (the marker's
-// radius and a gap).
+// radius and a gap). A name that may be left out (a kilometre's number)
+// takes only a spot on the nearest ring that hides nothing and crosses no
+// line, or none.
 struct etichetta_da_posare {
   double x = 0, y = 0;
   double larghezza = 0, altezza = 0;
   double distanza = 8;
+  bool facoltativa = false;
 };
 
 // Where a name went: its box, and whether it stands away from its marker, so
-// that a leader line should tie the two.
+// that a leader line should tie the two; `posata` is false for a name left
+// out, and for one whose marker is not at a number.
 struct etichetta_posata {
   rettangolo riquadro;
   bool con_richiamo = false;
+  bool posata = true;
 };
 
-// Places the names in order, each in the first free spot around its marker:
-// right, left, above, below, then farther out in the same order. A spot is
-// free when it overlaps no name already placed, no obstacle (the markers)
-// and stays inside `pagina`; `tracciato` holds points of the drawn line,
-// which a name avoids where it can. Where no spot is free, the name takes the
-// one that hides the least.
+// Places the names in order, each in the best spot around its marker: on
+// rings farther and farther out, each ring right, left, the four corners,
+// above and below; from the second ring on, a leader line ties the name to
+// its marker. What a spot costs, each measure weighing more than all those
+// after it: the area that it hides of the names already placed, or that lies
+// off `pagina`; the area that it hides of the obstacles (the markers); the
+// points of `tracciato` (points of the drawn line, and of the leader lines of
+// the names already placed) that it covers, and the names already placed
+// that its own leader line crosses; and last how far out it lies. So a name
+// crosses the line only where every spot on every ring would hide a name or
+// a marker, or leave the page.
 std::vector<etichetta_posata> posa_etichette(const std::vector<etichetta_da_posare>& etichette,
                                              const std::vector<rettangolo>& ostacoli,
                                              const std::vector<rettangolo>& tracciato,

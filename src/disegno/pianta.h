@@ -24,7 +24,21 @@ struct impaginazione_pianta {
   trasformazione_pianta t;
 };
 
-impaginazione_pianta impagina_pianta(const modello& m);
+// The page is an A3 sheet turned the way the route lies, landscape when the
+// box of its drawn metres and of the items along it is wider than tall and
+// portrait otherwise, and the route is drawn as large as that sheet allows;
+// the side across the route, and the side along it where the sheet is too
+// long for it, are then cut down to what the drawing needs, but never below
+// what holds the title, the scale bar and the legend. A route that runs one
+// way fills its page rather than lying in a strip across an A3 sheet. Of the
+// plan beyond the route's end the layout takes a quarter of the route's
+// length; the rest is drawn as far as the page goes.
+impaginazione_pianta impagina_pianta(const modello& m, const oggetti_linea& o);
+
+// How far apart the kilometre ticks along the line are, in metres: the
+// first of 1, 5, 10, 50 and 100 km that puts them a comfortable distance
+// apart at `scala` points per metre.
+int32_t passo_tacche(double scala);
 
 pagina_disegno pagina_pianta(const modello& m, const oggetti_linea& o);
 
