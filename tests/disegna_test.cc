@@ -187,6 +187,17 @@ TEST_F(DisegnaMinuscolo, PdfHoldsThePlanAndOneProfilePage) {
   EXPECT_EQ(voce_pdf(pdf, "/Subject"), "Planimetria e profilo della linea Prova per il treno 1");
 }
 
+TEST_F(DisegnaMinuscolo, AVeryLongRouteNameIsShortenedOnEveryPage) {
+  m->elementi[elemento_testata_percorso].testo = std::string(300, 'W');
+  for (const std::filesystem::path& file : disegna_in(formato_disegno::svg)) {
+    const prova::pagina_svg p = prova::leggi_pagina_svg(leggi_file(file));
+    EXPECT_EQ(prova::scritte_in_conflitto(p), std::vector<std::string>{}) << file;
+    EXPECT_LE(p.larghezza, lato_lungo_a3) << file;
+    EXPECT_TRUE(p.scritte.at(0).testo.starts_with("WWW")) << file;
+    EXPECT_TRUE(p.scritte.at(0).testo.ends_with("…")) << file;
+  }
+}
+
 TEST(DisegnaPredefinito, ThePlanIsSmallAndEveryNameIsTextToSearch) {
   auto m = prova::scenario_predefinito();
   cartella_temporanea cartella;

@@ -22,8 +22,6 @@ constexpr genere_disegnato punto_codice{"punto_codice", {0.4, 0.0, 0.6}};
 constexpr genere_disegnato galleria{"galleria", {0.3, 0.3, 0.3}};
 constexpr genere_disegnato indicatore_velocita{"indicatore_velocita", {0.85, 0.45, 0.0}};
 constexpr genere_disegnato cartello{"cartello", {0.0, 0.55, 0.55}};
-constexpr genere_disegnato tutti[] = {stazione, segnale,   rallentamento, punto_codice,
-                                      galleria, indicatore_velocita, cartello};
 }  // namespace genere
 
 }  // namespace scenario

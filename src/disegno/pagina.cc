@@ -30,10 +30,10 @@ std::string titolo_pagina(const modello& m, const std::string& cosa) {
          m.elementi[elemento_testata_treno].testo + " — " + cosa;
 }
 
-void scrivi_titolo(tela& t, const std::string& titolo) {
+void scrivi_titolo(tela& t, const std::string& titolo, double larghezza_pagina) {
   scritta s;
   s.a = {margine, margine};
-  s.testo = titolo;
+  s.testo = testo_accorciato(titolo, larghezza_pagina - 2 * margine, corpo_titolo, true);
   s.corpo = corpo_titolo;
   s.grassetto = true;
   t.scrivi(s);

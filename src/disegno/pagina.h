@@ -37,7 +37,8 @@ std::string km(double metri, int decimali = 1);
 // "<route> — treno <train> — <cosa>": the page's title, written at its top
 // left and given to the file as its title.
 std::string titolo_pagina(const modello& m, const std::string& cosa);
-void scrivi_titolo(tela& t, const std::string& titolo);
+// The title at the page's top left, shortened with "…" to the page's width.
+void scrivi_titolo(tela& t, const std::string& titolo, double larghezza_pagina);
 
 // One entry of a legend: a swatch drawn by `campione` in the box of the
 // given corner, and its name.

@@ -262,7 +262,7 @@ void disegna_pianta(tela& tl, const piano& pn, const oggetti_linea& o,
                     const impaginazione_pianta& imp, const std::string& titolo) {
   const trasformazione_pianta& t = imp.t;
   const double larghezza = imp.larghezza, altezza = imp.altezza;
-  scrivi_titolo(tl, titolo);
+  scrivi_titolo(tl, titolo, larghezza);
   const int64_t metri = pn.metri();
   const int64_t fine = std::clamp<int64_t>(o.lunghezza, 0, std::max<int64_t>(metri - 1, 0));
   auto sul_piano = [&](int64_t metro) -> std::optional<punto> {
@@ -469,7 +469,10 @@ impaginazione_pianta impagina(const modello& m, const piano& pn, const oggetti_l
   // The title, written along the top, keeps a narrow page as wide as it.
   const double titolo =
       2 * margine + larghezza_testo(titolo_pagina(m, "planimetria"), corpo_titolo, true);
-  const double minimo_w = orizzontale ? 0 : std::max(minimo_larghezza, titolo);
+  // A long route name widens a portrait page, up to an A3 sheet's long side;
+  // the title is shortened beyond that.
+  const double minimo_w =
+      orizzontale ? 0 : std::min(std::max(minimo_larghezza, titolo), lato_lungo_a3);
   const double minimo_h = orizzontale ? minimo_altezza : 0;
   p.larghezza = std::clamp(2 * (mezza_w * t.scala + spazio_intorno), std::min(minimo_w, massima_w),
                            massima_w);

@@ -64,26 +64,6 @@ scritta testo_in(punto a, std::string t, double corpo, colore c = inchiostro,
   return s;
 }
 
-// `testo` cut to at most `larghezza` points at `corpo`, "…" where it was cut.
-std::string accorciato(const std::string& testo, double larghezza, double corpo) {
-  if (larghezza_testo(testo, corpo) <= larghezza) return testo;
-  const std::string puntini = "…";
-  double resta = larghezza - larghezza_testo(puntini, corpo);
-  const std::string_view v = testo;
-  size_t fine = 0;
-  while (fine < v.size()) {
-    char32_t c = 0;
-    const size_t n = std::max<size_t>(decodifica_utf8(v.substr(fine), c), 1);
-    const double w = larghezza_testo(v.substr(fine, n), corpo);
-    if (w > resta) break;
-    resta -= w;
-    fine += n;
-  }
-  std::string corto(v.substr(0, fine));
-  while (!corto.empty() && corto.back() == ' ') corto.pop_back();
-  return corto + puntini;
-}
-
 // The slanted names above the profile: their size, their text (shortened to
 // the room above the panels) and where each one's baseline starts.
 struct nomi_in_fila {
@@ -110,7 +90,7 @@ nomi_in_fila disponi_nomi(const std::vector<double>& x, const std::vector<const 
         std::max((piede - cima) / radice_mezzo - sopra_testo(corpo), 0.0);
     std::vector<double> massimi;
     for (const std::string* nome : nomi) {
-      f.testi.push_back(accorciato(*nome, larghezza_massima, corpo));
+      f.testi.push_back(testo_accorciato(*nome, larghezza_massima, corpo));
       massimi.push_back(destra - radice_mezzo *
                                      (larghezza_testo(f.testi.back(), corpo) + sotto_testo(corpo)));
     }
@@ -136,7 +116,7 @@ void tabella_su_palo(tela& tl, double x, double piede) {
 
 void disegna_profilo(tela& tl, const modello& m, const oggetti_linea& o, int32_t da, int32_t a,
                      const std::string& titolo) {
-  scrivi_titolo(tl, titolo);
+  scrivi_titolo(tl, titolo, lato_lungo_a3);
   const double larghezza_pagina = lato_lungo_a3, altezza_pagina = lato_corto_a3;
   const double sinistra = margine + 50, destra = larghezza_pagina - margine;
   const double alto = margine + altezza_titolo + 110;  // room for the station names

@@ -78,6 +78,26 @@ double larghezza_testo(std::string_view testo, double corpo, bool grassetto) {
 double sopra_testo(double corpo) { return metriche_dejavu_sans.sopra * per_punto(corpo); }
 double sotto_testo(double corpo) { return metriche_dejavu_sans.sotto * per_punto(corpo); }
 
+std::string testo_accorciato(const std::string& testo, double larghezza, double corpo,
+                             bool grassetto) {
+  if (larghezza_testo(testo, corpo, grassetto) <= larghezza) return testo;
+  const std::string puntini = "…";
+  double resta = larghezza - larghezza_testo(puntini, corpo, grassetto);
+  const std::string_view v = testo;
+  size_t fine = 0;
+  while (fine < v.size()) {
+    char32_t c = 0;
+    const size_t n = std::max<size_t>(decodifica_utf8(v.substr(fine), c), 1);
+    const double w = larghezza_testo(v.substr(fine, n), corpo, grassetto);
+    if (w > resta) break;
+    resta -= w;
+    fine += n;
+  }
+  std::string corto(v.substr(0, fine));
+  while (!corto.empty() && corto.back() == ' ') corto.pop_back();
+  return corto + puntini;
+}
+
 std::array<punto, 4> angoli_scritta(const scritta& s) {
   const auto [cs, sn] = coseno_seno(s.rotazione);
   const double w = larghezza_testo(s.testo, s.corpo, s.grassetto);

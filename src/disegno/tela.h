@@ -59,6 +59,10 @@ double sotto_testo(double corpo);
 // control character or a byte that is not UTF-8 becomes "?".
 std::string testo_disegnabile(std::string_view testo);
 
+// `testo` cut to at most `larghezza` points at `corpo`, "…" where it was cut.
+std::string testo_accorciato(const std::string& testo, double larghezza, double corpo,
+                             bool grassetto = false);
+
 // The four corners of the box that a text covers on the page, in order
 // around it.
 std::array<punto, 4> angoli_scritta(const scritta& s);
