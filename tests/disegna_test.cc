@@ -20,8 +20,8 @@
 #include "disegno/pagina.h"
 #include "disegno/pianta.h"
 #include "scenario_di_prova.h"
-#include "scritte_svg.h"
 #include "disegno/oggetti_linea.h"
+#include "scritte_svg.h"
 
 namespace scenario {
 namespace {
