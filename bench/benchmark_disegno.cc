@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "cartella_banco.h"
 #include "descrizione_sintetica.h"
 #include "disegno/disegna.h"
 #include "file_compilati/lettura_file_compilati.h"
@@ -24,18 +25,6 @@
 namespace scenario::banco {
 
 namespace {
-
-class cartella_disegno {
- public:
-  cartella_disegno() {
-    std::string modello = (std::filesystem::temp_directory_path() / "banco-XXXXXX").string();
-    std::vector<char> nome(modello.begin(), modello.end());
-    nome.push_back('\0');
-    percorso = mkdtemp(nome.data());
-  }
-  ~cartella_disegno() { std::filesystem::remove_all(percorso); }
-  std::filesystem::path percorso;
-};
 
 [[noreturn]] void fallisci(const std::string& perche) {
   std::cerr << perche << std::endl;
@@ -76,7 +65,7 @@ std::unique_ptr<modello> scenario_sintetico(const std::filesystem::path& cartell
 
 // Arguments: the route (0 built-in, 1 synthetic 1,000 km) and the format.
 void BM_Disegno(benchmark::State& stato) {
-  cartella_disegno sorgente, uscita;
+  cartella_banco sorgente, uscita;
   std::unique_ptr<modello> m = stato.range(0) == 0 ? scenario_predefinito(sorgente.percorso)
                                                    : scenario_sintetico(sorgente.percorso);
   opzioni_disegno o;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "base/scrittore_file.h"
+#include "cartella_banco.h"
 #include "descrizione_sintetica.h"
 #include "generazione/finestra.h"
 #include "generazione/generazione.h"
@@ -31,18 +32,6 @@
 namespace scenario::banco {
 
 namespace {
-
-class cartella_banco {
- public:
-  cartella_banco() {
-    std::string modello = (std::filesystem::temp_directory_path() / "banco-XXXXXX").string();
-    std::vector<char> nome(modello.begin(), modello.end());
-    nome.push_back('\0');
-    percorso = mkdtemp(nome.data());
-  }
-  ~cartella_banco() { std::filesystem::remove_all(percorso); }
-  std::filesystem::path percorso;
-};
 
 std::string leggi(const std::filesystem::path& p) {
   std::ifstream f(p, std::ios::binary);
